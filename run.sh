@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds a release build of Kalto and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-deps.sh build
+cmake --preset release -DKALTO_BUILD_TESTS=OFF -DKALTO_BUILD_BENCH=OFF
+cmake --build --preset release
+
+cli=build/release/cli/kalto-cli
+echo
+echo "The Kalto window is not built yet; this is what kalto-cli can do:"
+echo
+echo "\$ kalto-cli --help"
+"$cli" --help
+echo
+echo "\$ kalto-cli jde \"2026-12-08 12:00\" --tz -3"
+"$cli" jde "2026-12-08 12:00" --tz -3

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Kalto needs to build, run and test, and
+# only those that are missing. Runs as root, or through sudo otherwise.
+# Usage: scripts/install-deps.sh build|test
+set -euo pipefail
+
+build_packages=(cmake ninja-build g++ pkg-config)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev)
+
+case "${1:-build}" in
+  build) wanted=("${build_packages[@]}") ;;
+  test)  wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "uso: $0 build|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "Kalto: all required packages are installed."
+  exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+  as_root=(sudo)
+else
+  echo "Kalto: missing packages (${missing[*]}) and no sudo to install them; install them as root." >&2
+  exit 1
+fi
+
+echo "Kalto: installing missing Debian packages: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

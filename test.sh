@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Kalto with every test, and runs them all.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-deps.sh test
+cmake --preset release -DKALTO_WERROR=ON
+cmake --build --preset release
+ctest --preset release --output-on-failure
