@@ -1,0 +1,57 @@
+#pragma once
+// Angle helpers and the corrections to apparent place shared by every body:
+// nutation, obliquity, the FK5 correction, aberration and the conversions between
+// ecliptic and equatorial coordinates (Meeus, Astronomical Algorithms, 2nd ed.,
+// chapters 13, 22, 23 and 32). Angles are in degrees unless a name says otherwise.
+
+namespace kalto {
+
+inline constexpr double DegToRad = 0.017453292519943295769;
+inline constexpr double RadToDeg = 57.295779513082320877;
+inline constexpr double J2000 = 2451545.0;
+
+// Julian centuries of dynamical time from J2000.0.
+[[nodiscard]] constexpr double JulianCenturies(double jde) noexcept { return (jde - J2000) / 36525.0; }
+
+// Reduces to [0, 360) for x > 0. Zero and the non-positive multiples of 360 give
+// 360, so callers that index by sign reduce further.
+[[nodiscard]] double Normalize360(double x) noexcept;
+
+// The polar angle of the point (x, y) in radians, in (0, 2π]; the point straight
+// below the origin gives −π/2 and the origin itself 0.
+[[nodiscard]] double QuadrantAngle(double x, double y) noexcept;
+
+// Low-precision nutation in longitude Δψ, degrees (Meeus ch. 22, four terms).
+[[nodiscard]] double NutationInLongitude(double jde) noexcept;
+
+// Mean obliquity of the ecliptic (Meeus 22.2), plus the nutation in obliquity
+// when withNutation is set.
+[[nodiscard]] double Obliquity(bool withNutation, double jde) noexcept;
+
+// Corrects a heliocentric VSOP87D longitude and latitude to the FK5 system
+// (Meeus 32.3); tau in Julian millennia from J2000.0.
+void FK5Correction(double& longitude, double& latitude, double tau) noexcept;
+
+// Adds the annual aberration (Meeus 23.2) to longitude and latitude and the
+// nutation in longitude to the longitude; T in Julian centuries.
+void AberrationAndNutation(double& longitude, double& latitude, double sunLongitude, double T,
+                           double jde) noexcept;
+
+struct EquatorialPosition {
+    double RightAscension;  // degrees, 0..360
+    double Declination;
+};
+
+struct EclipticPosition {
+    double Longitude;
+    double Latitude;
+};
+
+// Meeus 13.3 and 13.4.
+[[nodiscard]] EquatorialPosition EclipticToEquatorial(double obliquity, double latitude,
+                                                      double longitude) noexcept;
+// Meeus 13.1 and 13.2.
+[[nodiscard]] EclipticPosition EquatorialToEcliptic(double obliquity, double declination,
+                                                    double rightAscension) noexcept;
+
+}  // namespace kalto
