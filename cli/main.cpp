@@ -1,1 +1,10 @@
-int main() { return 0; }
+#include "CommandLine.h"
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    return kalto::cli::RunCommandLine(args, std::cout, std::cerr);
+}

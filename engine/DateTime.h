@@ -4,6 +4,7 @@
 // The count is continuous before 1899-12-30 too: the date is floor(value) and
 // the time of day is value - floor(value).
 
+#include <compare>
 #include <cstdint>
 
 namespace kalto {

@@ -1,0 +1,19 @@
+#pragma once
+// The command line of kalto-cli: picks the command named by the first argument
+// and runs it, or prints the help.
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace kalto::cli {
+
+// Exit statuses.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitUsage = 2;
+
+// `args` are the arguments after the program's name. Results go to `out`,
+// messages about a wrong command line to `err`; returns the exit status.
+[[nodiscard]] int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+}  // namespace kalto::cli
