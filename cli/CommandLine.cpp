@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "JdeCommand.h"
+#include "PositionsCommand.h"
 #include "UsageError.h"
 
 #include <algorithm>
@@ -14,11 +15,12 @@ namespace {
 struct Command {
     std::string_view name;
     std::string_view usage;
-    void (*run)(std::span<const std::string_view> args, std::ostream& out);
+    void (*run)(std::span<const std::string_view> args, std::istream& in, std::ostream& out);
 };
 
-constexpr std::array<Command, 1> Commands{{
+constexpr std::array<Command, 2> Commands{{
     {"jde", JdeUsage, RunJde},
+    {"posiciones", PositionsUsage, RunPositions},
 }};
 
 bool IsHelp(std::string_view arg) {
@@ -36,13 +38,15 @@ void PrintHelp(std::ostream& out) {
     out << "\n"
            "Ejemplo:\n"
            "  kalto-cli jde \"2026-12-08 12:00\" --tz -3\n"
+           "  echo 2451545.0 | kalto-cli posiciones\n"
            "\n"
-           "Estado de salida: 0 si todo fue bien, 2 si la orden está mal escrita.\n";
+           "Estado de salida: 0 si todo fue bien, 2 si la orden o los datos están mal escritos.\n";
 }
 
 }  // namespace
 
-int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+int RunCommandLine(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
     if (args.empty() || IsHelp(args.front())) {
         PrintHelp(out);
         return ExitOk;
@@ -54,7 +58,7 @@ int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, st
                 if (std::ranges::any_of(rest, IsHelp)) {
                     out << "Uso:\n" << command.usage;
                 } else {
-                    command.run(rest, out);
+                    command.run(rest, in, out);
                 }
                 return ExitOk;
             }

@@ -2,6 +2,7 @@
 // The command line of kalto-cli: picks the command named by the first argument
 // and runs it, or prints the help.
 
+#include <istream>
 #include <ostream>
 #include <span>
 #include <string_view>
@@ -12,8 +13,10 @@ namespace kalto::cli {
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitUsage = 2;
 
-// `args` are the arguments after the program's name. Results go to `out`,
-// messages about a wrong command line to `err`; returns the exit status.
-[[nodiscard]] int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+// `args` are the arguments after the program's name. Commands that read data
+// read `in`; results go to `out`, messages about a wrong command line or wrong
+// input to `err`; returns the exit status.
+[[nodiscard]] int RunCommandLine(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+                                 std::ostream& err);
 
 }  // namespace kalto::cli

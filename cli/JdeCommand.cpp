@@ -1,6 +1,7 @@
 #include "JdeCommand.h"
 
 #include "ArgumentParsing.h"
+#include "NumberText.h"
 #include "TimeScales.h"
 #include "UsageError.h"
 
@@ -15,17 +16,9 @@ namespace {
 
 constexpr std::string_view ZoneOption = "--tz";
 
-// A number with a fixed count of decimals and a point, whatever the locale.
-std::string Fixed(double value, int decimals) {
-    std::array<char, 64> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
-    return std::string(buffer.data(), result.ptr);
-}
-
 }  // namespace
 
-void RunJde(std::span<const std::string_view> args, std::ostream& out) {
+void RunJde(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out) {
     std::optional<std::string_view> dateText;
     double zoneHours = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {

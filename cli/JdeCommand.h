@@ -1,6 +1,7 @@
 #pragma once
 // kalto-cli jde: the Julian Ephemeris Day of a local date and time.
 
+#include <istream>
 #include <ostream>
 #include <span>
 #include <string_view>
@@ -18,6 +19,6 @@ inline constexpr std::string_view JdeUsage =
 
 // Runs `jde` with its arguments (the words after "jde"); prints "JDE DELTAT".
 // Throws UsageError when the arguments are wrong.
-void RunJde(std::span<const std::string_view> args, std::ostream& out);
+void RunJde(std::span<const std::string_view> args, std::istream& in, std::ostream& out);
 
 }  // namespace kalto::cli
