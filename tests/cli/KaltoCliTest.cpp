@@ -1,3 +1,4 @@
+#include "EphemerisStep.h"
 #include "TimeScales.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,9 @@
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
-#include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,20 +32,29 @@ std::string ShellQuoted(const std::string& arg) {
     return quoted + "'";
 }
 
-// Runs kalto-cli with the arguments; stdout through a pipe, stderr through a file.
-CliResult RunCli(std::initializer_list<std::string> args) {
-    char errPath[] = "/tmp/kalto-cli-test-XXXXXX";
-    const int errFile = mkstemp(errPath);
-    if (errFile < 0) {
+// A new empty temporary file; its path.
+std::string TemporaryFile() {
+    char path[] = "/tmp/kalto-cli-test-XXXXXX";
+    const int file = mkstemp(path);
+    if (file < 0) {
         ADD_FAILURE() << "mkstemp failed";
         return {};
     }
-    close(errFile);
+    close(file);
+    return path;
+}
+
+// Runs kalto-cli with the arguments and `input` on its standard input; stdout
+// through a pipe, stderr through a file.
+CliResult RunCli(std::initializer_list<std::string> args, const std::string& input = "") {
+    const std::string errPath = TemporaryFile();
+    const std::string inPath = TemporaryFile();
+    std::ofstream(inPath) << input;
     std::string command = ShellQuoted(KALTO_CLI_PATH);
     for (const std::string& arg : args) {
         command += ' ' + ShellQuoted(arg);
     }
-    command += " 2>" + ShellQuoted(errPath);
+    command += " <" + ShellQuoted(inPath) + " 2>" + ShellQuoted(errPath);
 
     CliResult result;
     FILE* pipe = popen(command.c_str(), "r");
@@ -60,8 +71,30 @@ CliResult RunCli(std::initializer_list<std::string> args) {
     result.status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : -1;
     std::ifstream errStream(errPath);
     result.err.assign(std::istreambuf_iterator<char>(errStream), std::istreambuf_iterator<char>());
-    std::remove(errPath);
+    std::remove(errPath.c_str());
+    std::remove(inPath.c_str());
     return result;
+}
+
+// The lines of a text, each split at single blanks.
+std::vector<std::vector<std::string>> Fields(const std::string& text) {
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        std::vector<std::string> fields;
+        std::size_t start = 0;
+        for (std::size_t blank; (blank = line.find(' ', start)) != std::string::npos; start = blank + 1) {
+            fields.push_back(line.substr(start, blank - start));
+        }
+        fields.push_back(line.substr(start));
+        lines.push_back(fields);
+    }
+    return lines;
+}
+
+std::size_t Decimals(const std::string& number) {
+    const std::size_t point = number.find('.');
+    return point == std::string::npos ? 0 : number.size() - point - 1;
 }
 
 double Number(const std::string& text) {
@@ -87,17 +120,19 @@ TEST(KaltoCli, JdePrintsTheJulianEphemerisDayAndDeltaT) {
         {{"jde", "1990-07-01 02:00:30", "--tz", "5"}, JulianDay(1990, 6, 30.875 + 30 / 86400.0), 57.17},
         {{"jde", "2000-01-01 12:00", "--tz", "0"}, 2451545.0, 63.83},
     };
-    const std::regex line(R"(([0-9]+\.[0-9]{6}) (-?[0-9]+\.[0-9]{3})\n)");
     for (const Case& c : cases) {
         SCOPED_TRACE(*std::next(c.args.begin()));
         const CliResult result = RunCli(c.args);
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(result.err, "");
-        std::smatch fields;
-        ASSERT_TRUE(std::regex_match(result.out, fields, line)) << result.out;
+        const auto lines = Fields(result.out);
+        ASSERT_EQ(lines.size(), 1u) << result.out;
+        ASSERT_EQ(lines[0].size(), 2u) << result.out;
+        EXPECT_EQ(Decimals(lines[0][0]), 6u);
+        EXPECT_EQ(Decimals(lines[0][1]), 3u);
         // Printed to 6 and 3 decimals; dynamical time is rounded to the millisecond.
-        EXPECT_NEAR(Number(fields[1]), c.universalJd + c.deltaT / 86400, 0.6e-6);
-        EXPECT_NEAR(Number(fields[2]), c.deltaT, 0.0006);
+        EXPECT_NEAR(Number(lines[0][0]), c.universalJd + c.deltaT / 86400, 0.6e-6);
+        EXPECT_NEAR(Number(lines[0][1]), c.deltaT, 0.0006);
     }
 }
 
@@ -139,6 +174,42 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
         EXPECT_EQ(result.out, "");
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     }
+}
+
+TEST(KaltoCli, PositionsPrintElevenBodiesPerInstantAsTheEngineComputesThem) {
+    const CliResult result = RunCli({"posiciones"}, "2448976.5\n\n  2451545.0  \r\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const auto lines = Fields(result.out);
+    ASSERT_EQ(lines.size(), 22u) << result.out;
+    Engine engine;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        SCOPED_TRACE(i);
+        const auto& f = lines[i];
+        ASSERT_EQ(f.size(), 7u);
+        const double jde = i < 11 ? 2448976.5 : 2451545.0;
+        const int body = static_cast<int>(i % 11) + 1;
+        EXPECT_EQ(f[0], i < 11 ? "2448976.500000" : "2451545.000000");
+        EXPECT_EQ(f[1], std::to_string(body));
+        const RecPlaneta p = ComputeAllBodies(engine, jde)[body];
+        const double expected[] = {p.Longitude, p.Latitude, p.Distance, p.RightAscension, p.Declination};
+        for (std::size_t k = 0; k < 5; ++k) {
+            EXPECT_EQ(Decimals(f[k + 2]), 9u);
+            EXPECT_NEAR(Number(f[k + 2]), expected[k], 0.6e-9);
+        }
+    }
+    // Venus at 1992 December 20 and Jupiter at J2000.0, as Meeus computes them.
+    EXPECT_NEAR(Number(lines[3][2]), 313.081373, 1e-5);
+    EXPECT_NEAR(Number(lines[3][5]), 316.172758, 1e-5);
+    EXPECT_NEAR(Number(lines[16][2]), 25.253068, 1e-5);
+}
+
+TEST(KaltoCli, PositionsStopAtALineThatIsNotANumber) {
+    const CliResult result = RunCli({"posiciones"}, "2451545.0\n\n2451546,5\n2451547.0\n");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(Fields(result.out).size(), 11u) << result.out;
+    EXPECT_NE(result.err.find("línea 3"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("2451546,5"), std::string::npos) << result.err;
 }
 
 TEST(KaltoCli, HelpDescribesTheCommands) {
