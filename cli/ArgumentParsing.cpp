@@ -63,6 +63,21 @@ TDateTime ParseLocalDateTime(std::string_view text) {
     return EncodeDate(year, month, day) + EncodeTime(hour, minute, second);
 }
 
+TDateTime ParseDate(std::string_view text) {
+    const int year = Digits(text, 0, 4);
+    const int month = Digits(text, 5, 2);
+    const int day = Digits(text, 8, 2);
+    const bool wellFormed = year >= 0 && month >= 0 && day >= 0 && Separator(text, 4, '-') &&
+                            Separator(text, 7, '-') && text.size() == 10;
+    if (!wellFormed) {
+        throw UsageError("fecha mal escrita: " + Quoted(text) + "; se esperaba AAAA-MM-DD");
+    }
+    if (!IsValidDate(year, month, day)) {
+        throw UsageError("la fecha " + std::string(text) + " no existe en el calendario");
+    }
+    return EncodeDate(year, month, day);
+}
+
 double ParseZoneHours(std::string_view text) {
     std::string_view number = text;
     if (number.size() > 1 && number.front() == '+' && number[1] != '-') {

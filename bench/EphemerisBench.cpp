@@ -1,0 +1,49 @@
+// The ephemeris run end to end: the largest span that the end-date limit allows
+// (732 days) at the shortest step (5 min), and a month of hourly steps, on every
+// core and on one. Counters: the threads used, the rows of all bodies and the
+// memory they take.
+
+#include "EphemerisRun.h"
+
+#include <benchmark/benchmark.h>
+
+#include <thread>
+
+namespace kalto {
+namespace {
+
+void BM_EphemerisRun(benchmark::State& state) {
+    const auto days = static_cast<int>(state.range(0));
+    const auto stepsPerDay = static_cast<int>(state.range(1));
+    const auto threads = static_cast<unsigned>(state.range(2));
+    const TDateTime start = EncodeDate(2027, 1, 1);
+    const EphemerisRequest request{start, start + days - 1, days, stepsPerDay, 0};
+    for (auto _ : state) {
+        EphemerisProgress progress;
+        const auto rows = RunEphemeris(request, progress, threads);
+        benchmark::DoNotOptimize(rows.get());
+    }
+    const std::int64_t steps = TotalSteps(request);
+    const auto rows = static_cast<double>(steps * ComputedBodyCount);
+    state.SetItemsProcessed(state.iterations() * steps);
+    state.counters["threads"] = threads != 0 ? threads : std::thread::hardware_concurrency();
+    state.counters["rows"] = rows;
+    state.counters["MB"] = rows * sizeof(TPosPlanet) / 1e6;
+}
+BENCHMARK(BM_EphemerisRun)
+    ->ArgNames({"days", "stepsPerDay", "threads"})
+    ->Args({732, 288, 0})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+BENCHMARK(BM_EphemerisRun)
+    ->ArgNames({"days", "stepsPerDay", "threads"})
+    ->Args({32, 24, 0})
+    ->Args({32, 24, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
+}  // namespace kalto
+
+BENCHMARK_MAIN();

@@ -1,0 +1,38 @@
+#include "ProgressBar.h"
+
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+
+namespace kalto::cli {
+
+namespace {
+
+constexpr std::string_view Caption = "Calculando efemérides ";
+constexpr int BarWidth = 40;
+// Carriage return, then the terminal's "erase to the end of the line".
+constexpr std::string_view EraseLine = "\r\033[K";
+
+}  // namespace
+
+bool IsTerminalStandardError(const std::ostream& stream) {
+    return &stream == &std::cerr && isatty(STDERR_FILENO) == 1;
+}
+
+void ProgressBar::Show(std::int64_t done) {
+    const std::int64_t shown = std::clamp<std::int64_t>(done, 0, total_);
+    const auto filled = static_cast<int>(total_ > 0 ? shown * BarWidth / total_ : BarWidth);
+    const auto percent = total_ > 0 ? shown * 100 / total_ : 100;
+    std::string percentText = std::to_string(percent);
+    percentText.insert(0, 3 - std::min<std::size_t>(percentText.size(), 3), ' ');
+    out_ << '\r' << Caption << '[' << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(BarWidth - filled), '-') << "] " << percentText << " %"
+         << std::flush;
+}
+
+void ProgressBar::Clear() {
+    out_ << EraseLine << std::flush;
+}
+
+}  // namespace kalto::cli

@@ -1,0 +1,27 @@
+#pragma once
+// A progress bar drawn in place on a terminal: "[#####-----]  50 %".
+
+#include <cstdint>
+#include <ostream>
+
+namespace kalto::cli {
+
+// True when `stream` is the standard error and that is a terminal: a bar
+// written anywhere else would only fill a file with carriage returns.
+[[nodiscard]] bool IsTerminalStandardError(const std::ostream& stream);
+
+class ProgressBar {
+public:
+    ProgressBar(std::ostream& out, std::int64_t total) : out_(out), total_(total) {}
+
+    // Redraws the bar for `done` of the total.
+    void Show(std::int64_t done);
+    // Erases the bar, leaving the cursor at the start of the empty line.
+    void Clear();
+
+private:
+    std::ostream& out_;
+    std::int64_t total_;
+};
+
+}  // namespace kalto::cli

@@ -1,0 +1,135 @@
+#include "EphemerisRun.h"
+
+#include "EphemerisStep.h"
+#include "TimeScales.h"
+
+#include <algorithm>
+#include <cmath>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace kalto {
+
+namespace {
+
+constexpr int MinutesPerDay = 1440;
+
+// Steps that a thread takes from the shared counter at a time: few, so that
+// the steps in flight stay close together in time.
+constexpr std::int64_t BlockSteps = 8;
+
+// The span and the step as the run uses them: a span below one day counts as
+// one day, and the steps per day are held to 1..1440 so that the step length
+// is at least a minute.
+int RunDays(const EphemerisRequest& request) noexcept {
+    return std::max(request.SpanDays, 1);
+}
+
+int RunStepsPerDay(const EphemerisRequest& request) noexcept {
+    return std::clamp(request.StepsPerDay, 1, MinutesPerDay);
+}
+
+// Every body at one step, narrowed into row `index` of each body's rows.
+void ComputeStep(Engine& engine, TDateTime local, double zoneOffset, EphemerisRowSet& rows,
+                 std::size_t index) noexcept {
+    const StepPositions step = ComputeAllBodies(engine, LocalToJDE(local, zoneOffset).jde);
+    for (int body = FirstBody; body <= LastComputedBody; ++body) {
+        const RecPlaneta& p = step[body];
+        rows.Bodies[body][index] = {static_cast<float>(p.Longitude),      static_cast<float>(p.Latitude),
+                                    static_cast<float>(p.RightAscension), static_cast<float>(p.Declination),
+                                    static_cast<float>(p.Distance),       local};
+    }
+}
+
+// What the threads of one run share. Each thread writes only the rows of the
+// steps it took from NextStep.
+struct RunState {
+    const EphemerisRequest Request;  // a copy: the run reads the start and the zone once
+    double ZoneOffset;
+    EphemerisRowSet& Rows;
+    EphemerisProgress& Progress;
+    std::atomic<std::int64_t> NextStep{0};
+    std::atomic<std::int64_t> StepsComputed{0};
+};
+
+// One thread's share: blocks of steps in time order until none are left or a
+// stop is requested.
+void ComputeSteps(RunState& state) {
+    Engine engine;
+    const auto total = static_cast<std::int64_t>(state.Rows.RowCount());
+    std::int64_t computed = 0;
+    for (;;) {
+        const std::int64_t first = state.NextStep.fetch_add(BlockSteps, std::memory_order_relaxed);
+        if (first >= total) {
+            break;
+        }
+        const std::int64_t last = std::min(first + BlockSteps, total);
+        for (std::int64_t i = first; i < last; ++i) {
+            if (state.Progress.StopRequested.load(std::memory_order_relaxed)) {
+                state.StepsComputed.fetch_add(computed);
+                return;
+            }
+            ComputeStep(engine, StepInstant(state.Request, i), state.ZoneOffset, state.Rows,
+                        static_cast<std::size_t>(i));
+            state.Progress.StepsDone.fetch_add(1, std::memory_order_relaxed);
+            ++computed;
+        }
+    }
+    state.StepsComputed.fetch_add(computed);
+}
+
+unsigned ThreadCount(unsigned asked, std::int64_t totalSteps) {
+    const unsigned threads = asked != 0 ? asked : std::max(std::thread::hardware_concurrency(), 1u);
+    const std::int64_t blocks = (totalSteps + BlockSteps - 1) / BlockSteps;
+    return static_cast<unsigned>(std::clamp<std::int64_t>(blocks, 1, threads));
+}
+
+}  // namespace
+
+std::int64_t TotalSteps(const EphemerisRequest& request) noexcept {
+    return std::int64_t{RunDays(request)} * RunStepsPerDay(request);
+}
+
+TDateTime StepInstant(const EphemerisRequest& request, std::int64_t index) noexcept {
+    const int stepsPerDay = RunStepsPerDay(request);
+    const int stepMinutes = MinutesPerDay / stepsPerDay;
+    const std::int64_t day = index / stepsPerDay;
+    const std::int64_t step = index % stepsPerDay;
+    return std::floor(request.StartDate) + static_cast<double>(day) +
+           static_cast<double>(step * stepMinutes) / MinutesPerDay;
+}
+
+std::unique_ptr<EphemerisRowSet> RunEphemeris(const EphemerisRequest& request, EphemerisProgress& progress,
+                                              unsigned threads) {
+    const std::int64_t total = TotalSteps(request);
+    auto rows = std::make_unique<EphemerisRowSet>();
+    rows->StartDate = request.StartDate;
+    rows->EndDate = request.EndDate;
+    for (int body = FirstBody; body <= LastComputedBody; ++body) {
+        rows->Bodies[body].resize(static_cast<std::size_t>(total));
+    }
+
+    RunState state{request, ZoneOffset(request.ZoneHours), *rows, progress};
+    {
+        // The calling thread computes too; the others are joined when the
+        // block ends, before the rows are read or released.
+        const unsigned count = ThreadCount(threads, total);
+        std::vector<std::jthread> helpers;
+        helpers.reserve(count - 1);
+        for (unsigned i = 1; i < count; ++i) {
+            try {
+                helpers.emplace_back(ComputeSteps, std::ref(state));
+            } catch (const std::system_error&) {
+                break;  // the threads already started share the work
+            }
+        }
+        ComputeSteps(state);
+    }
+    if (state.StepsComputed.load() < total) {
+        return nullptr;
+    }
+    return rows;
+}
+
+}  // namespace kalto

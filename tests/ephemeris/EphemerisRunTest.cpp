@@ -1,0 +1,214 @@
+#include "EphemerisRun.h"
+
+#include "EphemerisSpan.h"
+#include "EphemerisStep.h"
+#include "TimeScales.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace kalto {
+namespace {
+
+// A tenth of a millisecond, in days.
+constexpr double TimeTolerance = 1e-4 / 86400;
+
+EphemerisRequest Request(TDateTime start, TDateTime end, int stepsPerDay, double zoneHours = 0) {
+    return {start, end, SpanDays(start, end), stepsPerDay, zoneHours};
+}
+
+std::unique_ptr<EphemerisRowSet> RunAll(const EphemerisRequest& request, unsigned threads = 0) {
+    EphemerisProgress progress;
+    return RunEphemeris(request, progress, threads);
+}
+
+// The row that one step makes of the engine's position, computed directly.
+TPosPlanet DirectRow(Engine& engine, TDateTime local, double zoneHours, int body) {
+    const RecPlaneta p = ComputeAllBodies(engine, LocalToJDE(local, ZoneOffset(zoneHours)).jde)[body];
+    return {static_cast<float>(p.Longitude),   static_cast<float>(p.Latitude), static_cast<float>(p.RightAscension),
+            static_cast<float>(p.Declination), static_cast<float>(p.Distance), local};
+}
+
+void ExpectSameRow(const TPosPlanet& actual, const TPosPlanet& expected) {
+    EXPECT_EQ(actual.Longitude, expected.Longitude);
+    EXPECT_EQ(actual.Latitude, expected.Latitude);
+    EXPECT_EQ(actual.RightAscension, expected.RightAscension);
+    EXPECT_EQ(actual.Declination, expected.Declination);
+    EXPECT_EQ(actual.Distance, expected.Distance);
+    EXPECT_EQ(actual.LocalTime, expected.LocalTime);
+}
+
+TEST(EphemerisRun, MakesSpanDaysTimesStepsPerDayRowsPerBodyAtTheLocalSteps) {
+    struct Case {
+        const char* name;
+        TDateTime start;
+        TDateTime end;
+        int stepsPerDay;
+        std::size_t rows;
+        TDateTime last;
+    };
+    const TDateTime jan1 = EncodeDate(2027, 1, 1);
+    const Case cases[] = {
+        {"1 March to 1 March, 24 h", EncodeDate(2027, 3, 1), EncodeDate(2027, 3, 1), 1, 1, EncodeDate(2027, 3, 1)},
+        {"1 January + 1 m, 60 min", jan1, IncMonth(jan1, 1), 24, 768, EncodeDate(2027, 2, 1) + EncodeTime(23, 0, 0)},
+        {"end before start runs forward", EncodeDate(2027, 1, 10), jan1, 1, 10, EncodeDate(2027, 1, 19)},
+        {"two days, 5 min", jan1, jan1 + 1, 288, 576, jan1 + 1 + EncodeTime(23, 55, 0)},
+        {"one day, 6 h", jan1, jan1, 4, 4, jan1 + EncodeTime(18, 0, 0)},
+        // The limit is on the end date: a start moved far back widens the span.
+        {"start moved 800 days back", jan1 - 800, jan1, 1, 801, jan1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const EphemerisRequest request = Request(c.start, c.end, c.stepsPerDay);
+        const auto rows = RunAll(request);
+        ASSERT_NE(rows, nullptr);
+        ASSERT_EQ(rows->RowCount(), c.rows);
+        EXPECT_EQ(TotalSteps(request), static_cast<std::int64_t>(c.rows));
+        EXPECT_EQ(rows->StartDate, c.start);
+        EXPECT_EQ(rows->EndDate, c.end);
+        EXPECT_NEAR(rows->Bodies[Sol].back().LocalTime, c.last, TimeTolerance);
+        EXPECT_EQ(rows->Bodies[Sol].front().LocalTime, c.start);
+        for (int body = FirstBody; body <= LastComputedBody; ++body) {
+            ASSERT_EQ(rows->Bodies[body].size(), c.rows) << BodyLabels[body];
+            for (std::size_t i = 0; i < c.rows; ++i) {
+                ASSERT_EQ(rows->Bodies[body][i].LocalTime, StepInstant(request, static_cast<std::int64_t>(i)))
+                    << BodyLabels[body] << " row " << i;
+            }
+        }
+    }
+}
+
+TEST(EphemerisRun, StepInstantAddsWholeDaysAndStepsOfTheDay) {
+    struct Case {
+        int stepsPerDay;
+        std::int64_t index;
+        int day;
+        int hour;
+        int minute;
+    };
+    const Case cases[] = {
+        {1, 0, 0, 0, 0},      {1, 5, 5, 0, 0},       {2, 1, 0, 12, 0},     {4, 7, 1, 18, 0},
+        {24, 23, 0, 23, 0},   {24, 767, 31, 23, 0},  {48, 49, 1, 0, 30},   {96, 95, 0, 23, 45},
+        {144, 1, 0, 0, 10},   {288, 289, 1, 0, 5},   {288, 287, 0, 23, 55}, {12, 13, 1, 2, 0},
+    };
+    const TDateTime start = EncodeDate(2027, 1, 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.stepsPerDay << " steps a day, step " << c.index);
+        // The start's time of day is ignored.
+        const EphemerisRequest request{start + 0.7, start + 40, 40, c.stepsPerDay, 0};
+        EXPECT_NEAR(StepInstant(request, c.index), start + c.day + EncodeTime(c.hour, c.minute, 0), TimeTolerance);
+    }
+}
+
+TEST(EphemerisRun, TotalStepsCountsAtLeastOneDayAndOneStep) {
+    struct Case {
+        int spanDays;
+        int stepsPerDay;
+        std::int64_t steps;
+    };
+    const Case cases[] = {
+        {732, 288, 210'816}, {32, 24, 768}, {1, 1, 1}, {0, 24, 24}, {-5, 24, 24}, {3, 0, 3}, {2, 100000, 2880},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.spanDays << " days, " << c.stepsPerDay << " steps a day");
+        EXPECT_EQ(TotalSteps({0, 0, c.spanDays, c.stepsPerDay, 0}), c.steps);
+    }
+}
+
+TEST(EphemerisRun, TheZoneTurnsTheLocalInstantIntoUniversalTime) {
+    struct Case {
+        double zoneHours;
+        int utHour;
+        int utMinute;
+    };
+    const Case cases[] = {{-3.5, 15, 30}, {5.75, 6, 15}, {0, 12, 0}, {11.99, 0, 0}};
+    const TDateTime day = EncodeDate(2027, 1, 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.zoneHours);
+        // Two steps a day: the second is local 12:00.
+        const auto rows = RunAll(Request(day, day, 2, c.zoneHours));
+        ASSERT_NE(rows, nullptr);
+        ASSERT_EQ(rows->RowCount(), 2u);
+        // 11.99 h is 11 h 59 min 24 s east: 12:00 local is 00:00:36 UT.
+        const double universal =
+            day + EncodeTime(c.utHour, c.utMinute, 0) + (c.zoneHours == 11.99 ? EncodeTime(0, 0, 36) : 0);
+        Engine engine;
+        for (int body = FirstBody; body <= LastComputedBody; ++body) {
+            SCOPED_TRACE(BodyLabels[body]);
+            TPosPlanet expected = DirectRow(engine, universal, 0, body);
+            expected.LocalTime = day + 0.5;  // rows keep the local instant
+            ExpectSameRow(rows->Bodies[body][1], expected);
+        }
+    }
+}
+
+TEST(EphemerisRun, RowsEqualTheEngineStepNarrowedToSinglePrecisionWhateverTheThreads) {
+    // 5 days of 2-hour steps: 60 steps, not a whole number of blocks.
+    const EphemerisRequest request = Request(EncodeDate(2026, 12, 30), EncodeDate(2027, 1, 3), 12, 2.5);
+    ASSERT_EQ(TotalSteps(request), 60);
+    const auto single = RunAll(request, 1);
+    ASSERT_NE(single, nullptr);
+    Engine engine;
+    for (std::int64_t i = 0; i < TotalSteps(request); ++i) {
+        const TDateTime local = StepInstant(request, i);
+        const StepPositions step = ComputeAllBodies(engine, LocalToJDE(local, ZoneOffset(2.5)).jde);
+        for (int body = FirstBody; body <= LastComputedBody; ++body) {
+            SCOPED_TRACE(testing::Message() << BodyLabels[body] << " step " << i);
+            const RecPlaneta& p = step[body];
+            const TPosPlanet& row = single->Bodies[body][static_cast<std::size_t>(i)];
+            ExpectSameRow(row, {static_cast<float>(p.Longitude), static_cast<float>(p.Latitude),
+                                static_cast<float>(p.RightAscension), static_cast<float>(p.Declination),
+                                static_cast<float>(p.Distance), local});
+        }
+    }
+    for (const unsigned threads : {2u, 3u, 7u, 0u}) {
+        SCOPED_TRACE(testing::Message() << threads << " threads");
+        const auto parallel = RunAll(request, threads);
+        ASSERT_NE(parallel, nullptr);
+        for (int body = FirstBody; body <= LastComputedBody; ++body) {
+            ASSERT_EQ(parallel->Bodies[body].size(), single->Bodies[body].size());
+            for (std::size_t i = 0; i < single->RowCount(); ++i) {
+                SCOPED_TRACE(testing::Message() << BodyLabels[body] << " row " << i);
+                ExpectSameRow(parallel->Bodies[body][i], single->Bodies[body][i]);
+            }
+        }
+    }
+}
+
+TEST(EphemerisRun, CountsEveryStepDone) {
+    const EphemerisRequest request = Request(EncodeDate(2027, 1, 1), EncodeDate(2027, 1, 3), 24);
+    EphemerisProgress progress;
+    ASSERT_NE(RunEphemeris(request, progress), nullptr);
+    EXPECT_EQ(progress.StepsDone.load(), TotalSteps(request));
+}
+
+TEST(EphemerisRun, AStopRequestedBeforeTheRunGivesNoRows) {
+    EphemerisProgress progress;
+    progress.StopRequested = true;
+    const EphemerisRequest request = Request(EncodeDate(2027, 1, 1), EncodeDate(2027, 1, 1), 1);
+    EXPECT_EQ(RunEphemeris(request, progress), nullptr);
+    EXPECT_EQ(progress.StepsDone.load(), 0);
+}
+
+TEST(EphemerisRun, AStopDuringTheRunEndsItEarlyWithNoRows) {
+    // The largest span at the shortest step; stopped after a few steps.
+    const TDateTime start = EncodeDate(2027, 1, 1);
+    const EphemerisRequest request = Request(start, IncMonth(start, LimitedSpanMonths), 288);
+    EphemerisProgress progress;
+    std::jthread stopper([&progress] {
+        while (progress.StepsDone.load() < 20) {
+            std::this_thread::yield();
+        }
+        progress.StopRequested = true;
+    });
+    EXPECT_EQ(RunEphemeris(request, progress), nullptr);
+    // Each thread finishes the step it is computing and takes no other; the
+    // bound leaves the stopping thread time to be scheduled.
+    const std::int64_t done = progress.StepsDone.load();
+    EXPECT_GE(done, 20);
+    EXPECT_LT(done, TotalSteps(request) / 10);
+}
+
+}  // namespace
+}  // namespace kalto

@@ -1,0 +1,60 @@
+#include "EphemerisTable.h"
+
+#include <gtest/gtest.h>
+
+namespace kalto {
+namespace {
+
+TPosPlanet Row(float longitude, float latitude, float rightAscension, float declination, TDateTime local) {
+    return {longitude, latitude, rightAscension, declination, 1.0f, local};
+}
+
+TEST(EphemerisCellText, ShowsEachColumnOfARow) {
+    struct Case {
+        const char* name;
+        TPosPlanet row;
+        int line;
+        int column;
+        std::string text;
+    };
+    const TDateTime jan1 = EncodeDate(2027, 1, 1);  // a Friday
+    const TPosPlanet leo = Row(135.368607f, -1.5f, 200.0f, 23.4392911f, jan1 + EncodeTime(13, 0, 0));
+    const TPosPlanet pisces = Row(359.9999f, 0.0001f, 0.0f, -0.0001f, jan1);
+    const Case cases[] = {
+        {"line number", leo, 1, 0, " 1"},
+        {"line number, not day", leo, 768, 0, " 768"},
+        {"date", leo, 1, 1, "ene 01 2027, vie"},
+        {"date of another month", Row(0, 0, 0, 0, EncodeDate(2027, 3, 1) + 0.5), 1, 1, "mar 01 2027, lun"},
+        {"position in Leo", leo, 1, 2, " 15\u00B0 22' 07\"Leo"},
+        {"359.9999 is in Pisces", pisces, 1, 2, " 29\u00B0 59' 60\"Pis"},
+        {"1 pm", leo, 1, 3, "01:00 pm"},
+        {"midnight", pisces, 1, 3, "12:00 am"},
+        {"noon", Row(0, 0, 0, 0, jan1 + 0.5), 1, 3, "12:00 pm"},
+        {"last step of a day", Row(0, 0, 0, 0, jan1 + EncodeTime(23, 55, 0)), 1, 3, "11:55 pm"},
+        {"longitude", leo, 1, 4, " 135\u00B0 22' 07\""},
+        {"longitude 359.9999", pisces, 1, 4, " 359\u00B0 59' 60\""},
+        {"latitude", leo, 1, 5, "- 01\u00B0 30' 00\""},
+        {"small positive latitude", pisces, 1, 5, "+ 00\u00B0 00' 00\""},
+        {"right ascension in degrees", leo, 1, 6, "+ 200\u00B0 00' 00\""},
+        {"declination", leo, 1, 7, "+ 23\u00B0 26' 21\""},
+        {"small negative declination", pisces, 1, 7, "- 00\u00B0 00' 00\""},
+        {"no column -1", leo, 1, -1, ""},
+        {"no column 8", leo, 1, 8, ""},
+    };
+    const DateFormatNames names = SpanishDateFormatNames();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(EphemerisCellText(c.row, c.line, c.column, names), c.text);
+    }
+}
+
+TEST(EphemerisCellText, NamesMonthsAndDaysInTheLanguageGiven) {
+    DateFormatNames names = SpanishDateFormatNames();
+    names.shortMonthNames[0] = "Jan";
+    names.shortDayNames[5] = "Fri";
+    const TPosPlanet row{0, 0, 0, 0, 0, EncodeDate(2027, 1, 1)};
+    EXPECT_EQ(EphemerisCellText(row, 1, 1, names), "Jan 01 2027, Fri");
+}
+
+}  // namespace
+}  // namespace kalto
