@@ -7,9 +7,14 @@ scripts/install-deps.sh build
 cmake --preset release -DKALTO_BUILD_TESTS=OFF -DKALTO_BUILD_BENCH=OFF
 cmake --build --preset release
 
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec build/release/app/kalto
+fi
+
 cli=build/release/cli/kalto-cli
 echo
-echo "The Kalto window is not built yet; this is what kalto-cli can do:"
+echo "No display to open the Kalto window on (neither DISPLAY nor WAYLAND_DISPLAY is set)."
+echo "The window is build/release/app/kalto; this is what kalto-cli can do meanwhile:"
 echo
 echo "\$ kalto-cli --help"
 "$cli" --help

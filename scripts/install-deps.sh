@@ -4,7 +4,9 @@
 # Usage: scripts/install-deps.sh build|test
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ pkg-config)
+# qt6-base-dev brings Qt Widgets and Test with the offscreen and xcb platform
+# plugins; fonts-dejavu-core gives the window a font where no desktop is installed.
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev)
 
 case "${1:-build}" in

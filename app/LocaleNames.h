@@ -1,0 +1,13 @@
+#pragma once
+// The month and day names and the separators of a locale, for the program's
+// date patterns.
+
+#include "DateFormat.h"
+
+#include <QLocale>
+
+namespace kalto {
+
+[[nodiscard]] DateFormatNames LocaleDateFormatNames(const QLocale& locale);
+
+}  // namespace kalto

@@ -1,0 +1,7 @@
+#pragma once
+// The test classes of kalto_app_tests, each run by main.cpp.
+
+int RunEphemerisTableModelTests(int argc, char** argv);
+int RunEphemerisRunnerTests(int argc, char** argv);
+int RunLocaleNamesTests(int argc, char** argv);
+int RunTFormMainTests(int argc, char** argv);

@@ -1,0 +1,17 @@
+// Runs every test class of the window and its Qt helpers; the exit status is
+// non-zero when any of them failed.
+
+#include "AppTests.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);  // the tests close windows themselves
+    int failed = 0;
+    for (const auto run : {RunEphemerisTableModelTests, RunEphemerisRunnerTests, RunLocaleNamesTests,
+                           RunTFormMainTests}) {
+        failed += run(argc, argv) != 0 ? 1 : 0;
+    }
+    return failed;
+}
