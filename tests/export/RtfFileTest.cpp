@@ -1,0 +1,242 @@
+// The writer's file: streamed beside the target, renamed over it when saved,
+// and never a partial file nor a harmed existing file when anything fails.
+
+#include "RtfWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kalto {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::vector<std::string> Entries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void WriteSample(TCtrlToRTF& writer) {
+    writer.WriteHeader();
+    writer.WriteText("Efemerides de Sol", RtfFont{}, RtfAlignment::Center);
+    writer.WriteGrid(RtfGrid{{30, 95}, {{"Día", "Fecha"}, {"1", "ene 01 2024, lun"}}}, 96);
+}
+
+std::string SampleDocument() {
+    std::ostringstream out;
+    TCtrlToRTF writer(out);
+    WriteSample(writer);
+    writer.SaveDocument();
+    return out.str();
+}
+
+// Writes table rows until the document holds at least `bytes`.
+void WriteRows(TCtrlToRTF& writer, std::size_t bytes) {
+    const std::vector<int> widths{30, 95, 85, 65, 75};
+    const std::vector<std::string> row{"123", "ene 01 2024, lun", "10° Ari 20' 30\"", "10:05 am", "10° 20' 30\""};
+    constexpr std::size_t RowBytes = 500;  // less than one row writes
+    for (std::size_t written = 0; written < bytes && writer.Status().Ok(); written += RowBytes) {
+        writer.WriteGridRow(widths, row, GridFont, 96);
+    }
+}
+
+// Runs `body` in a child process and returns the exit code that it returns.
+int InChildProcess(const std::function<int()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(body());
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class RtfFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string name = (fs::temp_directory_path() / "kalto-export-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(name.data()), nullptr);
+        Folder = name;
+        // Readable by others, so that an unprivileged child can reach it.
+        fs::permissions(Folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
+    }
+    void TearDown() override {
+        for (const auto& entry : fs::recursive_directory_iterator(Folder)) {
+            if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+        }
+        fs::remove_all(Folder);
+    }
+    fs::path Folder;
+};
+
+TEST_F(RtfFileTest, SavedFileHoldsTheDocumentAndNothingElseRemains) {
+    const fs::path target = Folder / "efemerides.rtf";
+    TCtrlToRTF writer(target);
+    WriteSample(writer);
+    const ExportStatus status = writer.SaveDocument();
+    ASSERT_TRUE(status.Ok()) << status.ErrorMessage;
+    EXPECT_EQ(ReadFile(target), SampleDocument());
+    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"efemerides.rtf"});
+}
+
+TEST_F(RtfFileTest, StreamsIntoAHiddenFileBesideTheTarget) {
+    const fs::path target = Folder / "grande.rtf";
+    TCtrlToRTF writer(target);
+    writer.WriteHeader();
+    WriteRows(writer, 3 << 20);
+    ASSERT_TRUE(writer.Status().Ok()) << writer.Status().ErrorMessage;
+    EXPECT_FALSE(fs::exists(target));
+    const std::vector<std::string> entries = Entries(Folder);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_TRUE(entries[0].starts_with(".grande.rtf.")) << entries[0];
+    // Most of the document is on disk before it is saved.
+    EXPECT_GE(fs::file_size(Folder / entries[0]), 2u << 20);
+
+    ASSERT_TRUE(writer.SaveDocument().Ok());
+    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"grande.rtf"});
+    const std::string document = ReadFile(target);
+    EXPECT_GE(document.size(), 3u << 20);
+    EXPECT_TRUE(document.starts_with("{\\rtf1"));
+    EXPECT_TRUE(document.ends_with("{\\row}\r\n}"));
+}
+
+TEST_F(RtfFileTest, ReplacesAnExistingFileKeepingItsPermissions) {
+    const fs::path target = Folder / "doc.rtf";
+    WriteFile(target, "old content");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    TCtrlToRTF writer(target);
+    WriteSample(writer);
+    ASSERT_TRUE(writer.SaveDocument().Ok());
+    EXPECT_EQ(ReadFile(target), SampleDocument());
+    EXPECT_EQ(fs::status(target).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"doc.rtf"});
+}
+
+TEST_F(RtfFileTest, UnsavedWriterLeavesNothingAndKeepsTheExistingFile) {
+    const fs::path target = Folder / "doc.rtf";
+    WriteFile(target, "old content");
+    {
+        TCtrlToRTF writer(target);
+        WriteSample(writer);
+        WriteRows(writer, 2 << 20);
+    }
+    EXPECT_EQ(ReadFile(target), "old content");
+    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"doc.rtf"});
+}
+
+TEST_F(RtfFileTest, FailureWhileBuildingKeepsTheExistingFile) {
+    const fs::path target = Folder / "doc.rtf";
+    WriteFile(target, "old content");
+    TCtrlToRTF writer(target);
+    WriteSample(writer);
+    writer.WritePicture(96, BitmapImage{0, 0, {}}, RtfAlignment::Center);
+    const ExportStatus status = writer.SaveDocument();
+    EXPECT_FALSE(status.Ok());
+    EXPECT_NE(status.ErrorMessage.find(target.string()), std::string::npos) << status.ErrorMessage;
+    EXPECT_EQ(ReadFile(target), "old content");
+    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"doc.rtf"});
+}
+
+TEST_F(RtfFileTest, MissingFolderIsAnErrorNamingThePath) {
+    const fs::path target = Folder / "no-existe" / "doc.rtf";
+    TCtrlToRTF writer(target);
+    EXPECT_FALSE(writer.Status().Ok());
+    WriteSample(writer);
+    const ExportStatus status = writer.SaveDocument();
+    EXPECT_EQ(status.ErrorMessage,
+              "No se pudo crear el archivo \"" + target.string() + "\": la carpeta no existe.");
+    EXPECT_FALSE(fs::exists(target.parent_path()));
+    EXPECT_TRUE(Entries(Folder).empty());
+}
+
+TEST_F(RtfFileTest, TargetThatIsAFolderIsAnErrorAndStaysIntact) {
+    const fs::path target = Folder / "carpeta";
+    fs::create_directory(target);
+    WriteFile(target / "dentro.txt", "x");
+    TCtrlToRTF writer(target);
+    WriteSample(writer);
+    const ExportStatus status = writer.SaveDocument();
+    EXPECT_FALSE(status.Ok());
+    EXPECT_NE(status.ErrorMessage.find(target.string()), std::string::npos) << status.ErrorMessage;
+    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"carpeta"});
+    EXPECT_EQ(ReadFile(target / "dentro.txt"), "x");
+}
+
+// Exit codes of the child processes below.
+enum ChildResult { AsExpected = 0, Saved = 1, WrongMessage = 2, CannotDropPrivileges = 3 };
+
+TEST_F(RtfFileTest, ReadOnlyFolderIsAnErrorAndGetsNoFile) {
+    const fs::path readOnly = Folder / "solo-lectura";
+    fs::create_directory(readOnly);
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                  fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    const fs::path target = readOnly / "doc.rtf";
+    // The superuser writes anywhere: the child drops to an ordinary user first.
+    const int result = InChildProcess([&] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return CannotDropPrivileges;
+        TCtrlToRTF writer(target);
+        WriteSample(writer);
+        const ExportStatus status = writer.SaveDocument();
+        if (status.Ok()) return Saved;
+        if (status.ErrorMessage != "No se pudo crear el archivo \"" + target.string() + "\": permiso denegado.") {
+            return WrongMessage;
+        }
+        return AsExpected;
+    });
+    EXPECT_EQ(result, AsExpected);
+    EXPECT_TRUE(Entries(readOnly).empty());
+}
+
+TEST_F(RtfFileTest, WriteFailureMidwayKeepsTheExistingFile) {
+    const fs::path target = Folder / "doc.rtf";
+    WriteFile(target, "old content");
+    // A file size limit makes the disk refuse the document part way, as a full disk would.
+    const int result = InChildProcess([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{256 << 10, 256 << 10};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        TCtrlToRTF writer(target);
+        writer.WriteHeader();
+        WriteRows(writer, 4 << 20);
+        const ExportStatus status = writer.SaveDocument();
+        if (status.Ok()) return Saved;
+        if (status.ErrorMessage !=
+            "No se pudo escribir el archivo \"" + target.string() + "\": el archivo supera el tamaño permitido.") {
+            return WrongMessage;
+        }
+        return AsExpected;
+    });
+    EXPECT_EQ(result, AsExpected);
+    EXPECT_EQ(ReadFile(target), "old content");
+    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"doc.rtf"});
+}
+
+}  // namespace
+}  // namespace kalto
