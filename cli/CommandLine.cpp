@@ -1,5 +1,9 @@
 #include "CommandLine.h"
 
+#include "CommandFailure.h"
+#include "ContactsCommand.h"
+#include "EphemerisCommand.h"
+#include "GraphCommand.h"
 #include "JdeCommand.h"
 #include "PositionsCommand.h"
 #include "UsageError.h"
@@ -15,12 +19,21 @@ namespace {
 struct Command {
     std::string_view name;
     std::string_view usage;
-    void (*run)(std::span<const std::string_view> args, std::istream& in, std::ostream& out);
+    void (*run)(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
 };
 
-constexpr std::array<Command, 2> Commands{{
-    {"jde", JdeUsage, RunJde},
-    {"posiciones", PositionsUsage, RunPositions},
+// Commands that write nothing to the standard error besides their usage errors.
+template <void (*Run)(std::span<const std::string_view>, std::istream&, std::ostream&)>
+void WithoutMessages(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream&) {
+    Run(args, in, out);
+}
+
+constexpr std::array<Command, 5> Commands{{
+    {"jde", JdeUsage, WithoutMessages<RunJde>},
+    {"posiciones", PositionsUsage, WithoutMessages<RunPositions>},
+    {"efemerides", EphemerisUsage, RunEphemerisCommand},
+    {"contactos", ContactsUsage, WithoutMessages<RunContacts>},
+    {"grafico", GraphUsage, RunGraphCommand},
 }};
 
 bool IsHelp(std::string_view arg) {
@@ -39,8 +52,12 @@ void PrintHelp(std::ostream& out) {
            "Ejemplo:\n"
            "  kalto-cli jde \"2026-12-08 12:00\" --tz -3\n"
            "  echo 2451545.0 | kalto-cli posiciones\n"
+           "  kalto-cli efemerides --desde 2027-01-01 --hasta 2027-02-01 --cada 60 --cuerpo Lun\n"
+           "  kalto-cli contactos --cuerpo Sol --posicion 0 --angulo 90 --orbe 1:0 --desde 2027-01-01 --hasta 2027-12-31\n"
+           "  kalto-cli grafico --desde 2027-01-01 --hasta 2027-02-01 --glifo imagen --salida enero.png\n"
            "\n"
-           "Estado de salida: 0 si todo fue bien, 2 si la orden o los datos están mal escritos.\n";
+           "Estado de salida: 0 si todo fue bien, 1 si no se pudo escribir el archivo de salida,\n"
+           "2 si la orden o los datos están mal escritos.\n";
 }
 
 }  // namespace
@@ -58,7 +75,7 @@ int RunCommandLine(std::span<const std::string_view> args, std::istream& in, std
                 if (std::ranges::any_of(rest, IsHelp)) {
                     out << "Uso:\n" << command.usage;
                 } else {
-                    command.run(rest, in, out);
+                    command.run(rest, in, out, err);
                 }
                 return ExitOk;
             }
@@ -68,6 +85,9 @@ int RunCommandLine(std::span<const std::string_view> args, std::istream& in, std
         err << "kalto-cli: " << error.what() << "\n"
             << "Escriba «kalto-cli --help» para ver el uso.\n";
         return ExitUsage;
+    } catch (const CommandFailure& failure) {
+        err << "kalto-cli: " << failure.what() << "\n";
+        return ExitFailure;
     }
 }
 

@@ -11,6 +11,7 @@ namespace kalto::cli {
 
 // Exit statuses.
 inline constexpr int ExitOk = 0;
+inline constexpr int ExitFailure = 1;  // the command could not write its output
 inline constexpr int ExitUsage = 2;
 
 // `args` are the arguments after the program's name. Commands that read data

@@ -1,14 +1,19 @@
 #include "EphemerisStep.h"
+#include "EphemerisTable.h"
 #include "TimeScales.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iomanip>
 #include <initializer_list>
 #include <iterator>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,7 +51,7 @@ std::string TemporaryFile() {
 
 // Runs kalto-cli with the arguments and `input` on its standard input; stdout
 // through a pipe, stderr through a file.
-CliResult RunCli(std::initializer_list<std::string> args, const std::string& input = "") {
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "") {
     const std::string errPath = TemporaryFile();
     const std::string inPath = TemporaryFile();
     std::ofstream(inPath) << input;
@@ -76,20 +81,25 @@ CliResult RunCli(std::initializer_list<std::string> args, const std::string& inp
     return result;
 }
 
-// The lines of a text, each split at single blanks.
-std::vector<std::vector<std::string>> Fields(const std::string& text) {
+// The lines of a text, each split at every `separator`.
+std::vector<std::vector<std::string>> Cells(const std::string& text, char separator) {
     std::vector<std::vector<std::string>> lines;
     std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);) {
         std::vector<std::string> fields;
         std::size_t start = 0;
-        for (std::size_t blank; (blank = line.find(' ', start)) != std::string::npos; start = blank + 1) {
-            fields.push_back(line.substr(start, blank - start));
+        for (std::size_t next; (next = line.find(separator, start)) != std::string::npos; start = next + 1) {
+            fields.push_back(line.substr(start, next - start));
         }
         fields.push_back(line.substr(start));
         lines.push_back(fields);
     }
     return lines;
+}
+
+// The lines of a text, each split at single blanks.
+std::vector<std::vector<std::string>> Fields(const std::string& text) {
+    return Cells(text, ' ');
 }
 
 std::size_t Decimals(const std::string& number) {
@@ -165,7 +175,29 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
         {{"jde", "2024-01-01 10:00", "--zona", "3"}, "opción desconocida"},
         {{"jde", "2024-01-01 10:00", "2024-01-02 10:00"}, "sobra el argumento"},
         {{"jde"}, "falta la fecha"},
-        {{"efemerides"}, "orden desconocida"},
+        {{"planetas"}, "orden desconocida"},
+        {{"efemerides"}, "falta --desde"},
+        {{"efemerides", "--desde", "2027-01-01"}, "falta --hasta"},
+        {{"efemerides", "--hasta", "2027-01-01"}, "falta --desde"},
+        {{"efemerides", "--desde", "2027-02-29", "--hasta", "2027-03-01"}, "no existe en el calendario"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-04-31"}, "no existe en el calendario"},
+        {{"efemerides", "--desde", "2027-1-01", "--hasta", "2027-03-01"}, "fecha mal escrita"},
+        {{"efemerides", "--desde", "2027-01-01 00:00", "--hasta", "2027-03-01"}, "fecha mal escrita"},
+        {{"efemerides", "--desde", "01-01-2027", "--hasta", "2027-03-01"}, "fecha mal escrita"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta"}, "falta el valor de --hasta"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cada", "7"}, "paso no válido"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cada", "0"}, "paso no válido"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cada", "60.0"}, "paso no válido"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cada", "2880"}, "paso no válido"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cada=-60"}, "paso no válido"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--tz", "12"}, "zona horaria no válida"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cuerpo", "Luna"}, "cuerpo desconocido"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cuerpo", "Rue"}, "cuerpo desconocido"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--formato", "rtf"}, "formato desconocido"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--paso", "60"}, "opción desconocida"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "Sol"}, "sobra el argumento"},
+        {{"efemerides", "--desde", "0000-12-31", "--hasta", "0001-01-02"}, "entre los años 0001 y 9999"},
+        {{"efemerides", "--desde", "9999-12-31", "--hasta", "9999-12-30"}, "entre los años 0001 y 9999"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -212,6 +244,174 @@ TEST(KaltoCli, PositionsStopAtALineThatIsNotANumber) {
     EXPECT_NE(result.err.find("2451546,5"), std::string::npos) << result.err;
 }
 
+// A stored single-precision value printed by efemerides (`stored`, 9
+// significant digits) is the narrowing of a double that posiciones printed
+// with 9 decimals (`printed`, so within 0.5e-9 of the engine's value): the
+// engine's value lies where the narrowing gives the stored value.
+void ExpectNarrowedFrom(const std::string& stored, double printed) {
+    const double parsed = Number(stored);
+    const float value = static_cast<float>(parsed);
+    const double below = std::nextafter(value, -std::numeric_limits<float>::infinity());
+    const double above = std::nextafter(value, std::numeric_limits<float>::infinity());
+    const double low = (value + below) / 2;
+    const double high = (value + above) / 2;
+    EXPECT_TRUE(printed + 0.5e-9 >= low && printed - 0.5e-9 <= high)
+        << stored << " is not " << std::setprecision(12) << printed << " narrowed to 32 bits";
+}
+
+TEST(KaltoCli, EphemerisRowsAreThePositionsOfTheSameInstantsNarrowedTo32Bits) {
+    const CliResult result =
+        RunCli({"efemerides", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--cada", "60", "--cuerpo", "Lun"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const auto lines = Cells(result.out, ',');
+    ASSERT_EQ(lines.size(), 1u + 768u) << result.out.substr(0, 500);
+    EXPECT_EQ(lines.front(), (std::vector<std::string>{"cuerpo", "fecha_local", "longitud", "latitud",
+                                                        "ascension_recta", "declinacion", "distancia"}));
+    EXPECT_EQ(lines.back()[1], "2027-02-01T23:00:00");
+
+    // The same instants through posiciones: the JDE of each local hour (zone 0).
+    std::string jdes;
+    for (int hour = 0; hour < 768; ++hour) {
+        const double jde = LocalToJDE(EncodeDate(2027, 1, 1) + hour / 24.0, 0).jde;
+        std::array<char, 64> buffer{};
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), jde, std::chars_format::fixed).ptr;
+        jdes.append(buffer.data(), end).append("\n");
+    }
+    const CliResult positions = RunCli({"posiciones"}, jdes);
+    ASSERT_EQ(positions.status, 0) << positions.err;
+    const auto positionLines = Fields(positions.out);
+    ASSERT_EQ(positionLines.size(), 768u * 11u);
+
+    for (int hour = 0; hour < 768; ++hour) {
+        SCOPED_TRACE(hour);
+        const auto& row = lines[static_cast<std::size_t>(hour) + 1];
+        ASSERT_EQ(row.size(), 7u);
+        EXPECT_EQ(row[0], "Lun");
+        char date[32];
+        std::snprintf(date, sizeof date, "2027-%02d-%02dT%02d:00:00", hour < 744 ? 1 : 2,
+                      hour < 744 ? hour / 24 + 1 : hour / 24 - 30, hour % 24);
+        EXPECT_EQ(row[1], date);
+        // posiciones: JDE BODY LON LAT DIST RA DEC; efemerides: lon, lat, ra, dec, dist.
+        const auto& moon = positionLines[static_cast<std::size_t>(hour) * 11 + 1];
+        ASSERT_EQ(moon[1], "2");
+        ExpectNarrowedFrom(row[2], Number(moon[2]));
+        ExpectNarrowedFrom(row[3], Number(moon[3]));
+        ExpectNarrowedFrom(row[4], Number(moon[5]));
+        ExpectNarrowedFrom(row[5], Number(moon[6]));
+        ExpectNarrowedFrom(row[6], Number(moon[4]));
+    }
+}
+
+TEST(KaltoCli, EphemerisByDefaultIsDailyCsvOfEveryBodyInBodyOrder) {
+    const CliResult result = RunCli({"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const auto lines = Cells(result.out, ',');
+    ASSERT_EQ(lines.size(), 1u + 2u * 11u) << result.out;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(lines[i].size(), 7u);
+        const int body = static_cast<int>((i - 1) / 2) + 1;
+        EXPECT_EQ(lines[i][0], BodyLabels[body]);
+        EXPECT_EQ(lines[i][1], (i - 1) % 2 == 0 ? "2027-01-01T00:00:00" : "2027-01-02T00:00:00");
+    }
+    // Pluto and the node have no distance.
+    EXPECT_EQ(lines[19][6], "0");
+    EXPECT_EQ(lines[21][6], "0");
+}
+
+TEST(KaltoCli, EphemerisTextIsTheWindowTableOfEachBody) {
+    const CliResult result = RunCli({"efemerides", "--desde", "2027-03-01", "--hasta", "2027-03-01", "--cada", "720",
+                                     "--tz", "-3.5", "--formato", "texto", "--cuerpo", "todos"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const auto lines = Cells(result.out, '\t');
+    ASSERT_EQ(lines.size(), 11u * 4u) << result.out;
+    const std::vector<std::string> header{"Día", "Fecha", "Val.", "Hora", "Lon.", "Lat.", "AR.", "Dec."};
+    const DateFormatNames names = SpanishDateFormatNames();
+    Engine engine;
+    for (int body = FirstBody; body <= LastComputedBody; ++body) {
+        SCOPED_TRACE(BodyLabels[body]);
+        const std::size_t first = static_cast<std::size_t>(body - 1) * 4;
+        EXPECT_EQ(lines[first], std::vector<std::string>{"# " + std::string(BodyLabels[body])});
+        EXPECT_EQ(lines[first + 1], header);
+        for (int step = 0; step < 2; ++step) {
+            const TDateTime local = EncodeDate(2027, 3, 1) + step * 0.5;
+            const RecPlaneta p = ComputeAllBodies(engine, LocalToJDE(local, ZoneOffset(-3.5)).jde)[body];
+            const TPosPlanet row{static_cast<float>(p.Longitude),   static_cast<float>(p.Latitude),
+                                 static_cast<float>(p.RightAscension), static_cast<float>(p.Declination),
+                                 static_cast<float>(p.Distance),    local};
+            std::vector<std::string> expected;
+            for (int column = 0; column < EphemerisColumnCount; ++column) {
+                expected.push_back(EphemerisCellText(row, step + 1, column, names));
+            }
+            EXPECT_EQ(lines[first + 2 + static_cast<std::size_t>(step)], expected);
+        }
+    }
+    EXPECT_EQ(lines[3][0], " 2");
+    EXPECT_EQ(lines[3][1], "mar 01 2027, lun");
+    EXPECT_EQ(lines[3][3], "12:00 pm");
+}
+
+TEST(KaltoCli, EphemerisZoneShiftsTheInstantsAndKeepsLocalTimes) {
+    // At -3.5 h, local 12:00 is 15:30 at zone 0.
+    const auto run = [](const std::string& zone) {
+        const CliResult result = RunCli(
+            {"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-01", "--cada", "30", "--cuerpo", "lun", "--tz=" + zone});
+        EXPECT_EQ(result.status, 0) << result.err;
+        return Cells(result.out, ',');
+    };
+    const auto west = run("-3.5");
+    const auto greenwich = run("0");
+    ASSERT_EQ(west.size(), 49u);
+    ASSERT_EQ(greenwich.size(), 49u);
+    const auto& noonWest = west[1 + 24];
+    const auto& greenwich1530 = greenwich[1 + 31];
+    EXPECT_EQ(noonWest[1], "2027-01-01T12:00:00");
+    EXPECT_EQ(greenwich1530[1], "2027-01-01T15:30:00");
+    EXPECT_EQ(std::vector(noonWest.begin() + 2, noonWest.end()),
+              std::vector(greenwich1530.begin() + 2, greenwich1530.end()));
+    EXPECT_NE(west[1 + 24][2], greenwich[1 + 24][2]);
+}
+
+TEST(KaltoCli, EphemerisEndDateFollowsThe730DayLimit) {
+    struct Case {
+        std::initializer_list<std::string> args;
+        std::size_t rows;
+        const char* first;
+        const char* last;
+        bool note;
+    };
+    const Case cases[] = {
+        // 24 months after 2027-01-01, 732 days in all.
+        {{"--desde", "2027-01-01", "--hasta", "2029-06-01"}, 732, "2027-01-01T00:00:00", "2029-01-01T00:00:00", true},
+        {{"--desde", "2027-01-01", "--hasta", "2024-06-01"}, 732, "2027-01-01T00:00:00", "2029-01-01T00:00:00", true},
+        {{"--desde", "2027-01-01", "--hasta", "2028-12-30"}, 730, "2027-01-01T00:00:00", "2028-12-30T00:00:00", false},
+        // An end before the start: the span is counted back, the run goes forward.
+        {{"--desde", "2027-01-10", "--hasta", "2027-01-01"}, 10, "2027-01-10T00:00:00", "2027-01-19T00:00:00", false},
+        {{"--desde", "9999-12-31", "--hasta", "9999-12-31"}, 1, "9999-12-31T00:00:00", "9999-12-31T00:00:00", false},
+        {{"--desde", "0001-01-01", "--hasta", "0001-01-01"}, 1, "0001-01-01T00:00:00", "0001-01-01T00:00:00", false},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> argv{"efemerides", "--cuerpo", "Sol"};
+        argv.insert(argv.end(), c.args);
+        SCOPED_TRACE(argv[4] + " to " + argv[6]);
+        const CliResult result = RunCli(argv);
+        EXPECT_EQ(result.status, 0);
+        const auto lines = Cells(result.out, ',');
+        ASSERT_EQ(lines.size(), 1 + c.rows);
+        EXPECT_EQ(lines[1][1], c.first);
+        EXPECT_EQ(lines.back()[1], c.last);
+        if (c.note) {
+            EXPECT_NE(result.err.find("730 días"), std::string::npos) << result.err;
+            EXPECT_NE(result.err.find(std::string(c.last).substr(0, 10)), std::string::npos) << result.err;
+        } else {
+            EXPECT_EQ(result.err, "");
+        }
+    }
+}
+
 TEST(KaltoCli, HelpDescribesTheCommands) {
     const std::string jdeUsage = "jde \"AAAA-MM-DD HH:MM[:SS]\" [--tz HORAS]";
     for (const auto& args : {std::initializer_list<std::string>{"--help"}, {"-h"}, {}, {"jde", "--help"}}) {
@@ -221,6 +421,199 @@ TEST(KaltoCli, HelpDescribesTheCommands) {
         EXPECT_EQ(result.err, "");
         EXPECT_NE(result.out.find("Uso:"), std::string::npos) << result.out;
         EXPECT_NE(result.out.find(jdeUsage), std::string::npos) << result.out;
+    }
+}
+
+TEST(KaltoCli, HelpDescribesTheEphemerisCommand) {
+    const std::string usage = "efemerides --desde AAAA-MM-DD --hasta AAAA-MM-DD [--cada MINUTOS] [--tz HORAS]";
+    for (const auto& args : {std::vector<std::string>{"--help"}, {"efemerides", "--help"}, {"efemerides", "-h"}}) {
+        SCOPED_TRACE(args.size());
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.err, "");
+        EXPECT_NE(result.out.find(usage), std::string::npos) << result.out;
+    }
+}
+
+// The date-time of "AAAA-MM-DDTHH:MM:SS".
+TDateTime LocalDateTime(const std::string& text) {
+    EXPECT_EQ(text.size(), 19u) << text;
+    const auto part = [&](std::size_t pos, std::size_t size) {
+        return static_cast<int>(Number(text.substr(pos, size)));
+    };
+    return EncodeDate(part(0, 4), part(5, 2), part(8, 2)) + EncodeTime(part(11, 2), part(14, 2), part(17, 2));
+}
+
+std::size_t SignificantDigits(const std::string& number) {
+    const std::size_t first = number.find_first_of("123456789");
+    if (first == std::string::npos) return 0;
+    const std::string digits = number.substr(first);
+    return digits.size() - (digits.find('.') == std::string::npos ? 0 : 1);
+}
+
+// The local time at which the engine's Sun crosses `longitude` between a and b.
+TDateTime SunCrossing(double longitude, TDateTime a, TDateTime b, double zoneHours) {
+    Engine engine;
+    const auto past = [&](TDateTime t) {
+        const double sun = ComputeAllBodies(engine, LocalToJDE(t, ZoneOffset(zoneHours)).jde)[Sol].Longitude;
+        return std::remainder(sun - longitude, 360.0) > 0;
+    };
+    for (int i = 0; i < 50; ++i) {
+        const TDateTime middle = (a + b) / 2;
+        (past(middle) ? b : a) = middle;
+    }
+    return a;
+}
+
+TEST(KaltoCli, ContactosListsTheCardinalIngressesOf2027) {
+    // The almanacs' equinoxes and solstices of 2027, UT: Mar 20 20:24,
+    // Jun 21 14:10, Sep 23 06:01, Dec 22 02:42.
+    const TDateTime published[] = {EncodeDate(2027, 3, 20) + EncodeTime(20, 24, 30),
+                                   EncodeDate(2027, 6, 21) + EncodeTime(14, 10, 30),
+                                   EncodeDate(2027, 9, 23) + EncodeTime(6, 1, 30),
+                                   EncodeDate(2027, 12, 22) + EncodeTime(2, 42, 30)};
+    const double angles[] = {0, 90, 180, 90};
+    constexpr double Minute = 1.0 / 1440;
+    for (const std::string zone : {"0", "5.5"}) {
+        SCOPED_TRACE(zone);
+        const double zoneHours = Number(zone);
+        const CliResult result = RunCli({"contactos", "--cuerpo", "Sol", "--posicion", "0", "--angulo", "90", "--tipo",
+                                         "multiplo", "--orbe", "1:0", "--desde", "2027-01-01", "--hasta", "2027-12-31",
+                                         "--tz", zone});
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.err, "");
+        const auto lines = Cells(result.out, ',');
+        ASSERT_EQ(lines.size(), 5u) << result.out;
+        EXPECT_EQ(lines[0], (std::vector<std::string>{"indice", "cuerpo", "posicion", "inicia", "partil", "finaliza",
+                                                      "contacto", "lon_inicia", "lon_partil", "lon_finaliza"}));
+        for (std::size_t i = 0; i < 4; ++i) {
+            SCOPED_TRACE(i);
+            const auto& f = lines[i + 1];
+            ASSERT_EQ(f.size(), 10u);
+            EXPECT_EQ(f[0], std::to_string(i));
+            EXPECT_EQ(f[1], "Sol");
+            EXPECT_EQ(f[2], "0");
+            EXPECT_EQ(Number(f[6]), angles[i]);
+            const double cardinal = 90.0 * static_cast<double>(i);
+            const TDateTime local = published[i] + zoneHours / 24;
+            const TDateTime crossing = SunCrossing(cardinal, local - 1, local + 1, zoneHours);
+            EXPECT_NEAR(crossing, local, 2 * Minute);
+            // Partil within 1' of the Sun's longitude (24 minutes), printed to the second.
+            EXPECT_NEAR(LocalDateTime(f[4]), crossing, 24.5 * Minute);
+            EXPECT_LT(LocalDateTime(f[3]), crossing);
+            EXPECT_GT(LocalDateTime(f[5]), crossing);
+            EXPECT_NEAR(std::remainder(Number(f[8]) - cardinal, 360.0), 0, 1.0 / 60);
+            for (const std::size_t angle : {7u, 8u, 9u}) {
+                EXPECT_LE(SignificantDigits(f[angle]), 9u) << f[angle];
+            }
+        }
+    }
+}
+
+TEST(KaltoCli, ContactosTextIsTheSearchDescriptionAndTheWindowGrid) {
+    const CliResult result = RunCli({"contactos", "--cuerpo", "Sol", "--posicion", "0", "--angulo", "90", "--orbe",
+                                     "1:0", "--desde", "2027-01-01", "--hasta", "2027-12-31", "--formato", "texto"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const auto lines = Cells(result.out, '\t');
+    ASSERT_EQ(lines.size(), 9u) << result.out;
+    EXPECT_EQ(lines[0][0], " Contactos de SOL con la posición  00\u00B0 00' 00\"");
+    EXPECT_EQ(lines[1][0], " por ángulos múltiplos de  90\u00B0 00' 00\", orbe de  01\u00B0 00' 00\".");
+    EXPECT_EQ(lines[2][0], " Desde el viernes 01-ene-2027 hasta el viernes 31-dic-2027 (365 días).");
+    EXPECT_EQ(lines[3][0], " Time Zone: 0.00.");
+    EXPECT_EQ(lines[4], (std::vector<std::string>{"No.", "Pla.", "Pos.", "Inicia", "Partil", "Finaliza",
+                                                  "Dur. Aprox.", "Contacto"}));
+    for (std::size_t row = 1; row <= 4; ++row) {
+        SCOPED_TRACE(row);
+        const auto& cells = lines[row + 4];
+        ASSERT_EQ(cells.size(), 8u);
+        EXPECT_EQ(cells[0], std::string(" ").append(std::to_string(row)));
+        EXPECT_EQ(cells[1], "Sol");
+        EXPECT_EQ(cells[2], " 00\u00B0 00' 00\"");
+    }
+    EXPECT_TRUE(lines[5][4].starts_with("mar-20-2027, sáb, ")) << lines[5][4];
+    EXPECT_EQ(lines[7][7], " 180\u00B0 00' 00\"");
+}
+
+TEST(KaltoCli, ContactosNormalisesItsValuesAsTheWindowDoes) {
+    const std::vector<std::string> span = {"--desde", "2027-01-01", "--hasta", "2027-03-01", "--cuerpo", "Lun"};
+    const auto run = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), "contactos");
+        args.insert(args.end(), span.begin(), span.end());
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.err, "");
+        return result.out;
+    };
+    // Seconds of 60 add a minute; 30 degrees of a sign are 0 of the same sign.
+    EXPECT_EQ(run({"--posicion", "10:59:60"}), run({"--posicion", "11"}));
+    const std::string leo = run({"--posicion", "30", "--signo", "Leo", "--orbe", "2:0"});
+    EXPECT_EQ(leo, run({"--posicion", "120", "--orbe", "2:0"}));
+    EXPECT_NE(leo.find(",Lun,120,"), std::string::npos) << leo;
+    // An orb below 30' is 30'.
+    EXPECT_EQ(run({"--posicion", "5", "--orbe", "0:10"}), run({"--posicion", "5", "--orbe", "0:30"}));
+    const std::string text = run({"--posicion", "5", "--orbe", "0:10", "--formato", "texto", "--tipo", "exacto"});
+    EXPECT_NE(text.find(" por el ángulo de  15\u00B0 00' 00\", orbe de  00\u00B0 30' 00\"."), std::string::npos)
+        << text;
+}
+
+TEST(KaltoCli, ContactosRejectsWrongOptions) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const std::vector<std::string> good = {"--cuerpo", "Sol", "--posicion", "0", "--desde", "2027-01-01",
+                                           "--hasta", "2027-12-31"};
+    const auto with = [&](std::vector<std::string> extra) {
+        std::vector<std::string> args = {"contactos"};
+        args.insert(args.end(), good.begin(), good.end());
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    };
+    const Case cases[] = {
+        {with({"--cuerpo", "Luna"}), "cuerpo desconocido"},
+        {with({"--posicion", "10:61"}), "posición no válida"},
+        {with({"--posicion", "361"}), "posición no válida"},
+        {with({"--posicion", "31", "--signo", "Tau"}), "posición no válida"},
+        {with({"--posicion", "1:2:3:4"}), "posición no válida"},
+        {with({"--posicion", "-1"}), "posición no válida"},
+        {with({"--posicion", "1.5"}), "posición no válida"},
+        {with({"--signo", "Aqu"}), "signo desconocido"},
+        {with({"--angulo", "181"}), "ángulo no válido"},
+        {with({"--angulo", "15.5"}), "ángulo no válido"},
+        {with({"--tipo", "exact"}), "tipo de ángulo desconocido"},
+        {with({"--orbe", "6:0"}), "orbe no válido"},
+        {with({"--orbe", "0:61"}), "orbe no válido"},
+        {with({"--orbe", "1:2:3"}), "orbe no válido"},
+        {with({"--formato", "xml"}), "formato desconocido"},
+        {with({"--tz", "12"}), "zona horaria no válida"},
+        {with({"--hasta", "2026-12-31"}), "es anterior a --desde"},
+        {with({"--desde", "0050-01-01"}), "entre los años 0100 y 9899"},
+        {with({"--desde", "2027-02-30"}), "no existe en el calendario"},
+        {with({"Sol"}), "sobra el argumento"},
+        {with({"--orb", "1:0"}), "opción desconocida"},
+        {with({"--angulo"}), "falta el valor de --angulo"},
+        {{"contactos", "--posicion", "0", "--desde", "2027-01-01", "--hasta", "2027-12-31"}, "falta --cuerpo"},
+        {{"contactos", "--cuerpo", "Sol", "--desde", "2027-01-01", "--hasta", "2027-12-31"}, "falta --posicion"},
+        {{"contactos", "--cuerpo", "Sol", "--posicion", "0", "--hasta", "2027-12-31"}, "falta --desde"},
+        {{"contactos", "--cuerpo", "Sol", "--posicion", "0", "--desde", "2027-12-31"}, "falta --hasta"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        const CliResult result = RunCli(c.args);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+}
+
+TEST(KaltoCli, HelpDescribesTheContactsCommand) {
+    const std::string usage = "contactos --cuerpo NOMBRE --posicion G[:M[:S]] [--signo SIGNO]";
+    for (const auto& args : {std::vector<std::string>{"--help"}, {"contactos", "--help"}}) {
+        SCOPED_TRACE(args.size());
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_NE(result.out.find(usage), std::string::npos) << result.out;
     }
 }
 

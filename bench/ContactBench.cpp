@@ -1,0 +1,54 @@
+// Contact search throughput: one whole search of 24 months, "Múltiplo" 15° with
+// an orb of 5° 0', for the Sun and for the Moon; and the same searches with the
+// fine scan walking every step, to show what its leaps save.
+
+#include "ContactSearch.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace kalto {
+namespace {
+
+ContactSearchInput TwoYearSearch(int body) {
+    ContactSearchInput input;
+    input.Body = body;
+    input.StartDate = EncodeDate(2027, 1, 1);
+    input.EndDate = IncMonth(input.StartDate, 24);
+    input.Angle = 15;
+    input.Exact = false;
+    input.Position = {.Degrees = 10, .Minutes = 0, .Seconds = 0};
+    input.Orb = 5;
+    return input;
+}
+
+void Search(benchmark::State& state, const FineScanPolicy& policy) {
+    const int body = static_cast<int>(state.range(0));
+    const ContactSearchInput input = TwoYearSearch(body);
+    std::size_t contacts = 0;
+    for (auto _ : state) {
+        ContactSearchProgress progress;
+        const ContactSearchResult result = SearchContacts(input, progress, policy);
+        contacts = result.Contacts.size();
+        benchmark::DoNotOptimize(result.Contacts.data());
+    }
+    state.SetLabel(std::string(BodyLabels[body]) + ", " + std::to_string(contacts) + " contacts");
+}
+
+void BM_ContactSearch(benchmark::State& state) {
+    Search(state, DefaultFineScan(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_ContactSearch)->Arg(Sol)->Arg(Lun)->Unit(benchmark::kMillisecond);
+
+void BM_ContactSearchEveryFineStep(benchmark::State& state) {
+    FineScanPolicy policy = DefaultFineScan(static_cast<int>(state.range(0)));
+    policy.SpeedLimit = 0;
+    Search(state, policy);
+}
+BENCHMARK(BM_ContactSearchEveryFineStep)->Arg(Sol)->Arg(Lun)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+}  // namespace kalto
+
+BENCHMARK_MAIN();

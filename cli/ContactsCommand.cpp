@@ -1,0 +1,297 @@
+#include "ContactsCommand.h"
+
+#include "ArgumentParsing.h"
+#include "ContactGrid.h"
+#include "ContactResults.h"
+#include "ContactSearch.h"
+#include "UsageError.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalto::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, 10> OptionNames = {"--cuerpo", "--posicion", "--signo", "--desde",
+                                                          "--hasta",  "--angulo",   "--tipo",  "--orbe",
+                                                          "--tz",     "--formato"};
+constexpr std::string_view CsvHeader =
+    "indice,cuerpo,posicion,inicia,partil,finaliza,contacto,lon_inicia,lon_partil,lon_finaliza\n";
+
+// A contact may begin decades before the first date and end decades after the
+// last (Pluto's stay near a point); these limits keep every date printable.
+constexpr int FirstYear = 100;
+constexpr int LastYear = 9899;
+
+struct ContactsOptions {
+    std::optional<int> body;
+    std::optional<std::string_view> position;
+    std::optional<int> sign;
+    std::optional<TDateTime> start;
+    std::optional<TDateTime> end;
+    int angle = DefaultContactAngle;
+    bool exact = false;
+    OrbSpin orb;
+    double zoneHours = 0;
+    bool csv = true;
+};
+
+std::string Quoted(std::string_view text) {
+    return "«" + std::string(text) + "»";
+}
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+// The index of `text` among `items`, in any case, or nothing.
+template <std::size_t N>
+std::optional<int> ItemIndex(std::string_view text, const std::array<std::string_view, N>& items) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (SameLetters(text, items[i])) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+// A whole number of decimal digits alone, at most `highest`.
+std::optional<int> Whole(std::string_view text, int highest) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool digitsOnly = !text.empty() && text.front() != '-';
+    if (error != std::errc() || end != text.data() + text.size() || !digitsOnly || value > highest) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// "a:b:c" split at the colons.
+std::vector<std::string_view> Fields(std::string_view text) {
+    std::vector<std::string_view> fields;
+    for (std::size_t colon; (colon = text.find(':')) != std::string_view::npos; text.remove_prefix(colon + 1)) {
+        fields.push_back(text.substr(0, colon));
+    }
+    fields.push_back(text);
+    return fields;
+}
+
+int ParseBody(std::string_view text) {
+    if (const auto item = ItemIndex(text, ContactBodyItems)) return *item + 1;
+    throw UsageError("cuerpo desconocido: " + Quoted(text) +
+                     "; debe ser Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu o Nod");
+}
+
+int ParseSign(std::string_view text) {
+    if (const auto item = ItemIndex(text, ContactSignItems)) return *item;
+    throw UsageError("signo desconocido: " + Quoted(text) +
+                     "; debe ser Ari, Tau, Gem, Can, Leo, Vir, Lib, Esc, Sag, Cap, Acu o Pis");
+}
+
+// The spin edits of the position, which reach one past their last value
+// (360 or 30 degrees, 60 minutes or seconds) before the handler carries it.
+ContactPosition ParsePosition(std::string_view text, std::optional<int> sign) {
+    const std::vector<std::string_view> fields = Fields(text);
+    const int degreesLimit = sign ? 30 : 360;
+    std::array<std::optional<int>, 3> parts{0, 0, 0};
+    bool wellFormed = fields.size() <= parts.size();
+    for (std::size_t i = 0; wellFormed && i < fields.size(); ++i) {
+        parts[i] = Whole(fields[i], i == 0 ? degreesLimit : 60);
+        wellFormed = parts[i].has_value();
+    }
+    if (!wellFormed) {
+        throw UsageError("posición no válida: " + Quoted(text) + "; se esperaba G[:M[:S]] en números enteros, " +
+                         (sign ? "grados de 0 a 29 dentro del signo" : "grados de 0 a 359") +
+                         ", minutos y segundos de 0 a 59");
+    }
+    ContactPosition position;
+    position.Degrees = *parts[0];
+    position.Minutes = *parts[1];
+    position.Seconds = *parts[2];
+    if (sign) {
+        position.Mode = CoordinateMode::Zodiac;
+        position.Sign = *sign;
+    }
+    return SEGraLonChange(position);
+}
+
+// SEGraOrb (0 to 5) and SEMinOrb (up to 60, which the handler carries).
+OrbSpin ParseOrb(std::string_view text) {
+    const std::vector<std::string_view> fields = Fields(text);
+    const std::optional<int> degrees = Whole(fields[0], MaxOrbDegrees);
+    const std::optional<int> minutes = fields.size() == 2 ? Whole(fields[1], 60) : std::optional<int>(0);
+    if (fields.size() > 2 || !degrees || !minutes) {
+        throw UsageError("orbe no válido: " + Quoted(text) + "; se esperaba G:M, grados de 0 a 5 y minutos de 0 a 59");
+    }
+    return SEGraOrbChange({*degrees, *minutes});
+}
+
+int ParseAngle(std::string_view text) {
+    if (const auto angle = Whole(text, MaxContactAngle)) return *angle;
+    throw UsageError("ángulo no válido: " + Quoted(text) + "; debe ser un número entero de grados de 0 a 180");
+}
+
+bool ParseIsExact(std::string_view text) {
+    if (text == "exacto") return true;
+    if (text == "multiplo" || text == "múltiplo") return false;
+    throw UsageError("tipo de ángulo desconocido: " + Quoted(text) + "; debe ser multiplo o exacto");
+}
+
+bool ParseIsCsv(std::string_view text) {
+    if (text == "csv" || text == "texto") return text == "csv";
+    throw UsageError("formato desconocido: " + Quoted(text) + "; debe ser texto o csv");
+}
+
+std::string DateText(TDateTime value) {
+    const CalendarDate date = DecodeDate(value);
+    std::array<char, 32> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02d", date.year, date.month, date.day);
+    return buffer.data();
+}
+
+// Options are "--name value" or "--name=value".
+ContactsOptions ParseOptions(std::span<const std::string_view> args) {
+    ContactsOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (!arg.starts_with("--")) {
+            throw UsageError("sobra el argumento " + Quoted(arg) + ": contactos solo toma opciones");
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        if (std::ranges::find(OptionNames, name) == OptionNames.end()) {
+            throw UsageError("opción desconocida: " + std::string(arg));
+        }
+        if (equals == std::string_view::npos && i + 1 == args.size()) {
+            throw UsageError("falta el valor de " + std::string(name));
+        }
+        const std::string_view value = equals == std::string_view::npos ? args[++i] : arg.substr(equals + 1);
+        if (name == "--cuerpo") {
+            options.body = ParseBody(value);
+        } else if (name == "--posicion") {
+            options.position = value;
+        } else if (name == "--signo") {
+            options.sign = ParseSign(value);
+        } else if (name == "--desde") {
+            options.start = ParseDate(value);
+        } else if (name == "--hasta") {
+            options.end = ParseDate(value);
+        } else if (name == "--angulo") {
+            options.angle = ParseAngle(value);
+        } else if (name == "--tipo") {
+            options.exact = ParseIsExact(value);
+        } else if (name == "--orbe") {
+            options.orb = ParseOrb(value);
+        } else if (name == "--tz") {
+            options.zoneHours = ParseZoneHours(value);
+        } else {
+            options.csv = ParseIsCsv(value);
+        }
+    }
+    if (!options.body) throw UsageError("falta --cuerpo NOMBRE, el cuerpo cuyos contactos se buscan");
+    if (!options.position) throw UsageError("falta --posicion G[:M[:S]], la posición de contacto");
+    if (!options.start) throw UsageError("falta --desde AAAA-MM-DD, el primer día");
+    if (!options.end) throw UsageError("falta --hasta AAAA-MM-DD, el último día");
+    if (*options.end < *options.start) {
+        throw UsageError("--hasta " + DateText(*options.end) + " es anterior a --desde " + DateText(*options.start));
+    }
+    if (*options.start < EncodeDate(FirstYear, 1, 1) || *options.end > EncodeDate(LastYear, 12, 31)) {
+        throw UsageError("las fechas deben quedar entre los años 0100 y 9899");
+    }
+    return options;
+}
+
+ContactSearchInput SearchInput(const ContactsOptions& options) {
+    ContactSearchInput input;
+    input.Body = *options.body;
+    input.StartDate = *options.start;
+    input.EndDate = *options.end;
+    input.Angle = options.angle;
+    input.Exact = options.exact;
+    input.Position = ParsePosition(*options.position, options.sign);
+    input.Orb = ContactOrb(options.orb);
+    input.ZoneHours = options.zoneHours;
+    return input;
+}
+
+// Local time rounded to the second, "AAAA-MM-DDTHH:MM:SS".
+std::string DateTimeText(TDateTime value) {
+    const DecodedDateTime decoded = DecodeDateTime(std::round(value * 86400) / 86400);
+    std::array<char, 48> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02dT%02d:%02d:%02d", decoded.date.year,
+                  decoded.date.month, decoded.date.day, decoded.time.hour, decoded.time.minute, decoded.time.second);
+    return buffer.data();
+}
+
+// An angle with 9 significant digits.
+std::string AngleNumber(double value) {
+    std::array<char, 32> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 9);
+    return std::string(buffer.data(), result.ptr);
+}
+
+void WriteCsv(const ContactRecordList& contacts, double target, std::ostream& out) {
+    out << CsvHeader;
+    for (const ContactRecordPtr& record : contacts) {
+        const std::array<TDateTime, ContactMomentCount> times{record->StartTime, record->ExactTime, record->EndTime};
+        const std::array<double, ContactMomentCount> longitudes{record->StartLongitude, record->ExactLongitude,
+                                                                 record->EndLongitude};
+        std::string line = std::to_string(record->Index) + ',' +
+                           std::string(ContactBodyItems[static_cast<std::size_t>(record->BodyIndex)]) + ',' +
+                           AngleNumber(target);
+        for (int i = 0; i < ContactMomentCount; ++i) {
+            line += ',';
+            if (i < record->MomentsFound) line += DateTimeText(times[static_cast<std::size_t>(i)]);
+        }
+        line += ',' + AngleNumber(record->ContactAngle);
+        for (int i = 0; i < ContactMomentCount; ++i) {
+            line += ',';
+            if (i < record->MomentsFound) line += AngleNumber(longitudes[static_cast<std::size_t>(i)]);
+        }
+        out << line << '\n';
+    }
+}
+
+// The description lines, then the grid as the window shows it: without its
+// hidden column 0.
+void WriteText(const ContactSearchInput& input, const ContactResults& results, std::ostream& out) {
+    const DateFormatNames names = SpanishDateFormatNames();
+    for (const std::string& line : SearchDescription(input, names)) out << line << '\n';
+    const ContactGridFill fill = FillContactGrid(ContactGridMode::Window, results.SortedContactList, results, names);
+    for (const std::vector<std::string>& row : fill.Grid) {
+        std::string line;
+        for (std::size_t column = 1; column < row.size(); ++column) {
+            if (column > 1) line += '\t';
+            line += row[column];
+        }
+        out << line << '\n';
+    }
+}
+
+}  // namespace
+
+void RunContacts(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out) {
+    const ContactsOptions options = ParseOptions(args);
+    const ContactSearchInput input = SearchInput(options);
+    // Nothing requests a stop, so the search always completes.
+    ContactSearchProgress progress;
+    ContactResults results;
+    CommitContactSearch(results, SearchContacts(input, progress), input, true);
+    if (options.csv) {
+        WriteCsv(results.SortedContactList, ContactTarget(input.Position), out);
+    } else {
+        WriteText(input, results, out);
+    }
+}
+
+}  // namespace kalto::cli

@@ -1,0 +1,319 @@
+#include "GraphCommand.h"
+
+#include "ArgumentParsing.h"
+#include "CommandFailure.h"
+#include "EphemerisRun.h"
+#include "EphemerisSpan.h"
+#include "KaltoDraw.h"
+#include "ReplacingFile.h"
+#include "TextForms.h"
+#include "UsageError.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalto::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, 14> OptionNames = {
+    "--desde",  "--hasta", "--cada",    "--tz",       "--cuerpos", "--signos", "--primer-signo",
+    "--glifo",  "--sin-lineas", "--rejilla", "--marcador", "--ancho",   "--alto",   "--salida"};
+constexpr std::string_view FlagOption = "--sin-lineas";
+constexpr int MaxImageSide = 4096;
+
+constexpr std::array<std::string_view, GraphGlyphCount> GlyphNames = {"circulo",   "cuadrado", "triangulo",
+                                                                      "asterisco", "imagen",   "ninguno"};
+// The grid lines, in the order of GridLines below.
+constexpr std::array<std::string_view, 4> GridNames = {"signos", "decanos", "dias", "meses"};
+
+struct GraphOptions {
+    std::optional<TDateTime> start;
+    std::optional<TDateTime> end;
+    std::optional<std::string> output;
+    int stepsPerDay = 1;
+    double zoneHours = 0;
+    GraphFrame frame;
+};
+
+std::string Quoted(std::string_view text) {
+    return "«" + std::string(text) + "»";
+}
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+// The parts of a comma-separated list.
+std::vector<std::string_view> ListItems(std::string_view text) {
+    std::vector<std::string_view> items;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = text.find(',', start);
+        items.push_back(text.substr(start, comma - start));
+        if (comma == std::string_view::npos) {
+            return items;
+        }
+        start = comma + 1;
+    }
+}
+
+int ParseWhole(std::string_view text, int low, int high, std::string_view what) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+        throw UsageError(std::string(what) + " no válido: " + Quoted(text) + "; debe ser un número entero de " +
+                         std::to_string(low) + " a " + std::to_string(high));
+    }
+    return value;
+}
+
+// The item of the step selector whose length is `text` minutes.
+int ParseStepsPerDay(std::string_view text) {
+    int minutes = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), minutes);
+    if (error == std::errc() && end == text.data() + text.size()) {
+        for (const EphemerisStepChoice& choice : EphemerisStepChoices) {
+            if (minutes * choice.StepsPerDay == 1440) {
+                return choice.StepsPerDay;
+            }
+        }
+    }
+    throw UsageError("paso no válido: " + Quoted(text) + "; debe ser 1440, 720, 360, 180, 120, 60, 30, 15, 10 o 5 minutos");
+}
+
+std::array<bool, Rue + 1> ParseBodies(std::string_view text) {
+    std::array<bool, Rue + 1> shown{};
+    if (SameLetters(text, "todos")) {
+        std::fill(shown.begin() + FirstBody, shown.begin() + LastComputedBody + 1, true);
+        return shown;
+    }
+    for (const std::string_view item : ListItems(text)) {
+        const auto* label = std::find_if(BodyLabels.begin() + FirstBody, BodyLabels.begin() + LastComputedBody + 1,
+                                         [&](std::string_view name) { return SameLetters(item, name); });
+        if (label == BodyLabels.begin() + LastComputedBody + 1) {
+            throw UsageError("cuerpo desconocido: " + Quoted(item) +
+                             "; debe ser Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu, Nod o todos");
+        }
+        shown[static_cast<std::size_t>(label - BodyLabels.begin())] = true;
+    }
+    return shown;
+}
+
+// The index of a sign as the first-sign list names it; the abbreviation
+// table's "Aqu" is taken too.
+int ParseFirstSign(std::string_view text) {
+    for (std::size_t sign = 0; sign < GraphSignChoices.size(); ++sign) {
+        if (SameLetters(text, GraphSignChoices[sign]) || SameLetters(text, SignAbbreviations[sign])) {
+            return static_cast<int>(sign);
+        }
+    }
+    throw UsageError("signo desconocido: " + Quoted(text) +
+                     "; debe ser Ari, Tau, Gem, Can, Leo, Vir, Lib, Esc, Sag, Cap, Acu o Pis");
+}
+
+GraphGlyph ParseGlyph(std::string_view text) {
+    for (std::size_t i = 0; i < GlyphNames.size(); ++i) {
+        if (SameLetters(text, GlyphNames[i])) {
+            return static_cast<GraphGlyph>(i);
+        }
+    }
+    throw UsageError("glifo desconocido: " + Quoted(text) +
+                     "; debe ser circulo, cuadrado, triangulo, asterisco, imagen o ninguno");
+}
+
+void ParseGrid(std::string_view text, GraphFrame& frame) {
+    std::array<bool*, 4> gridLines = {&frame.SignLines, &frame.DecanLines, &frame.DayLines, &frame.MonthLines};
+    for (bool* line : gridLines) {
+        *line = false;
+    }
+    if (SameLetters(text, "ninguna")) {
+        return;
+    }
+    for (const std::string_view item : ListItems(text)) {
+        const auto* name = std::ranges::find_if(GridNames, [&](std::string_view n) { return SameLetters(item, n); });
+        if (name == GridNames.end()) {
+            throw UsageError("línea de rejilla desconocida: " + Quoted(item) +
+                             "; debe ser signos, decanos, dias, meses o ninguna");
+        }
+        *gridLines[static_cast<std::size_t>(name - GridNames.begin())] = true;
+    }
+}
+
+// The frame of a first start of the window, but for every body shown and the
+// day marker hidden until --marcador asks for it.
+GraphFrame DefaultFrame() {
+    GraphFrame frame;
+    frame.Width = GraphPictureWidth;
+    frame.Height = GraphPictureHeight;
+    std::fill(frame.ShownBodies.begin() + FirstBody, frame.ShownBodies.begin() + LastComputedBody + 1, true);
+    frame.ShowMarker = false;
+    return frame;
+}
+
+// Options are "--name value" or "--name=value"; --sin-lineas takes no value.
+GraphOptions ParseOptions(std::span<const std::string_view> args) {
+    GraphOptions options;
+    options.frame = DefaultFrame();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (!arg.starts_with("--")) {
+            throw UsageError("sobra el argumento " + Quoted(arg) + ": grafico solo toma opciones");
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        if (std::ranges::find(OptionNames, name) == OptionNames.end()) {
+            throw UsageError("opción desconocida: " + std::string(arg));
+        }
+        if (name == FlagOption) {
+            if (equals != std::string_view::npos) {
+                throw UsageError(std::string(FlagOption) + " no lleva valor");
+            }
+            options.frame.Lines = false;
+            continue;
+        }
+        if (equals == std::string_view::npos && i + 1 == args.size()) {
+            throw UsageError("falta el valor de " + std::string(name));
+        }
+        const std::string_view value = equals == std::string_view::npos ? args[++i] : arg.substr(equals + 1);
+        GraphFrame& frame = options.frame;
+        if (name == "--desde") {
+            options.start = ParseDate(value);
+        } else if (name == "--hasta") {
+            options.end = ParseDate(value);
+        } else if (name == "--cada") {
+            options.stepsPerDay = ParseStepsPerDay(value);
+        } else if (name == "--tz") {
+            options.zoneHours = ParseZoneHours(value);
+        } else if (name == "--cuerpos") {
+            frame.ShownBodies = ParseBodies(value);
+        } else if (name == "--signos") {
+            frame.GraphSigns = ParseWhole(value, 1, MaxGraphSigns, "número de signos");
+        } else if (name == "--primer-signo") {
+            frame.GraphFirstSign = ParseFirstSign(value);
+        } else if (name == "--glifo") {
+            frame.Glyph = ParseGlyph(value);
+        } else if (name == "--rejilla") {
+            ParseGrid(value, frame);
+        } else if (name == "--marcador") {
+            frame.ShowMarker = true;
+            frame.MarkerDate = ParseDate(value);
+        } else if (name == "--ancho") {
+            frame.Width = ParseWhole(value, 1, MaxImageSide, "ancho");
+        } else if (name == "--alto") {
+            frame.Height = ParseWhole(value, 1, MaxImageSide, "alto");
+        } else {
+            options.output = std::string(value);
+        }
+    }
+    if (!options.start) {
+        throw UsageError("falta --desde AAAA-MM-DD, el primer día");
+    }
+    if (!options.end) {
+        throw UsageError("falta --hasta AAAA-MM-DD, el último día");
+    }
+    if (!options.output || options.output->empty()) {
+        throw UsageError("falta --salida ARCHIVO.png, el archivo del gráfico");
+    }
+    return options;
+}
+
+std::string DateText(TDateTime value) {
+    const CalendarDate date = DecodeDate(value);
+    std::array<char, 32> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02d", date.year, date.month, date.day);
+    return buffer.data();
+}
+
+// Qt's diagnostics are written in English for developers (such as a missing
+// runtime folder on a headless machine); the command keeps them off its
+// standard error, all but the critical ones.
+void CriticalMessagesOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    }
+}
+
+// Qt lays out text only inside a QGuiApplication; the offscreen platform
+// needs no display.
+class OffscreenApplication {
+public:
+    OffscreenApplication() : Previous(qInstallMessageHandler(CriticalMessagesOnly)) {
+        if (QCoreApplication::instance() == nullptr) {
+            Application.emplace(ArgumentCount, Arguments.data());
+        }
+    }
+    ~OffscreenApplication() {
+        Application.reset();
+        qInstallMessageHandler(Previous);
+    }
+    OffscreenApplication(const OffscreenApplication&) = delete;
+    OffscreenApplication& operator=(const OffscreenApplication&) = delete;
+
+private:
+    QtMessageHandler Previous;
+    char Program[10] = "kalto-cli";
+    char PlatformOption[10] = "-platform";
+    char Platform[10] = "offscreen";
+    int ArgumentCount = 3;
+    std::array<char*, 4> Arguments = {Program, PlatformOption, Platform, nullptr};
+    std::optional<QGuiApplication> Application;
+};
+
+}  // namespace
+
+void RunGraphCommand(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& /*out*/,
+                     std::ostream& err) {
+    GraphOptions options = ParseOptions(args);
+    const TDateTime start = *options.start;
+    const TDateTime end = LimitEndDate(start, *options.end);
+    const EphemerisRequest request{start, end, SpanDays(start, end), options.stepsPerDay, options.zoneHours};
+    // The run goes forward from the start whatever the order of the dates.
+    const TDateTime lastDay = start + (request.SpanDays - 1);
+    if (start < EncodeDate(1, 1, 1) || lastDay > EncodeDate(9999, 12, 31)) {
+        throw UsageError("las efemérides van del " + DateText(start) + " al " + DateText(lastDay) +
+                         "; deben quedar entre los años 0001 y 9999");
+    }
+    if (end != *options.end) {
+        err << "kalto-cli: nota: de " << DateText(start) << " a " << DateText(*options.end)
+            << " hay más de 730 días; se dibuja hasta " << DateText(end) << ", 24 meses después de --desde.\n";
+    }
+    // Created before the run, so that a folder that cannot take the file is
+    // reported at once; removed unless committed.
+    ReplacingFile file(*options.output);
+    if (file.Failed()) {
+        throw CommandFailure(file.ErrorMessage());
+    }
+
+    // Nothing requests a stop, so the run always completes.
+    EphemerisProgress progress;
+    options.frame.Rows = RunEphemeris(request, progress);
+    options.frame.StartDate = start;
+    options.frame.EndDate = end;
+
+    QByteArray png;
+    {
+        const OffscreenApplication application;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!RenderGraphImage(options.frame).save(&buffer, "PNG")) {
+            throw CommandFailure("No se pudo codificar la imagen PNG.");
+        }
+    }
+    if (!file.Write(std::string_view(png.constData(), static_cast<std::size_t>(png.size()))) || !file.Commit()) {
+        throw CommandFailure(file.ErrorMessage());
+    }
+}
+
+}  // namespace kalto::cli

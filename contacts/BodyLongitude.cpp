@@ -1,0 +1,38 @@
+#include "BodyLongitude.h"
+
+#include "ApparentPlace.h"
+#include "ConstTables.h"
+#include "TimeScales.h"
+#include "Vsop87.h"
+
+namespace kalto {
+
+double BodyLongitudeAt(Engine& engine, int body, TDateTime local, double zoneOffset) noexcept {
+    const double jde = LocalToJDE(local, zoneOffset).jde;
+    const double obliquity = Obliquity(true, jde);
+    engine.ComputePlanet(Sol, obliquity, jde);
+    switch (body) {
+        case Sol: break;
+        case Lun: engine.ComputeMoon(jde); break;
+        case Plu: engine.ComputePluto(obliquity, engine.EarthSunDistance, jde); break;
+        case Nod: engine.ComputeLunarNode(jde); break;
+        default: engine.ComputePlanet(body, obliquity, jde); break;
+    }
+    return engine.BodyPositions[body].Longitude;
+}
+
+double ContactLongitude(Engine& engine, int body, double jde) noexcept {
+    switch (body) {
+        case Lun: engine.ComputeMoon(jde); break;
+        case Nod: engine.ComputeLunarNode(jde); break;
+        case Plu: {
+            const double earthSunDistance = EvaluateCoordinate(ConstEarth.R, JulianMillennia(jde));
+            engine.ComputePluto(Obliquity(true, jde), earthSunDistance, jde);
+            break;
+        }
+        default: engine.ComputePlanet(body, 0, jde); break;
+    }
+    return engine.BodyPositions[body].Longitude;
+}
+
+}  // namespace kalto
