@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/install-deps.sh test
-cmake --preset release -DKALTO_WERROR=ON
+cmake --preset release -DKALTO_WERROR=ON -DKALTO_BUILD_TESTS=ON -DKALTO_BUILD_BENCH=ON
 cmake --build --preset release
 ctest --preset release --output-on-failure
