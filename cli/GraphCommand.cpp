@@ -5,6 +5,7 @@
 #include "EphemerisRun.h"
 #include "EphemerisSpan.h"
 #include "KaltoDraw.h"
+#include "ProgressBar.h"
 #include "ReplacingFile.h"
 #include "TextForms.h"
 #include "UsageError.h"
@@ -16,7 +17,10 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
+#include <future>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +28,12 @@
 namespace kalto::cli {
 
 namespace {
+
+using namespace std::chrono_literals;
+
+// A run that ends within this time shows no progress bar.
+constexpr auto ProgressDelay = 500ms;
+constexpr auto ProgressInterval = 100ms;
 
 constexpr std::array<std::string_view, 14> OptionNames = {
     "--desde",  "--hasta", "--cada",    "--tz",       "--cuerpos", "--signos", "--primer-signo",
@@ -90,7 +100,8 @@ int ParseStepsPerDay(std::string_view text) {
             }
         }
     }
-    throw UsageError("paso no válido: " + Quoted(text) + "; debe ser 1440, 720, 360, 180, 120, 60, 30, 15, 10 o 5 minutos");
+    throw UsageError("paso no válido: " + Quoted(text) +
+                     "; debe ser 1440, 720, 360, 180, 120, 60, 30, 15, 10 o 5 minutos");
 }
 
 std::array<bool, Rue + 1> ParseBodies(std::string_view text) {
@@ -236,6 +247,23 @@ std::string DateText(TDateTime value) {
     return buffer.data();
 }
 
+// The run, with a progress bar on a terminal once it has lasted a moment.
+std::unique_ptr<EphemerisRowSet> ComputeRows(const EphemerisRequest& request, std::ostream& err) {
+    EphemerisProgress progress;
+    if (!IsTerminalStandardError(err)) {
+        return RunEphemeris(request, progress);
+    }
+    auto rows = std::async(std::launch::async, [&] { return RunEphemeris(request, progress); });
+    if (rows.wait_for(ProgressDelay) != std::future_status::ready) {
+        ProgressBar bar(err, TotalSteps(request));
+        do {
+            bar.Show(progress.StepsDone.load());
+        } while (rows.wait_for(ProgressInterval) != std::future_status::ready);
+        bar.Clear();
+    }
+    return rows.get();
+}
+
 // Qt's diagnostics are written in English for developers (such as a missing
 // runtime folder on a headless machine); the command keeps them off its
 // standard error, all but the critical ones.
@@ -297,8 +325,7 @@ void RunGraphCommand(std::span<const std::string_view> args, std::istream& /*in*
     }
 
     // Nothing requests a stop, so the run always completes.
-    EphemerisProgress progress;
-    options.frame.Rows = RunEphemeris(request, progress);
+    options.frame.Rows = ComputeRows(request, err);
     options.frame.StartDate = start;
     options.frame.EndDate = end;
 

@@ -40,7 +40,10 @@ GraphGeometry ComputeGraphGeometry(int width, int height, TDateTime start, TDate
     g.PlotWidth = width - g.LeftMargin;
     // No day count to divide by when the start lies after the end.
     g.DayWidth = g.GraphDays >= 1 ? std::max(RoundToInt(double(g.PlotWidth) / g.GraphDays), 0) : 0;
-    g.BandHeight = std::max((height - g.TopMargin) / g.GraphSigns, 0);
+    // The bottom line lies on row Bottom, which must be a row of the target:
+    // of a height of 500 with twelve signs, 480 rows would put it on row 500,
+    // just outside, so one row is kept for it.
+    g.BandHeight = std::max((height - g.TopMargin - 1) / g.GraphSigns, 0);
     g.DecanStep = g.BandHeight / DecansInSign;
     g.Bottom = g.TopMargin + g.GraphSigns * g.BandHeight;
     g.Right = g.HasDayAxis() ? g.LeftMargin + g.GraphDays * g.DayWidth : g.LeftMargin + std::max(g.PlotWidth, 0);

@@ -21,7 +21,7 @@ struct GraphGeometry {
     int GraphPoints = 0;  // points a series: (end - start) truncated
     int PlotWidth = 0;    // Width - LeftMargin
     int DayWidth = 0;     // pixels a day: PlotWidth / GraphDays, rounded
-    int BandHeight = 0;   // pixels a sign: (Height - TopMargin) div GraphSigns
+    int BandHeight = 0;   // pixels a sign: (Height - TopMargin - 1) div GraphSigns
     int DecanStep = 0;    // BandHeight div 3
     int Bottom = 0;       // TopMargin + GraphSigns * BandHeight
     int Right = 0;        // LeftMargin + GraphDays * DayWidth, or the plot's edge

@@ -6,7 +6,6 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QPaintEngine>
 #include <QPen>
 
 namespace kalto {
@@ -41,13 +40,10 @@ QFont LabelFont() {
     return font;
 }
 
-// Combines an image with what lies under it by bitwise AND where the target
-// can; elsewhere by multiplying the colours, which gives the same picture
-// wherever one of the two is black, white or a pure primary.
+// Combines a glyph with what lies under it by bitwise AND: its white pixels
+// leave the picture unchanged.
 void DrawGlyph(QPainter& painter, int x, int y, const QImage& glyph) {
-    const bool exact = painter.paintEngine() != nullptr &&
-                       painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
-    painter.setCompositionMode(exact ? QPainter::RasterOp_SourceAndDestination : QPainter::CompositionMode_Multiply);
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     painter.drawImage(QPoint(x, y), glyph);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
@@ -56,7 +52,7 @@ void HorizontalLine(QPainter& painter, int y, int fromX, int toX) {
     painter.drawLine(fromX, y, toX, y);
 }
 
-// Step 2: the left edge and the top and bottom lines of the plot.
+// The left edge and the top and bottom lines of the plot.
 void DrawFrame(QPainter& painter, const GraphGeometry& g, const GraphColors& colors) {
     painter.setPen(SolidPen(colors[SignColor]));
     painter.drawLine(g.LeftMargin, g.TopMargin, g.LeftMargin, g.Bottom);
@@ -64,9 +60,12 @@ void DrawFrame(QPainter& painter, const GraphGeometry& g, const GraphColors& col
     HorizontalLine(painter, g.Bottom, g.LeftMargin, g.Right);
 }
 
-// Step 3: each band's sign glyph in the margin, its decan lines and the sign
+// Each band's sign glyph in the margin, its decan lines and the sign
 // line under it.
 void DrawSignBands(QPainter& painter, const GraphGeometry& g, const GraphFrame& frame) {
+    if (!g.HasBands()) {
+        return;  // the glyphs would pile up on one row
+    }
     for (int v = 0; v < g.GraphSigns; ++v) {
         const int top = g.TopMargin + v * g.BandHeight;
         DrawGlyph(painter, 1, top + g.DecanStep, SignGlyph((g.GraphFirstSign + v) % SignsInCircle));
@@ -83,7 +82,7 @@ void DrawSignBands(QPainter& painter, const GraphGeometry& g, const GraphFrame& 
     }
 }
 
-// Step 4: the "yy-mm" label and the month line at each first of a month, and
+// The "yy-mm" label and the month line at each first of a month, and
 // the day lines.
 void DrawDays(QPainter& painter, const GraphGeometry& g, const GraphFrame& frame) {
     painter.setFont(LabelFont());
@@ -91,7 +90,8 @@ void DrawDays(QPainter& painter, const GraphGeometry& g, const GraphFrame& frame
     for (const GraphDayMark& mark : DayMarks(g)) {
         if (mark.FirstOfMonth) {
             painter.setPen(QColor(Qt::black));
-            painter.drawText(mark.X, ascent, QString::fromStdString(FormatDateTime(MonthLabelPattern, mark.Date, frame.Names)));
+            const std::string label = FormatDateTime(MonthLabelPattern, mark.Date, frame.Names);
+            painter.drawText(mark.X, ascent, QString::fromStdString(label));
         }
         if (frame.DayLines) {
             painter.setPen(SolidPen(frame.Colors[DaysColor]));
@@ -104,7 +104,7 @@ void DrawDays(QPainter& painter, const GraphGeometry& g, const GraphFrame& frame
     }
 }
 
-// Step 5.
+// The day marker, a line two pixels wide.
 void DrawMarker(QPainter& painter, const GraphGeometry& g, const GraphFrame& frame) {
     const int x = MarkerX(g, frame.MarkerDate);
     painter.setPen(SolidPen(frame.Colors[DayColor], MarkerPenWidth));
@@ -123,7 +123,7 @@ const QImage* SeriesGlyph(GraphGlyph choice, int body) {
     return nullptr;
 }
 
-// Step 6: each shown body in turn, Sol to Nod, so that the glyphs of later
+// Each shown body in turn, Sol to Nod, so that the glyphs of later
 // bodies darken earlier ones where they overlap. Every pixel that one body
 // paints has that body's colour, so its glyphs may go before its lines.
 void DrawSeries(QPainter& painter, const GraphGeometry& g, const GraphFrame& frame) {
@@ -136,7 +136,8 @@ void DrawSeries(QPainter& painter, const GraphGeometry& g, const GraphFrame& fra
             continue;
         }
         const TColor color = BodyColors[static_cast<std::size_t>(body)];
-        const GraphSeriesShape shape = SeriesShape(g, frame.Rows->Bodies[static_cast<std::size_t>(body)], rowsPerDay, frame.Lines);
+        const GraphSeriesShape shape =
+            SeriesShape(g, frame.Rows->Bodies[static_cast<std::size_t>(body)], rowsPerDay, frame.Lines);
         if (const QImage* glyph = SeriesGlyph(frame.Glyph, body)) {
             const QImage tinted = TintedGlyph(*glyph, ToQColor(color));
             for (const GraphPoint& point : shape.Points) {

@@ -34,9 +34,9 @@ struct GraphDrawing {
 // Draws the graph into (0, 0, frame.Width, frame.Height) of the painter:
 // background, frame, sign bands with their glyphs, decan and sign lines, day
 // and month lines with their labels, the day marker and the series. Glyphs are
-// combined with the picture by bitwise AND, which a raster target (an image,
-// or a widget's backing store) does exactly; other targets multiply the
-// colours instead. The painter's state is left as it was.
+// combined with the picture by bitwise AND, a raster operation: the target
+// must be raster-painted (an image, a pixmap or a widget of the raster
+// backing store). The painter's state is left as it was.
 GraphDrawing Kalto_Draw(QPainter& painter, const GraphFrame& frame);
 
 // The drawing as an image of frame.Width x frame.Height pixels (both at least

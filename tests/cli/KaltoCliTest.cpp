@@ -9,11 +9,13 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <initializer_list>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -610,6 +612,159 @@ TEST(KaltoCli, ContactosRejectsWrongOptions) {
 TEST(KaltoCli, HelpDescribesTheContactsCommand) {
     const std::string usage = "contactos --cuerpo NOMBRE --posicion G[:M[:S]] [--signo SIGNO]";
     for (const auto& args : {std::vector<std::string>{"--help"}, {"contactos", "--help"}}) {
+        SCOPED_TRACE(args.size());
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_NE(result.out.find(usage), std::string::npos) << result.out;
+    }
+}
+
+// A new empty temporary folder; its path.
+std::filesystem::path TemporaryFolder() {
+    char path[] = "/tmp/kalto-cli-test-XXXXXX";
+    if (mkdtemp(path) == nullptr) {
+        ADD_FAILURE() << "mkdtemp failed";
+        return {};
+    }
+    return path;
+}
+
+struct ImageSize {
+    unsigned width = 0;
+    unsigned height = 0;
+    bool operator==(const ImageSize&) const = default;
+};
+
+// The size in the header of a PNG file; none when the file is not a PNG.
+std::optional<ImageSize> PngSize(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::array<unsigned char, 24> header{};
+    if (!file.read(reinterpret_cast<char*>(header.data()), header.size())) {
+        return std::nullopt;
+    }
+    constexpr std::array<unsigned char, 16> signatureAndHeaderChunk = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n',
+                                                                       0,    0,   0,   13,  'I',  'H',  'D',  'R'};
+    if (!std::equal(signatureAndHeaderChunk.begin(), signatureAndHeaderChunk.end(), header.begin())) {
+        return std::nullopt;
+    }
+    const auto bigEndian = [&](std::size_t at) {
+        return unsigned{header[at]} << 24 | unsigned{header[at + 1]} << 16 | unsigned{header[at + 2]} << 8 |
+               unsigned{header[at + 3]};
+    };
+    return ImageSize{bigEndian(16), bigEndian(20)};
+}
+
+std::vector<std::string> GraphArgs(const std::filesystem::path& output, std::initializer_list<std::string> more) {
+    std::vector<std::string> args = {"grafico", "--desde", "2027-01-01", "--hasta", "2027-01-31", "--salida",
+                                     output.string()};
+    args.insert(args.end(), more);
+    return args;
+}
+
+TEST(KaltoCli, GraficoWritesAPngOfTheAskedSize) {
+    const std::filesystem::path folder = TemporaryFolder();
+    const std::filesystem::path output = folder / "grafico.png";
+    struct Case {
+        const char* name;
+        std::initializer_list<std::string> more;
+        ImageSize size;
+    };
+    const Case cases[] = {
+        {"the export's picture by default", {}, {900, 500}},
+        {"a size of its own", {"--ancho", "320", "--alto=200"}, {320, 200}},
+        {"every option",
+         {"--cada", "60", "--tz", "-3", "--cuerpos", "Sol,lun,NOD", "--signos", "4", "--primer-signo", "Acu", "--glifo",
+          "imagen", "--sin-lineas", "--rejilla", "dias,meses", "--marcador", "2027-01-10"},
+         {900, 500}},
+        {"no grid, one glyph", {"--rejilla", "ninguna", "--glifo", "asterisco", "--cuerpos", "todos"}, {900, 500}},
+        {"an end before the start", {"--hasta", "2026-12-01", "--primer-signo", "aqu"}, {900, 500}},
+        {"days under half a pixel", {"--ancho", "300", "--hasta", "2028-12-30"}, {300, 500}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliResult result = RunCli(GraphArgs(output, c.more));
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(PngSize(output), c.size);
+        std::filesystem::remove(output);
+    }
+    std::filesystem::remove_all(folder);
+}
+
+// Nothing is left behind: neither the file nor a part of it.
+TEST(KaltoCli, GraficoReportsAFileThatCannotBeWrittenWithStatus1) {
+    const std::filesystem::path folder = TemporaryFolder();
+    std::filesystem::create_directory(folder / "carpeta");
+    struct Case {
+        std::filesystem::path output;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {folder / "no-existe" / "grafico.png", "la carpeta no existe"},
+        {folder / "carpeta", "el nombre es el de una carpeta"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.output);
+        const CliResult result = RunCli(GraphArgs(c.output, {}));
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find("No se pudo"), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(c.output.string()), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find("--help"), std::string::npos) << result.err;  // not a usage error
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "carpeta"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "carpeta"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
+    std::filesystem::remove_all(folder);
+}
+
+TEST(KaltoCli, GraficoRejectsWrongOptionsWithoutWritingAFile) {
+    const std::filesystem::path folder = TemporaryFolder();
+    const std::filesystem::path output = folder / "grafico.png";
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"grafico", "--hasta", "2027-01-31", "--salida", output.string()}, "falta --desde"},
+        {{"grafico", "--desde", "2027-01-01", "--salida", output.string()}, "falta --hasta"},
+        {{"grafico", "--desde", "2027-01-01", "--hasta", "2027-01-31"}, "falta --salida"},
+        {GraphArgs(output, {"--glifo", "rombo"}), "glifo desconocido"},
+        {GraphArgs(output, {"--cuerpos", "Sol,Luna"}), "cuerpo desconocido: «Luna»"},
+        {GraphArgs(output, {"--cuerpos", "Sol,,Lun"}), "cuerpo desconocido: «»"},
+        {GraphArgs(output, {"--cuerpos", "Rue"}), "cuerpo desconocido"},
+        {GraphArgs(output, {"--signos", "0"}), "número de signos no válido"},
+        {GraphArgs(output, {"--signos", "13"}), "número de signos no válido"},
+        {GraphArgs(output, {"--signos", "4.5"}), "número de signos no válido"},
+        {GraphArgs(output, {"--primer-signo", "Aries"}), "signo desconocido"},
+        {GraphArgs(output, {"--rejilla", "signos,horas"}), "línea de rejilla desconocida"},
+        {GraphArgs(output, {"--ancho", "0"}), "ancho no válido"},
+        {GraphArgs(output, {"--alto", "4097"}), "alto no válido"},
+        {GraphArgs(output, {"--sin-lineas=si"}), "--sin-lineas no lleva valor"},
+        {GraphArgs(output, {"--marcador", "2027-02-30"}), "no existe en el calendario"},
+        {GraphArgs(output, {"--cada", "7"}), "paso no válido"},
+        {GraphArgs(output, {"--tz", "13"}), "zona horaria no válida"},
+        {GraphArgs(output, {"--lineas"}), "opción desconocida"},
+        {GraphArgs(output, {"enero.png"}), "sobra el argumento"},
+        {GraphArgs(output, {"--alto"}), "falta el valor de --alto"},
+        {GraphArgs(output, {"--desde", "0000-12-31"}), "entre los años 0001 y 9999"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        const CliResult result = RunCli(c.args);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_FALSE(std::filesystem::exists(output));
+    }
+    std::filesystem::remove_all(folder);
+}
+
+TEST(KaltoCli, HelpDescribesTheGraphCommand) {
+    const std::string usage = "grafico --desde AAAA-MM-DD --hasta AAAA-MM-DD --salida ARCHIVO.png";
+    for (const auto& args : {std::vector<std::string>{"--help"}, {"grafico", "--help"}}) {
         SCOPED_TRACE(args.size());
         const CliResult result = RunCli(args);
         EXPECT_EQ(result.status, 0);

@@ -37,10 +37,11 @@ TEST(GraphGeometry, SizesOfDaysAndBands) {
         {"before any run both dates are 0", 779, 605, 0, 12, 1, 766, 48, 16},
         {"37.5 pixels a day round to 38", 13 + 75, 605, 1, 12, 2, 38, 48, 16},
         {"36.5 pixels a day round to 36", 13 + 73, 605, 1, 12, 2, 36, 48, 16},
-        {"the picture of the export", 900, 500, 30, 12, 31, 29, 40, 13},
-        {"two years on the export's picture", 900, 500, 731, 12, 732, 1, 40, 13},
+        {"the picture of the export", 900, 500, 30, 12, 31, 29, 39, 13},  // bottom line on row 488
+        {"two years on the export's picture", 900, 500, 731, 12, 732, 1, 39, 13},
+        {"a bottom line on the last row", 779, 20 + 12 * 40 + 1, 30, 12, 31, 25, 40, 13},
         {"four signs", 779, 605, 30, 4, 31, 25, 146, 48},
-        {"one sign", 779, 605, 30, 1, 31, 25, 585, 195},
+        {"one sign", 779, 605, 30, 1, 31, 25, 584, 194},
         {"a fraction of a day is dropped", 779, 605, 30.75, 12, 31, 25, 48, 16},
     };
     for (const Case& c : cases) {

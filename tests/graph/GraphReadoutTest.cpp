@@ -22,9 +22,9 @@ TEST(GraphReadout, ScaleOfTheAxes) {
         {"25 pixels a day (57.6 minutes), 48 a sign (0.625 degrees)", DefaultChart(),
          "Eje X: 1 pixel ~ ±0h58m Eje Y: 1 pixel ~ ± 00º 37' 30\""},
         {"the export's picture of a month", ComputeGraphGeometry(900, 500, Jan15, Jan15 + 30, 12, 0),
-         "Eje X: 1 pixel ~ ±0h50m Eje Y: 1 pixel ~ ± 00º 45' 00\""},
+         "Eje X: 1 pixel ~ ±0h50m Eje Y: 1 pixel ~ ± 00º 46' 09\""},  // 39 pixels a sign
         {"one pixel a day", ComputeGraphGeometry(900, 500, Jan15, Jan15 + 731, 12, 0),
-         "Eje X: 1 pixel ~ ±24h0m Eje Y: 1 pixel ~ ± 00º 45' 00\""},
+         "Eje X: 1 pixel ~ ±24h0m Eje Y: 1 pixel ~ ± 00º 46' 09\""},
         {"no day axis: the start after the end", ComputeGraphGeometry(779, 605, Jan15, Jan15 - 5, 12, 0),
          "Eje Y: 1 pixel ~ ± 00º 37' 30\""},
         {"neither axis", ComputeGraphGeometry(300, 25, Jan15, Jan15 + 730, 12, 0), ""},
@@ -55,7 +55,8 @@ TEST(GraphReadout, DateTimeAndPlaceUnderThePointer) {
         {"the last row of the fourth band with Acu on top", 10, 13 + 60, 20 + 3 * 48 + 47,
          "ene/17/2027 [09:36 am], 29º 22' 30\" Tau"},
         {"an afternoon", 0, 13 + 140, 20, "ene/20/2027 [02:24 pm], 00º 00' 00\" Ari"},
-        {"below the last band the circle goes on", 0, 13, 20 + 12 * 48 + 4, "ene/15/2027 [12:00 am], 02º 30' 00\" Ari"},
+        {"below the last band the circle goes on", 0, 13, 20 + 12 * 48 + 4,
+         "ene/15/2027 [12:00 am], 02º 30' 00\" Ari"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

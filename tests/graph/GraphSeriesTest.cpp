@@ -33,7 +33,8 @@ TEST(GraphSeries, ThirtyPointsForARunOf31Days) {
         const GraphPoint point{13 + 25 * k, LongitudeY(g, 100.0 + k)};
         EXPECT_EQ(shape.Points[static_cast<std::size_t>(k)], point);
         EXPECT_EQ(shape.Segments[static_cast<std::size_t>(k)].From, point);
-        EXPECT_EQ(shape.Segments[static_cast<std::size_t>(k)].To, (GraphPoint{13 + 25 * (k + 1), LongitudeY(g, 101.0 + k)}));
+        const GraphPoint next{13 + 25 * (k + 1), LongitudeY(g, 101.0 + k)};
+        EXPECT_EQ(shape.Segments[static_cast<std::size_t>(k)].To, next);
     }
     EXPECT_TRUE(SeriesShape(g, rows->Bodies[Sol], 1, false).Segments.empty());
 }
