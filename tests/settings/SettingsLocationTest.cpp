@@ -1,0 +1,111 @@
+#include "SettingsLocation.h"
+#include "SettingsTestSupport.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace kalto {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TemporaryFolder;
+using test::WriteText;
+
+QString ToQString(const fs::path& path) { return QString::fromStdString(path.string()); }
+
+// Points XDG_CONFIG_HOME, the root of the user's configuration folders, at
+// `folder` for the life of the object.
+class ConfigHome {
+public:
+    explicit ConfigHome(const fs::path& folder) {
+        if (const char* value = std::getenv(Variable)) previous_ = value;
+        ::setenv(Variable, folder.c_str(), 1);
+    }
+    ~ConfigHome() {
+        if (previous_) {
+            ::setenv(Variable, previous_->c_str(), 1);
+        } else {
+            ::unsetenv(Variable);
+        }
+    }
+    ConfigHome(const ConfigHome&) = delete;
+    ConfigHome& operator=(const ConfigHome&) = delete;
+
+private:
+    static constexpr const char* Variable = "XDG_CONFIG_HOME";
+    std::optional<std::string> previous_;
+};
+
+TEST(SettingsLocation, AWritableProgramFolderHoldsTheFileNamedInLowerCase) {
+    const TemporaryFolder folder;
+    const auto program = folder.Path() / "Opt" / "Kalto Program";
+    fs::create_directories(program);
+    EXPECT_EQ(SettingsFilePath(ToQString(program)), program / "kalto.ini");
+}
+
+TEST(SettingsLocation, AProgramFolderThatCannotBeWrittenGivesTheUserConfigurationFolder) {
+    const TemporaryFolder folder;
+    const ConfigHome home(folder.Path() / "config");
+    const auto configFolder = folder.Path() / "config" / "Kalto";  // the application's name
+    WriteText(folder.Path() / "a file", "");
+    struct Case {
+        const char* name;
+        fs::path program;
+    };
+    const Case cases[] = {
+        {"a file, not a folder", folder.Path() / "a file"},
+        {"a folder that does not exist", folder.Path() / "missing"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(SettingsFilePath(ToQString(c.program)), configFolder / "kalto.ini");
+        EXPECT_TRUE(fs::is_directory(configFolder));
+    }
+}
+
+TEST(SettingsLocationDeathTest, AReadOnlyProgramFolderGivesTheUserConfigurationFolder) {
+    const TemporaryFolder folder;
+    fs::permissions(folder.Path(), fs::perms(0755));
+    const auto program = folder.Path() / "bin";
+    fs::create_directory(program);
+    fs::permissions(program, fs::perms(0555));
+    fs::create_directory(folder.Path() / "config");
+    fs::permissions(folder.Path() / "config", fs::perms(0777));
+    const ConfigHome home(folder.Path() / "config");
+    const auto configFolder = folder.Path() / "config" / "Kalto";
+    EXPECT_EXIT(
+        {
+            test::BecomeOrdinaryUser();
+            const bool chosen = SettingsFilePath(ToQString(program)) == configFolder / "kalto.ini";
+            std::_Exit(chosen && fs::is_directory(configFolder) ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+TEST(SettingsLocation, TheDecimalSeparatorIsTheLocalesOrAPointOutsideAscii) {
+    struct Case {
+        QLocale locale;
+        char separator;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::Spanish, QLocale::Spain), ','},
+        {QLocale(QLocale::Spanish, QLocale::Mexico), '.'},
+        {QLocale(QLocale::German, QLocale::Germany), ','},
+        {QLocale(QLocale::English, QLocale::UnitedStates), '.'},
+        {QLocale::c(), '.'},
+        {QLocale(QLocale::Arabic, QLocale::Egypt), '.'},  // U+066B ARABIC DECIMAL SEPARATOR
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        EXPECT_EQ(DecimalSeparatorOf(c.locale), c.separator);
+    }
+}
+
+}  // namespace
+}  // namespace kalto
