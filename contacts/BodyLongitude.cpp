@@ -1,9 +1,7 @@
 #include "BodyLongitude.h"
 
 #include "ApparentPlace.h"
-#include "ConstTables.h"
 #include "TimeScales.h"
-#include "Vsop87.h"
 
 namespace kalto {
 
@@ -25,11 +23,7 @@ double ContactLongitude(Engine& engine, int body, double jde) noexcept {
     switch (body) {
         case Lun: engine.ComputeMoon(jde); break;
         case Nod: engine.ComputeLunarNode(jde); break;
-        case Plu: {
-            const double earthSunDistance = EvaluateCoordinate(ConstEarth.R, JulianMillennia(jde));
-            engine.ComputePluto(Obliquity(true, jde), earthSunDistance, jde);
-            break;
-        }
+        case Plu: engine.ComputePluto(Obliquity(true, jde), engine.EarthRadiusVector(jde), jde); break;
         default: engine.ComputePlanet(body, 0, jde); break;
     }
     return engine.BodyPositions[body].Longitude;

@@ -35,17 +35,10 @@ std::string MomentText(const TContactoRecord& record, int moment, TDateTime time
 std::vector<std::string> GridRow(const TContactoRecord& record, int row, ContactGridMode mode,
                                  const DateFormatNames& names) {
     std::vector<std::string> cells;
-    if (mode == ContactGridMode::Window) cells.push_back(std::to_string(record.Index));
-    cells.push_back(std::string(" ").append(std::to_string(row)));
-    const auto item = static_cast<std::size_t>(std::clamp(record.BodyIndex, 0, ComputedBodyCount - 1));
-    cells.emplace_back(ContactBodyItems[item].substr(0, 3));
-    cells.push_back(record.PositionText);
-    cells.push_back(MomentText(record, 0, record.StartTime, names));
-    cells.push_back(MomentText(record, 1, record.ExactTime, names));
-    cells.push_back(MomentText(record, 2, record.EndTime, names));
-    cells.push_back(record.ScanLimitReached() ? std::string(UnfoundMomentText)
-                                              : DurationText(record.EndTime, record.StartTime));
-    cells.push_back(AngleText(record.ContactAngle));
+    const int firstColumn = mode == ContactGridMode::Window ? 0 : 1;
+    for (int column = firstColumn; column < static_cast<int>(ContactGridColumns.size()); ++column) {
+        cells.push_back(ContactCellText(record, row, column, names));
+    }
     return cells;
 }
 
@@ -95,6 +88,26 @@ ContactGridFill FillContactGrid(ContactGridMode mode, const ContactRecordList& l
     }
     fill.Detail = FillContactDetail(*fill.ShownContactList.front(), results.LastTarget, results.LastOrb, names);
     return fill;
+}
+
+std::string ContactCellText(const TContactoRecord& record, int row, int column, const DateFormatNames& names) {
+    switch (column) {
+        case 0: return std::to_string(record.Index);
+        case 1: return std::string(" ").append(std::to_string(row));
+        case 2: {
+            const auto item = static_cast<std::size_t>(std::clamp(record.BodyIndex, 0, ComputedBodyCount - 1));
+            return std::string(ContactBodyItems[item].substr(0, 3));
+        }
+        case 3: return record.PositionText;
+        case 4: return MomentText(record, 0, record.StartTime, names);
+        case 5: return MomentText(record, 1, record.ExactTime, names);
+        case 6: return MomentText(record, 2, record.EndTime, names);
+        case 7:
+            return record.ScanLimitReached() ? std::string(UnfoundMomentText)
+                                             : DurationText(record.EndTime, record.StartTime);
+        case 8: return AngleText(record.ContactAngle);
+        default: return {};
+    }
 }
 
 GridCells FillContactDetail(const TContactoRecord& record, double lastTarget, double lastOrb,

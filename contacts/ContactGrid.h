@@ -70,6 +70,11 @@ struct ContactGridFill {
 [[nodiscard]] ContactGridFill FillContactGrid(ContactGridMode mode, const ContactRecordList& list,
                                               const ContactResults& results, const DateFormatNames& names);
 
+// The text of one cell of StrGridCont, columns 0 to 8 as the window numbers
+// them, for `record` shown in row `row` (the first contact is row 1).
+[[nodiscard]] std::string ContactCellText(const TContactoRecord& record, int row, int column,
+                                          const DateFormatNames& names);
+
 // FillContactDetail: rows "inicia", "partil", "finaliza" of the record, each
 // with its date, time, separation from `lastTarget`, position in the sign,
 // longitude and precision (the distance from the exact angle, or for the
