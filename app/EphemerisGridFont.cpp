@@ -1,9 +1,9 @@
 #include "EphemerisGridFont.h"
 
 #include "EphemerisTable.h"
+#include "GridFont.h"
 #include "QtText.h"
 
-#include <QFontInfo>
 #include <QFontMetrics>
 
 #include <vector>
@@ -12,8 +12,6 @@ namespace kalto {
 
 namespace {
 
-// Below this the table would be hard to read; the texts are clipped instead.
-constexpr int SmallestPixelSize = 9;
 // Three-digit line numbers fit the narrow first column.
 constexpr int WidestShortLine = 888;
 
@@ -57,17 +55,7 @@ bool EphemerisColumnsFit(const QFont& font, const DateFormatNames& names, int ce
 
 QFont EphemerisGridFont(const QFont& base, const DateFormatNames& names, int cellMargin) {
     const auto rows = WidestRows();
-    QFont font = base;
-    for (int size = QFontInfo(base).pixelSize(); size >= SmallestPixelSize; --size) {
-        font.setPixelSize(size);
-        for (const int stretch : {int(QFont::Unstretched), int(QFont::SemiCondensed)}) {
-            font.setStretch(stretch);
-            if (ColumnsFit(font, rows, names, cellMargin)) {
-                return font;
-            }
-        }
-    }
-    return font;
+    return FittingGridFont(base, [&](const QFont& font) { return ColumnsFit(font, rows, names, cellMargin); });
 }
 
 }  // namespace kalto

@@ -6,6 +6,7 @@
 #include "EphemerisTable.h"
 #include "EphemerisTexts.h"
 #include "LocaleNames.h"
+#include "PaintBox.h"
 #include "Product.h"
 #include "QtText.h"
 
@@ -51,7 +52,7 @@ TFormMain::TFormMain(QWidget* parent)
 
     PCContactos = new QTabWidget(central);
     TSEfemerides = CreateEfemeridesPage();
-    TSContactos = new QWidget;
+    TSContactos = CreateContactosPage();
     PCContactos->addTab(TSEfemerides, QStringLiteral("    Efemerides"));
     PCContactos->addTab(TSContactos, QStringLiteral("   Contactos"));
     for (int tab = 0; tab < PCContactos->count(); ++tab) {
@@ -86,6 +87,8 @@ void TFormMain::FormCreate() {
     }
     SBMD1Click(SpanButtonMonths[0]);
     ResetEphemerisStatus();
+    FormCreateContacts();
+    FormCreateGraph();
 
     for (int column = 0; column < EphemerisColumnCount; ++column) {
         StrGridEfem->setColumnWidth(column, EphemerisColumns[static_cast<std::size_t>(column)].Width);
@@ -100,9 +103,10 @@ void TFormMain::FormCreate() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    // A run still going ends without rows; its thread is joined when it reports
-    // or, at the latest, when the window is destroyed.
+    // A run or search still going ends without results; its thread is joined
+    // when it reports or, at the latest, when the window is destroyed.
     RunnerEfem.Stop();
+    RunnerCalc.Stop();
     event->accept();
 }
 
@@ -186,6 +190,7 @@ void TFormMain::RunnerEfemCompleted(kalto::EphemerisRows rows) {
     EphemerisStart = EphemerisRows->StartDate;
     EphemerisEnd = EphemerisRows->EndDate;
     FillEphemerisGrid();
+    PaintBoxEfem->update();
     LabelFecha->setText(RangeText(EphemerisStart, EphemerisEnd, Names));
     GaugeProgressEfem->setValue(GaugeProgressEfem->maximum());
     EndRun(ToQString(StatusComputed));

@@ -1,30 +1,52 @@
 #pragma once
 // The main window: the time zone above two pages, "Efemerides" (the ephemeris
-// run and its table) and "Contactos", and the commands with their keys.
+// run, its table and its graph) and "Contactos" (the contact search and its
+// results), and the commands with their keys.
 
+#include "ContactGridModel.h"
+#include "ContactResults.h"
+#include "ContactSearchRunner.h"
 #include "DateFormat.h"
 #include "EphemerisRows.h"
 #include "EphemerisRunner.h"
 #include "EphemerisTableModel.h"
+#include "GraphColors.h"
+#include "GraphGeometry.h"
 
 #include <QMainWindow>
 #include <QString>
+
+#include <array>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QDateTimeEdit;
 class QDoubleSpinBox;
+class QGroupBox;
 class QLabel;
+class QPainter;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QSplitter;
 class QStackedWidget;
 class QTabWidget;
 class QTableView;
+class QTableWidget;
+class QToolBar;
 class QToolButton;
 class QWidget;
 
 namespace kalto {
+
+class ColorPicker;
+class PaintBox;
+class RadioGroup;
+class StatusPanels;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -68,7 +90,80 @@ public:
     QTableView* StrGridEfem{};
     EphemerisTableModel* ModelEfem{};
 
+    // "Grafico": the graph, its options and its status bar (TFormMainGraph.cpp).
+    QWidget* PanelConfigViewPlanets{};
+    QSpinBox* SENoSigno{};
+    QComboBox* CBSigno{};
+    QComboBox* CBLTipoImagen{};
+    QCheckBox* CBLinea{};
+    QCheckBox *CBVP1{}, *CBVP2{}, *CBVP3{}, *CBVP4{}, *CBVP5{}, *CBVP6{}, *CBVP7{}, *CBVP8{}, *CBVP9{}, *CBVP10{},
+        *CBVP11{}, *CBVP12{};
+    QToolButton* SBViewAll{};
+    QToolButton* SBViewNone{};
+    QGroupBox* GBConfigGrid{};
+    QCheckBox* CBSignos{};
+    QCheckBox* CBDeca{};
+    QCheckBox* CBDias{};
+    QCheckBox* CBMes{};
+    QCheckBox* CBDiaEfem{};
+    QDateTimeEdit* DateDiaEfe{};
+    QSpinBox* RxSDeltaDia{};
+    QToolButton* BPrev{};
+    QToolButton* BNext{};
+    QRadioButton *RBC1{}, *RBC2{}, *RBC3{}, *RBC4{}, *RBC5{}, *RBC6{};
+    ColorPicker* CP{};
+    QToolButton* SBResetColor{};
+    PaintBox* PaintBoxEfem{};
+    StatusPanels* StatusBar1{};
+
+    // "Contactos": the search's inputs (TFormMainContacts.cpp).
+    RadioGroup* RGPlanetas{};
+    QWidget* PanelCalcDateInterval{};
+    QDateEdit* DTP1{};
+    QDateEdit* DTP2{};
+    QToolButton *SE1{}, *SE2{}, *SE3{}, *SE4{}, *SE5{}, *SE6{}, *SE7{};
+    QGroupBox* GBAngulo{};
+    QSpinBox* SEAngulo{};
+    QComboBox* RGTipoAngulo{};
+    QSpinBox* SEGraOrb{};
+    QSpinBox* SEMinOrb{};
+    QGroupBox* GBContacto{};
+    QSpinBox* SEGraLon{};
+    QSpinBox* SEMinLon{};
+    QSpinBox* SESecLon{};
+    RadioGroup* RGCord{};
+    RadioGroup* RGSignos{};
+    QCheckBox* CBCleanListContact{};
+    QCheckBox* CBAutomatic{};
+    QPushButton* BCalc{};
+    QPushButton* BitBtnStopCalc{};
+    QProgressBar* GaugeProgressCalc{};
+    QLabel* LabelStatusContact{};
+
+    // "Contactos": the results, their filter and their panels.
+    QToolButton* SBTranToRTF{};
+    QToolBar* ToolBarCasas{};
+    QToolButton *TBTra1{}, *TBTra2{}, *TBTra3{}, *TBTra4{}, *TBTra5{}, *TBTra6{}, *TBTra7{}, *TBTra8{}, *TBTra9{},
+        *TBTra10{}, *TBTra11{}, *TBTra12{}, *TBTra13{};
+    QToolButton* SBAllItem{};
+    QToolButton* SBNoneItem{};
+    QToolButton* SBResetListContact{};
+    QCheckBox* CBContacDet{};
+    QCheckBox* CBContacDesc{};
+    QCheckBox* CBContacOpc{};
+    QSplitter* Splitter1{};
+    QTableView* StrGridCont{};
+    ContactGridModel* ModelCont{};  // holds ShownContactList
+    QWidget* PanelDetTra{};
+    QTableWidget* StrGridDetCont{};
+    QWidget* PanelTextTran{};
+    QWidget* PanelDescTran{};
+    QPlainTextEdit* MemoDescpContacto{};
+    QWidget* PanelOpcBusqueda{};
+    QPlainTextEdit* MemoInfoCalc{};
+
     QAction* ActionEfem{};
+    QAction* ActionCalc{};
     QAction* ActionViewEfem{};
     QAction* ActionViewCalc{};
 
@@ -83,6 +178,18 @@ public:
     int SelectedBody = Sol;
     int VisibleColumnCount = 0;
     DateFormatNames Names;
+
+    // The search in progress; the contact lists, the angle filter and the
+    // target and orb of the last completed search.
+    ContactSearchRunner RunnerCalc;
+    ContactResults Contacts;
+    double ContactTarget = 0;  // degrees of the position on the spin edits
+    double ContactOrb = MinContactOrb;
+    int ContactSpanDays = 0;
+    int ContactBody = Sol;             // the body chosen in RGPlanetas
+    // How the degrees on SEGraLon count: the coordinates RGCord last applied.
+    CoordinateMode ShownCoordinates = CoordinateMode::Ecliptic;
+    bool CleanListOnCompletion = true;  // "limpiar lista" as it was when the search started
 
     void ActionEfemExecute();
     void ActionViewEfemExecute();
@@ -105,6 +212,47 @@ public:
     void SBViewChartDataClick();
     void SBViewChartDiagramaClick();
 
+    // "Grafico" (TFormMainGraph.cpp): the colour slots, the slot the picker
+    // edits, and the layout of the last paint for the pointer.
+    kalto::GraphColors GraphColors;
+    int SelectedColorSlot = DayColor;
+    kalto::GraphGeometry GraphGeometry;
+
+    void PaintBoxEfemPaint(QPainter& painter);
+    void PaintBoxEfemMouseDown(QPoint position, Qt::MouseButton button);
+    void PaintBoxEfemMouseMove(QPoint position);
+    void CGChange();
+    void CBVP1Click();
+    void SBViewAllClick(int tag);
+    void BNextClick(int tag);
+    void RBC1Click(int tag);
+    void CPColorChange(QColor color);
+    void SBResetColorClick();
+
+    // "Contactos" (TFormMainContacts.cpp).
+    void ActionCalcExecute();
+    void BCalcClick();
+    void BitBtnStopCalcClick();
+    void RGPlanetasClick(int item);
+    void RGCordClick(int item);
+    void RGSignosClick();
+    void SEGraLonChange();
+    void SEGraOrbChange();
+    void SE1Click(int months);
+    void DateCWork1Change();
+    void DateCWork1DblClick();
+    void StrGridContRowChanging(int oldRow, int newRow);
+    void TBTra1Click(int tag);
+    void SBAllItemClick();
+    void SBNoneItemClick();
+    void SBResetListContactClick();
+    void CBContacDetClick();
+    void CBContacDescClick();
+    void CBContacOpcClick();
+    void MemoDescpContactoChange();
+    void FillContactGrid();
+    void FillContactDetail(const TContactoRecord* record);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -115,6 +263,19 @@ private:
     QWidget* CreateRunPanel();
     QWidget* CreateTablePanel();
     void CreateActions();
+    // The "Contactos" page (ContactsPageLayout.cpp).
+    QWidget* CreateContactosPage();
+    QWidget* CreateContactInputPanel();
+    QWidget* CreateContactResultsPanel();
+    QWidget* CreateContactTargetGroup();
+    QWidget* CreateContactToolStrip();
+    // The "Grafico" page (GraphPageLayout.cpp).
+    QWidget* CreateGraficoPage();
+    QWidget* CreateGraphOptionsPanel();
+    QWidget* CreateGraphBodyGroup();
+    QWidget* CreateGraphMarkerGroup();
+    QWidget* CreateGraphColorGroup();
+    [[nodiscard]] std::array<QCheckBox*, ComputedBodyCount> BodyBoxes() const;
 
     void FormCreate();
     void CalculateEphemeris();
@@ -123,6 +284,17 @@ private:
     void RunnerEfemCompleted(kalto::EphemerisRows rows);
     void RunnerEfemFailed();
     void ShowComputingStatus(std::int64_t stepsDone);
+
+    void FormCreateContacts();
+    void FormCreateGraph();
+    [[nodiscard]] ContactPosition PositionOfSpins() const;
+    void ShowPosition(const ContactPosition& position);
+    [[nodiscard]] std::array<QToolButton*, AngleBandCount> AngleButtons() const;
+    void CalculateContacts();
+    void FitDurationColumn();
+    void RunnerCalcProgress(int count, double instant, int daysDone);
+    void RunnerCalcCompleted(kalto::ContactSearchResult result);
+    void RunnerCalcFailed();
 };
 
 }  // namespace kalto

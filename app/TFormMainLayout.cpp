@@ -7,7 +7,9 @@
 #include "EphemerisSpan.h"
 #include "EphemerisTable.h"
 #include "EphemerisTexts.h"
+#include "GridFont.h"
 #include "QtText.h"
+#include "StringGridLook.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -22,7 +24,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -118,10 +119,8 @@ QWidget* TFormMain::CreateEfemeridesPage() {
     calcularLayout->setContentsMargins(0, 0, 0, 0);
     calcularLayout->addWidget(CreateRunPanel());
     calcularLayout->addWidget(CreateTablePanel(), 1);
-    auto* grafico = new QWidget;
-    grafico->setObjectName(QStringLiteral("Grafico"));
     NotebookData->addWidget(calcular);
-    NotebookData->addWidget(grafico);
+    NotebookData->addWidget(CreateGraficoPage());
     layout->addWidget(NotebookData, 1);
     return page;
 }
@@ -248,25 +247,8 @@ QWidget* TFormMain::CreateTablePanel() {
     StrGridEfem = new QTableView;
     ModelEfem = new EphemerisTableModel(Names, this);
     StrGridEfem->setModel(ModelEfem);
-    StrGridEfem->verticalHeader()->hide();
-    StrGridEfem->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StrGridEfem->verticalHeader()->setMinimumSectionSize(18);
-    StrGridEfem->verticalHeader()->setDefaultSectionSize(18);
-    StrGridEfem->horizontalHeader()->setHighlightSections(false);
-    StrGridEfem->setSelectionBehavior(QAbstractItemView::SelectRows);
-    StrGridEfem->setSelectionMode(QAbstractItemView::SingleSelection);
-    StrGridEfem->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StrGridEfem->setShowGrid(true);
-    StrGridEfem->setAlternatingRowColors(false);
-    StrGridEfem->setWordWrap(false);
-    const int cellMargin = StrGridEfem->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, StrGridEfem) + 1;
-    StrGridEfem->setFont(EphemerisGridFont(StrGridEfem->font(), Names, cellMargin));
-    QPalette selection = StrGridEfem->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        selection.setColor(group, QPalette::Highlight, QColor(255, 255, 0));
-        selection.setColor(group, QPalette::HighlightedText, QColor(0, 0, 0));
-    }
-    StrGridEfem->setPalette(selection);
+    SetStringGridLook(StrGridEfem);
+    StrGridEfem->setFont(EphemerisGridFont(StrGridEfem->font(), Names, GridCellMargin(StrGridEfem)));
 
     connect(StrGridEfem->horizontalHeader(), &QHeaderView::sectionResized, this, &TFormMain::FitGridWidth);
 
@@ -285,6 +267,7 @@ void TFormMain::CreateActions() {
         return action;
     };
     ActionEfem = newAction(QStringLiteral("Calcular efemérides"), Qt::Key_F8, &TFormMain::ActionEfemExecute);
+    ActionCalc = newAction(QStringLiteral("Calcular contactos"), Qt::Key_F9, &TFormMain::ActionCalcExecute);
     ActionViewEfem = newAction(QStringLiteral("Ver listado o gráfico"), Qt::Key_F5, &TFormMain::ActionViewEfemExecute);
     ActionViewCalc = newAction(QStringLiteral("Ver contactos"), Qt::Key_F6, &TFormMain::ActionViewCalcExecute);
 }

@@ -1,4 +1,5 @@
 #include "Product.h"
+#include "SignalClose.h"
 #include "TFormMain.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromUtf8(kalto::ProductVersion));
 
     kalto::TFormMain formMain;
+    kalto::InstallCloseOnSignals(&formMain);
     formMain.showMaximized();
     return QApplication::exec();
 }

@@ -72,6 +72,11 @@ void FK5Correction(double& longitude, double& latitude, double tau) noexcept {
 
 void AberrationAndNutation(double& longitude, double& latitude, double sunLongitude, double T,
                            double jde) noexcept {
+    AddAberrationAndNutation(longitude, latitude, sunLongitude, T, NutationInLongitude(jde));
+}
+
+void AddAberrationAndNutation(double& longitude, double& latitude, double sunLongitude, double T,
+                              double nutationInLongitude) noexcept {
     const double e = 0.016708634 - 0.000042037 * T - 0.0000001267 * T * T;
     const double perihelion = 102.93735 + 1.71946 * T + 0.00046 * T * T;
     constexpr double kappa = 0.0056932;  // 20.49552"
@@ -80,7 +85,7 @@ void AberrationAndNutation(double& longitude, double& latitude, double sunLongit
     const double b = latitude * DegToRad;
     const double dLongitude = (-kappa * std::cos(fromSun) + e * kappa * std::cos(fromPerihelion)) / std::cos(b);
     const double dLatitude = -kappa * std::sin(b) * (std::sin(fromSun) - e * std::sin(fromPerihelion));
-    longitude += dLongitude + NutationInLongitude(jde);
+    longitude += dLongitude + nutationInLongitude;
     latitude += dLatitude;
 }
 
@@ -101,6 +106,42 @@ EclipticPosition EquatorialToEcliptic(double obliquity, double declination, doub
     return {
         QuadrantAngle(std::cos(a), std::sin(a) * std::cos(e) + std::tan(d) * std::sin(e)) * RadToDeg,
         std::asin(std::sin(d) * std::cos(e) - std::cos(d) * std::sin(e) * std::sin(a)) * RadToDeg,
+    };
+}
+
+SinCos SinCosOfDegrees(double degrees) noexcept {
+    const double x = degrees * DegToRad;
+    return {std::sin(x), std::cos(x)};
+}
+
+SinCos Turned(SinCos angle, double by) noexcept {
+    // Taylor series to x^5: the first term left out is below 2e-22.
+    const double x2 = by * by;
+    const double sin = by * (1 - x2 / 6 * (1 - x2 / 20));
+    const double cos = 1 - x2 / 2 * (1 - x2 / 12);
+    return {angle.Sin * cos + angle.Cos * sin, angle.Cos * cos - angle.Sin * sin};
+}
+
+EclipticShift Aberration(SinCos longitude, SinCos latitude, SinCos sunLongitude, double T) noexcept {
+    const double e = 0.016708634 - 0.000042037 * T - 0.0000001267 * T * T;
+    const SinCos perihelion = SinCosOfDegrees(102.93735 + 1.71946 * T + 0.00046 * T * T);
+    constexpr double kappa = 0.0056932;  // 20.49552"
+    // The differences of the angles from the sines and cosines of each.
+    const double cosFromSun = sunLongitude.Cos * longitude.Cos + sunLongitude.Sin * longitude.Sin;
+    const double sinFromSun = sunLongitude.Sin * longitude.Cos - sunLongitude.Cos * longitude.Sin;
+    const double cosFromPerihelion = perihelion.Cos * longitude.Cos + perihelion.Sin * longitude.Sin;
+    const double sinFromPerihelion = perihelion.Sin * longitude.Cos - perihelion.Cos * longitude.Sin;
+    return {
+        (-kappa * cosFromSun + e * kappa * cosFromPerihelion) / latitude.Cos,
+        -kappa * latitude.Sin * (sinFromSun - e * sinFromPerihelion),
+    };
+}
+
+EquatorialPosition EclipticToEquatorial(SinCos obliquity, SinCos latitude, SinCos longitude) noexcept {
+    const double tanLatitude = latitude.Sin / latitude.Cos;
+    return {
+        QuadrantAngle(longitude.Cos, longitude.Sin * obliquity.Cos - tanLatitude * obliquity.Sin) * RadToDeg,
+        std::asin(latitude.Sin * obliquity.Cos + latitude.Cos * obliquity.Sin * longitude.Sin) * RadToDeg,
     };
 }
 

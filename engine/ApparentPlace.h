@@ -36,6 +36,9 @@ void FK5Correction(double& longitude, double& latitude, double tau) noexcept;
 // nutation in longitude to the longitude; T in Julian centuries.
 void AberrationAndNutation(double& longitude, double& latitude, double sunLongitude, double T,
                            double jde) noexcept;
+// The same with the nutation in longitude already known.
+void AddAberrationAndNutation(double& longitude, double& latitude, double sunLongitude, double T,
+                              double nutationInLongitude) noexcept;
 
 struct EquatorialPosition {
     double RightAscension;  // degrees, 0..360
@@ -53,5 +56,33 @@ struct EclipticPosition {
 // Meeus 13.1 and 13.2.
 [[nodiscard]] EclipticPosition EquatorialToEcliptic(double obliquity, double declination,
                                                     double rightAscension) noexcept;
+
+// The same conversions and corrections for a direction given by the sines and
+// cosines of its angles, as a geocentric vector gives them: the engine's own
+// path for the Sun and the planets, which spares their trigonometric calls.
+
+struct SinCos {
+    double Sin;
+    double Cos;
+};
+
+// The sine and cosine of an angle in degrees.
+[[nodiscard]] SinCos SinCosOfDegrees(double degrees) noexcept;
+
+// The angle increased by `by` radians, |by| < 1e-3 (a correction to apparent
+// place), to full precision.
+[[nodiscard]] SinCos Turned(SinCos angle, double by) noexcept;
+
+// The changes in longitude and latitude, degrees, that AddAberrationAndNutation
+// makes before it adds the nutation: the annual aberration (Meeus 23.2) of the
+// direction (longitude, latitude) with the Sun at sunLongitude.
+struct EclipticShift {
+    double Longitude;
+    double Latitude;
+};
+[[nodiscard]] EclipticShift Aberration(SinCos longitude, SinCos latitude, SinCos sunLongitude, double T) noexcept;
+
+// EclipticToEquatorial of the direction (longitude, latitude).
+[[nodiscard]] EquatorialPosition EclipticToEquatorial(SinCos obliquity, SinCos latitude, SinCos longitude) noexcept;
 
 }  // namespace kalto

@@ -2,9 +2,15 @@
 // The engine object: the position table that the body operations write and their
 // callers read. Each thread that computes positions owns its own Engine.
 
+#include "ApparentPlace.h"
 #include "Bodies.h"
+#include "SeriesFits.h"
 
 #include <array>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <span>
 
 namespace kalto {
 
@@ -26,6 +32,19 @@ struct EarthPosition {
     double R;
 };
 
+// Heliocentric rectangular coordinates on the ecliptic and equinox of the
+// date, AU.
+struct EclipticVector {
+    double x, y, z;
+};
+
+// The heliocentric vector of body 3 (Mercury) to 9 (Neptune) from its VSOP87D
+// position with the FK5 correction; the Sun (body 1) stands at the origin.
+[[nodiscard]] EclipticVector PlanetHeliocentricVector(int body, double tau) noexcept;
+
+// The Earth's heliocentric vector.
+[[nodiscard]] EclipticVector EarthVector(const EarthPosition& earth) noexcept;
+
 struct GeocentricVectorResult {
     double x, y, z;     // geocentric ecliptic rectangular coordinates, AU
     double Distance;    // AU
@@ -36,8 +55,26 @@ struct GeocentricVectorResult {
 // stands at the heliocentric origin.
 [[nodiscard]] GeocentricVectorResult GeocentricVector(int body, const EarthPosition& earth, double tau) noexcept;
 
+// How an engine evaluates the costly sums of the body theories.
+enum class SeriesEvaluation {
+    // From piecewise Chebyshev approximations fitted to them (SeriesFits.h):
+    // every position within 1e-9 degree of Direct's, many times faster.
+    Fitted,
+    // Every series summed in full at every call: the reference.
+    Direct,
+};
+
 class Engine {
 public:
+    // Fitted, with a store of pieces of its own.
+    Engine();
+    explicit Engine(SeriesEvaluation evaluation);
+    // Fitted from the pieces of `fits`, which other engines (the threads of one
+    // run) may share; Direct when fits is null.
+    explicit Engine(std::shared_ptr<SeriesFits> fits);
+
+    [[nodiscard]] SeriesEvaluation Evaluation() const noexcept;
+
     // Apparent geocentric position of the Sun (body 1) or a planet (3..9) at jde,
     // with light time, FK5 correction, aberration and nutation (Bretagnon and
     // Francou's VSOP87D; Meeus ch. 32 and 33). Writes the body's entry, the Sun of
@@ -56,13 +93,54 @@ public:
     void ComputePluto(double obliquity, double earthSunDistance, double jde) noexcept;
 
     // The Earth step: evaluates the Earth and writes the Sun's apparent longitude,
-    // latitude and distance into entry 1.
+    // latitude and distance into entry 1. The step of the last instant is kept,
+    // so the calls for the bodies of one instant evaluate the Earth once.
     EarthPosition EarthHeliocentric(double jde) noexcept;
+
+    // The Earth's heliocentric distance at jde (AU), the EarthSunDistance that a
+    // ComputePlanet call at jde leaves, from the radius series alone.
+    [[nodiscard]] double EarthRadiusVector(double jde) noexcept;
 
     // Indexed by body number 1..12; entry 0 is unused.
     std::array<RecPlaneta, 13> BodyPositions{};
     // The Earth's heliocentric distance (AU) at the last ComputePlanet call.
     double EarthSunDistance = 0;
+
+private:
+    // The Earth step of one instant with what the planets' light-time passes
+    // take from it.
+    struct EarthStep {
+        double Jde = std::numeric_limits<double>::quiet_NaN();
+        EarthPosition Earth{};
+        EclipticVector Vector{};
+        double SunLongitude = 0;
+        double SunLatitude = 0;
+        SinCos SunDirection{};  // of SunLongitude, for the aberration of every body
+    };
+
+    // The piece of a series last used by this engine.
+    struct FitCursor {
+        std::int64_t Index = 0;
+        const ChebyshevPiece* Piece = nullptr;
+    };
+
+    const EarthStep& EarthStepAt(double jde) noexcept;
+    // The body's heliocentric vector at the instant of emission jde.
+    EclipticVector HeliocentricVectorAt(int body, double jde) noexcept;
+    // NutationInLongitude, kept for the last instant.
+    double Nutation(double jde) noexcept;
+    // The sine and cosine of the obliquity, kept for the last value.
+    SinCos ObliquityDirection(double obliquity) noexcept;
+    // The values of a fitted series at jde (Fitted only).
+    void FittedValues(FittedSeries series, double jde, std::span<double> values) noexcept;
+
+    std::shared_ptr<SeriesFits> Fits;  // null for Direct
+    std::array<FitCursor, FittedSeriesCount> Cursors{};
+    EarthStep LastEarthStep;
+    double NutationJde = std::numeric_limits<double>::quiet_NaN();
+    double NutationValue = 0;
+    double LastObliquity = std::numeric_limits<double>::quiet_NaN();
+    SinCos LastObliquityDirection{};
 };
 
 }  // namespace kalto

@@ -18,9 +18,12 @@ StepPositions ComputeAllBodies(Engine& engine, double jde) noexcept {
             default: engine.ComputePlanet(body, obliquity, jde); break;
         }
         RecPlaneta& entry = engine.BodyPositions[body];
-        const EquatorialPosition equatorial = EclipticToEquatorial(obliquity, entry.Latitude, entry.Longitude);
-        entry.RightAscension = equatorial.RightAscension;
-        entry.Declination = equatorial.Declination;
+        // ComputePlanet has converted its body with this obliquity already.
+        if (body == Lun || body == Plu || body == Nod) {
+            const EquatorialPosition equatorial = EclipticToEquatorial(obliquity, entry.Latitude, entry.Longitude);
+            entry.RightAscension = equatorial.RightAscension;
+            entry.Declination = equatorial.Declination;
+        }
         step[body] = entry;
     }
     return step;

@@ -6,7 +6,10 @@
 #include "ApparentPlace.h"
 #include "ConstTables.h"
 #include "Engine.h"
+#include "Moon.h"
+#include "SeriesFits.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <span>
@@ -98,8 +101,7 @@ struct LunarArguments {
 
 }  // namespace
 
-void Engine::ComputeMoon(double jde) noexcept {
-    const double t = JulianCenturies(jde);
+LunarSums MoonSums(double t) noexcept {
     const double lp = MeanLongitude(t);
     const LunarArguments a{MeanElongation(t), SunMeanAnomaly(t), MoonMeanAnomaly(t), ArgumentOfLatitude(t),
                            EccentricityFactor(t)};
@@ -109,22 +111,33 @@ void Engine::ComputeMoon(double jde) noexcept {
     const double a2 = Normalize360(53.09 + 479264.29 * t);
     const double a3 = Normalize360(313.45 + 481266.484 * t);
 
-    const double sumL = SineSum(ConstMoon.Longitude, a)  // 1e-6 degree
-                        + 3958 * SinDeg(a1) + 1962 * SinDeg(lp - a.F) + 318 * SinDeg(a2);
-    const double sumB = SineSum(ConstMoon.Latitude, a)   // 1e-6 degree
-                        - 2235 * SinDeg(lp) + 382 * SinDeg(a3) + 175 * SinDeg(a1 - a.F) + 175 * SinDeg(a1 + a.F)
-                        + 127 * SinDeg(lp - a.Mp) - 115 * SinDeg(lp + a.Mp);
-    const double sumR = CosineSum(ConstMoon.Distance, a);  // 1e-3 km
+    return {
+        SineSum(ConstMoon.Longitude, a) + 3958 * SinDeg(a1) + 1962 * SinDeg(lp - a.F) + 318 * SinDeg(a2),
+        SineSum(ConstMoon.Latitude, a) - 2235 * SinDeg(lp) + 382 * SinDeg(a3) + 175 * SinDeg(a1 - a.F) +
+            175 * SinDeg(a1 + a.F) + 127 * SinDeg(lp - a.Mp) - 115 * SinDeg(lp + a.Mp),
+        CosineSum(ConstMoon.Distance, a),
+    };
+}
 
+void Engine::ComputeMoon(double jde) noexcept {
+    const double t = JulianCenturies(jde);
+    LunarSums sums;
+    if (Fits) {
+        std::array<double, 3> fitted;
+        FittedValues(FittedSeries::MoonSums, jde, fitted);
+        sums = {fitted[0], fitted[1], fitted[2]};
+    } else {
+        sums = MoonSums(t);
+    }
     RecPlaneta& moon = BodyPositions[Lun];
-    moon.Longitude = Normalize360(NutationInLongitude(jde) + (lp + sumL * 0.000001));
-    moon.Latitude = sumB * 0.000001;
-    moon.Distance = 385000.56 + sumR * 0.001;
+    moon.Longitude = Normalize360(Nutation(jde) + (MeanLongitude(t) + sums.Longitude * 0.000001));
+    moon.Latitude = sums.Latitude * 0.000001;
+    moon.Distance = 385000.56 + sums.Distance * 0.001;
 }
 
 void Engine::ComputeLunarNode(double jde) noexcept {
     RecPlaneta& node = BodyPositions[Nod];
-    node.Longitude = Normalize360(MeanNodeLongitude(JulianCenturies(jde)) + NutationInLongitude(jde));
+    node.Longitude = Normalize360(MeanNodeLongitude(JulianCenturies(jde)) + Nutation(jde));
     // Not 0, so that the node's latitude prints with the sign of positive values.
     node.Latitude = 1e-12;
 }

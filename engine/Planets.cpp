@@ -7,7 +7,9 @@
 #include "Engine.h"
 #include "Vsop87.h"
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace kalto {
 
@@ -16,11 +18,67 @@ namespace {
 // Light time per AU, in days.
 constexpr double LightTimePerAU = 0.0057755183;
 
+GeocentricVectorResult FromEarth(const EclipticVector& body, const EclipticVector& earth) noexcept {
+    GeocentricVectorResult v;
+    v.x = body.x - earth.x;
+    v.y = body.y - earth.y;
+    v.z = body.z - earth.z;
+    v.Distance = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+    v.LightTime = LightTimePerAU * v.Distance;
+    return v;
+}
+
 }  // namespace
 
-EarthPosition Engine::EarthHeliocentric(double jde) noexcept {
+Engine::Engine() : Fits(std::make_shared<SeriesFits>()) {}
+
+Engine::Engine(SeriesEvaluation evaluation)
+    : Fits(evaluation == SeriesEvaluation::Fitted ? std::make_shared<SeriesFits>() : nullptr) {}
+
+Engine::Engine(std::shared_ptr<SeriesFits> fits) : Fits(std::move(fits)) {}
+
+SeriesEvaluation Engine::Evaluation() const noexcept {
+    return Fits ? SeriesEvaluation::Fitted : SeriesEvaluation::Direct;
+}
+
+void Engine::FittedValues(FittedSeries series, double jde, std::span<double> values) noexcept {
+    FitCursor& cursor = Cursors[static_cast<std::size_t>(series)];
+    const std::int64_t index = PieceIndex(series, jde);
+    if (cursor.Piece == nullptr || cursor.Index != index) {
+        cursor.Piece = &Fits->Piece(series, index);
+        cursor.Index = index;
+    }
+    EvaluateChebyshev(*cursor.Piece, SeriesArgument(series, jde), values);
+}
+
+SinCos Engine::ObliquityDirection(double obliquity) noexcept {
+    if (obliquity != LastObliquity) {
+        LastObliquityDirection = SinCosOfDegrees(obliquity);
+        LastObliquity = obliquity;
+    }
+    return LastObliquityDirection;
+}
+
+double Engine::Nutation(double jde) noexcept {
+    if (jde != NutationJde) {
+        NutationValue = NutationInLongitude(jde);
+        NutationJde = jde;
+    }
+    return NutationValue;
+}
+
+const Engine::EarthStep& Engine::EarthStepAt(double jde) noexcept {
+    if (jde == LastEarthStep.Jde) return LastEarthStep;
+
     const double tau = JulianMillennia(jde);
-    HeliocentricPosition earth = EvaluateTheory(ConstEarth, tau);
+    HeliocentricPosition earth;
+    if (Fits) {
+        std::array<double, 3> sums;
+        FittedValues(FittedSeries::Earth, jde, sums);
+        earth = {Normalize360(sums[0] * RadToDeg), Normalize360(sums[1] * RadToDeg), sums[2]};
+    } else {
+        earth = EvaluateTheory(ConstEarth, tau);
+    }
     if (earth.B >= 180) earth.B -= 360;
 
     // The Sun seen from the Earth, FK5 system (Meeus 25.9 and 32.3).
@@ -29,33 +87,65 @@ EarthPosition Engine::EarthHeliocentric(double jde) noexcept {
     const double lambda = (theta - 1.397 * t - 0.00031 * t * t) * DegToRad;
     const double latitude = -earth.B + 1.087777e-5 * (std::cos(lambda) - std::sin(lambda));
     // -0.09033" FK5, aberration 20.4898" / R, nutation in longitude.
-    const double longitude =
-        Normalize360(theta - 2.509166667e-5 - 0.00569161111 / earth.R + NutationInLongitude(jde));
+    const double longitude = Normalize360(theta - 2.509166667e-5 - 0.00569161111 / earth.R + Nutation(jde));
 
-    RecPlaneta& sun = BodyPositions[Sol];
-    sun.Longitude = longitude;
-    sun.Latitude = latitude;
-    sun.Distance = earth.R;
-    return {earth.L * DegToRad, -latitude * DegToRad, earth.R};
+    EarthStep& step = LastEarthStep;
+    step.Jde = jde;
+    step.Earth = {earth.L * DegToRad, -latitude * DegToRad, earth.R};
+    step.Vector = EarthVector(step.Earth);
+    step.SunLongitude = longitude;
+    step.SunLatitude = latitude;
+    step.SunDirection = SinCosOfDegrees(longitude);
+    return step;
 }
 
-GeocentricVectorResult GeocentricVector(int body, const EarthPosition& earth, double tau) noexcept {
+EarthPosition Engine::EarthHeliocentric(double jde) noexcept {
+    const EarthStep& step = EarthStepAt(jde);
+    RecPlaneta& sun = BodyPositions[Sol];
+    sun.Longitude = step.SunLongitude;
+    sun.Latitude = step.SunLatitude;
+    sun.Distance = step.Earth.R;
+    return step.Earth;
+}
+
+double Engine::EarthRadiusVector(double jde) noexcept {
+    if (jde == LastEarthStep.Jde) return LastEarthStep.Earth.R;
+    if (!Fits) return EvaluateCoordinate(ConstEarth.R, JulianMillennia(jde));
+    std::array<double, 3> sums;
+    FittedValues(FittedSeries::Earth, jde, sums);
+    return sums[2];
+}
+
+EclipticVector PlanetHeliocentricVector(int body, double tau) noexcept {
     HeliocentricPosition p{0, 0, 0};
     if (body != Sol) p = PlanetHeliocentric(body, tau);
     FK5Correction(p.L, p.B, tau);
     const double l = p.L * DegToRad;
     const double b = p.B * DegToRad;
-    GeocentricVectorResult v;
-    v.x = p.R * std::cos(b) * std::cos(l) - earth.R * std::cos(earth.B) * std::cos(earth.L);
-    v.y = p.R * std::cos(b) * std::sin(l) - earth.R * std::cos(earth.B) * std::sin(earth.L);
-    v.z = p.R * std::sin(b) - earth.R * std::sin(earth.B);
-    v.Distance = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    v.LightTime = LightTimePerAU * v.Distance;
-    return v;
+    return {p.R * std::cos(b) * std::cos(l), p.R * std::cos(b) * std::sin(l), p.R * std::sin(b)};
+}
+
+EclipticVector EarthVector(const EarthPosition& earth) noexcept {
+    return {earth.R * std::cos(earth.B) * std::cos(earth.L), earth.R * std::cos(earth.B) * std::sin(earth.L),
+            earth.R * std::sin(earth.B)};
+}
+
+GeocentricVectorResult GeocentricVector(int body, const EarthPosition& earth, double tau) noexcept {
+    return FromEarth(PlanetHeliocentricVector(body, tau), EarthVector(earth));
+}
+
+EclipticVector Engine::HeliocentricVectorAt(int body, double jde) noexcept {
+    // The Sun's vector is the origin's: its FK5 correction moves a point of radius 0.
+    if (body == Sol) return {0, 0, 0};
+    if (!Fits) return PlanetHeliocentricVector(body, JulianMillennia(jde));
+    std::array<double, 3> v;
+    FittedValues(PlanetSeries(body), jde, v);
+    return {v[0], v[1], v[2]};
 }
 
 void Engine::ComputePlanet(int body, double obliquity, double jde) noexcept {
     const EarthPosition earth = EarthHeliocentric(jde);
+    const EarthStep& earthStep = LastEarthStep;
     EarthSunDistance = earth.R;
 
     // The body is taken back to the time of emission; the Earth stays at jde.
@@ -63,22 +153,33 @@ void Engine::ComputePlanet(int body, double obliquity, double jde) noexcept {
     GeocentricVectorResult v;
     for (;;) {
         const double previous = lightTime;
-        v = GeocentricVector(body, earth, JulianMillennia(jde - lightTime));
+        v = FromEarth(HeliocentricVectorAt(body, jde - lightTime), earthStep.Vector);
         lightTime = v.LightTime;
         if (std::fabs(previous - lightTime) < 1e-7) break;
     }
 
+    const double rho = std::sqrt(v.x * v.x + v.y * v.y);
     double longitude = QuadrantAngle(v.x, v.y) * RadToDeg;
-    double latitude = QuadrantAngle(std::sqrt(v.x * v.x + v.y * v.y), v.z) * RadToDeg;
+    double latitude = QuadrantAngle(rho, v.z) * RadToDeg;
     if (latitude >= 180) latitude -= 360;
-    AberrationAndNutation(longitude, latitude, BodyPositions[Sol].Longitude, JulianCenturies(jde - lightTime), jde);
-    longitude = Normalize360(longitude);
+
+    // Aberration and nutation (Meeus 23.2 and ch. 22) from the direction of the
+    // vector itself; the equatorial place from that direction turned by them.
+    const SinCos geometricLongitude{v.y / rho, v.x / rho};
+    const SinCos geometricLatitude{v.z / v.Distance, rho / v.Distance};
+    const EclipticShift aberration = Aberration(geometricLongitude, geometricLatitude, earthStep.SunDirection,
+                                                JulianCenturies(jde - lightTime));
+    const double longitudeShift = aberration.Longitude + Nutation(jde);
+    longitude = Normalize360(longitude + longitudeShift);
+    latitude += aberration.Latitude;
 
     RecPlaneta& entry = BodyPositions[body];
     entry.Longitude = longitude;
     entry.Latitude = latitude;
     entry.Distance = v.Distance;
-    const EquatorialPosition equatorial = EclipticToEquatorial(obliquity, latitude, longitude);
+    const EquatorialPosition equatorial =
+        EclipticToEquatorial(ObliquityDirection(obliquity), Turned(geometricLatitude, aberration.Latitude * DegToRad),
+                             Turned(geometricLongitude, longitudeShift * DegToRad));
     entry.RightAscension = equatorial.RightAscension;
     entry.Declination = equatorial.Declination;
 }

@@ -9,6 +9,7 @@
 #include "Engine.h"
 #include "Vsop87.h"
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 
@@ -50,7 +51,10 @@ double PlutoSeries(const PlutoCoordinate& coordinate, const PlutoArguments& argu
 }
 
 RectangularPosition PlutoHeliocentric(double jde) noexcept {
-    const double x = PlutoTime(jde);
+    return PlutoHeliocentricAt(PlutoTime(jde));
+}
+
+RectangularPosition PlutoHeliocentricAt(double x) noexcept {
     const PlutoArguments arguments = PlutoArgumentsAt(PlutoDays(x));
     return {
         PlutoSeries(ConstPlutoII.X, arguments, x) * 1e-10,
@@ -61,8 +65,13 @@ RectangularPosition PlutoHeliocentric(double jde) noexcept {
 
 RectangularPosition SunGeocentricJ2000(double earthSunDistance, double jde) noexcept {
     const double tau = JulianMillennia(jde);
-    const double earthL = Normalize360(EvaluateCoordinate(ConstPlutoII.EarthL, tau) * RadToDeg);
-    double earthB = Normalize360(EvaluateCoordinate(ConstPlutoII.EarthB, tau) * RadToDeg);
+    return SunGeocentricJ2000(EvaluateCoordinate(ConstPlutoII.EarthL, tau), EvaluateCoordinate(ConstPlutoII.EarthB, tau),
+                              earthSunDistance, tau);
+}
+
+RectangularPosition SunGeocentricJ2000(double seriesL, double seriesB, double earthSunDistance, double tau) noexcept {
+    const double earthL = Normalize360(seriesL * RadToDeg);
+    double earthB = Normalize360(seriesB * RadToDeg);
     if (earthB >= 180) earthB -= 360;
 
     // The Sun seen from the Earth, corrected to FK5 (Meeus 25.9 and 32.3).
@@ -110,8 +119,19 @@ EquatorialPosition PrecessJ2000ToDate(double rightAscension, double declination,
 }
 
 void Engine::ComputePluto(double obliquity, double earthSunDistance, double jde) noexcept {
-    const RectangularPosition sun = SunGeocentricJ2000(earthSunDistance, jde);
-    const RectangularPosition pluto = PlutoHeliocentric(jde);
+    RectangularPosition sun;
+    RectangularPosition pluto;
+    if (Fits) {
+        std::array<double, 2> earth;
+        std::array<double, 3> p;
+        FittedValues(FittedSeries::EarthJ2000, jde, earth);
+        FittedValues(FittedSeries::Pluto, jde, p);
+        sun = SunGeocentricJ2000(earth[0], earth[1], earthSunDistance, JulianMillennia(jde));
+        pluto = {p[0], p[1], p[2]};
+    } else {
+        sun = SunGeocentricJ2000(earthSunDistance, jde);
+        pluto = PlutoHeliocentric(jde);
+    }
     const EquatorialPosition j2000 = RectangularToEquatorial(pluto.X + sun.X, pluto.Y + sun.Y, pluto.Z + sun.Z);
     const EquatorialPosition ofDate = PrecessJ2000ToDate(j2000.RightAscension, j2000.Declination, jde);
     const EclipticPosition ecliptic = EquatorialToEcliptic(obliquity, ofDate.Declination, ofDate.RightAscension);

@@ -41,10 +41,16 @@ struct PlutoArguments {
 
 // Pluto's heliocentric position, equatorial J2000.0 (valid 1700 to 2100).
 [[nodiscard]] RectangularPosition PlutoHeliocentric(double jde) noexcept;
+// The same at the time argument x (PlutoTime).
+[[nodiscard]] RectangularPosition PlutoHeliocentricAt(double x) noexcept;
 
 // The Sun's geocentric position, equatorial J2000.0 (FK5), for the Earth-Sun
 // distance earthSunDistance in AU.
 [[nodiscard]] RectangularPosition SunGeocentricJ2000(double earthSunDistance, double jde) noexcept;
+// The same from seriesL and seriesB, the values of the Earth's J2000.0 series
+// L and B (radians, as summed) at tau Julian millennia.
+[[nodiscard]] RectangularPosition SunGeocentricJ2000(double seriesL, double seriesB, double earthSunDistance,
+                                                     double tau) noexcept;
 
 // Right ascension (0..360] and declination, degrees, of the direction (xi, eta, zeta).
 [[nodiscard]] EquatorialPosition RectangularToEquatorial(double xi, double eta, double zeta) noexcept;

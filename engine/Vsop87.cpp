@@ -20,16 +20,21 @@ extern "C" double cos(double) noexcept __attribute__((simd("notinbranch")));
 
 namespace kalto {
 
+// The first term of a series is its largest (the mean motion in the series of
+// power 1 of a longitude). It is added last: added first, it would set the
+// rounding of every later addition to its own magnitude, a noise of 1e-12 rad
+// in the Earth's longitude instead of 1e-13.
 KALTO_SERIES_CLONES
 double SumSeries(const VsopSeries& series, double tau) noexcept {
     const double* a = series.A.data();
     const double* b = series.B.data();
     const double* c = series.C.data();
     const std::size_t n = series.A.size();
+    if (n == 0) return 0;
     double sum = 0;
 #pragma omp simd reduction(+ : sum)
-    for (std::size_t i = 0; i < n; ++i) sum += a[i] * cos(b[i] + c[i] * tau);
-    return sum;
+    for (std::size_t i = 1; i < n; ++i) sum += a[i] * cos(b[i] + c[i] * tau);
+    return sum + a[0] * cos(b[0] + c[0] * tau);
 }
 
 double EvaluateCoordinate(VsopCoordinate coordinate, double tau) noexcept {

@@ -6,7 +6,7 @@ set -euo pipefail
 
 # qt6-base-dev brings Qt Widgets and Test with the offscreen and xcb platform
 # plugins; fonts-dejavu-core gives the window a font where no desktop is installed.
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core)
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core libsimpleini-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev)
 
 case "${1:-build}" in

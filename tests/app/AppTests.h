@@ -1,7 +1,10 @@
 #pragma once
 // The test classes of kalto_app_tests, each run by main.cpp.
 
+int RunContactSearchRunnerTests(int argc, char** argv);
+int RunContactsPageTests(int argc, char** argv);
 int RunEphemerisTableModelTests(int argc, char** argv);
 int RunEphemerisRunnerTests(int argc, char** argv);
+int RunGraphPageTests(int argc, char** argv);
 int RunLocaleNamesTests(int argc, char** argv);
 int RunTFormMainTests(int argc, char** argv);

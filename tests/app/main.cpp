@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);  // the tests close windows themselves
     int failed = 0;
     for (const auto run : {RunEphemerisTableModelTests, RunEphemerisRunnerTests, RunLocaleNamesTests,
-                           RunTFormMainTests}) {
+                           RunTFormMainTests, RunContactSearchRunnerTests, RunContactsPageTests, RunGraphPageTests}) {
         failed += run(argc, argv) != 0 ? 1 : 0;
     }
     return failed;

@@ -1,0 +1,32 @@
+#pragma once
+// A surface that its owner paints, like the paint boxes of the window: it draws
+// nothing itself, hands its owner a painter on every paint, and reports presses
+// and pointer movement in its own coordinates. It paints through the raster
+// backing store, so raster operations such as a bitwise AND work on it.
+
+#include <QWidget>
+
+class QPainter;
+
+namespace kalto {
+
+class PaintBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PaintBox(QWidget* parent = nullptr);
+
+signals:
+    // The whole box is to be painted with `painter`.
+    void Paint(QPainter& painter);
+    void MouseDown(QPoint position, Qt::MouseButton button);
+    // Sent whether or not a button is held.
+    void MouseMove(QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+}  // namespace kalto

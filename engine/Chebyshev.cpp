@@ -1,0 +1,94 @@
+#include "Chebyshev.h"
+
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+
+namespace kalto {
+
+namespace {
+
+using Coefficients = std::array<double, MaxChebyshevDegree + 1>;
+
+double Node(int j, int n) noexcept {
+    return std::cos(std::numbers::pi * (j + 0.5) / n);
+}
+
+double PieceCoordinate(const ChebyshevPiece& piece, double a) noexcept {
+    return (a - piece.Middle) * piece.InverseHalfWidth;
+}
+
+// The coefficients of the polynomial through values[j] at the nodes: a
+// discrete cosine transform. The values are taken from one of them first, so
+// that a large constant part (a longitude of hundreds of radians) does not
+// leave its rounding in every coefficient.
+Coefficients Transform(std::span<const double> values, int degree) noexcept {
+    const int n = degree + 1;
+    const double reference = values[static_cast<std::size_t>(n / 2)];
+    Coefficients c{};
+    for (int m = 0; m < n; ++m) {
+        double sum = 0;
+        for (int j = 0; j < n; ++j) {
+            sum += (values[static_cast<std::size_t>(j)] - reference) * std::cos(std::numbers::pi * m * (j + 0.5) / n);
+        }
+        c[static_cast<std::size_t>(m)] = 2 * sum / n;
+    }
+    c[0] = c[0] / 2 + reference;
+    return c;
+}
+
+// d/du of Σ c_m T_m(u) = Σ m c_m U_{m-1}(u), U the Chebyshev polynomials of
+// the second kind.
+double Derivative(const Coefficients& c, int degree, double u) noexcept {
+    double previous = 0;  // U_{m-2}
+    double current = 1;   // U_{m-1}
+    double sum = 0;
+    for (int m = 1; m <= degree; ++m) {
+        sum += m * c[static_cast<std::size_t>(m)] * current;
+        const double next = 2 * u * current - previous;
+        previous = current;
+        current = next;
+    }
+    return sum;
+}
+
+}  // namespace
+
+double ChebyshevSampleArgument(const ChebyshevPiece& piece, int j) noexcept {
+    return piece.Middle + piece.HalfWidth * Node(j, piece.Degree + 1);
+}
+
+void FitChebyshevComponent(ChebyshevPiece& piece, int component, std::span<const double> values) noexcept {
+    const int n = piece.Degree + 1;
+    Coefficients c = Transform(values, piece.Degree);
+    // The sample arguments are the nodes rounded to the time argument's
+    // resolution: a sample of τ near 0.1 misses its node by up to 1e-12 of a
+    // piece's half-width. Each value is moved to its node along the first fit
+    // before the final one.
+    std::array<double, MaxChebyshevDegree + 1> atNodes{};
+    for (int j = 0; j < n; ++j) {
+        const double u = PieceCoordinate(piece, ChebyshevSampleArgument(piece, j));
+        const auto i = static_cast<std::size_t>(j);
+        atNodes[i] = values[i] + Derivative(c, piece.Degree, u) * (Node(j, n) - u);
+    }
+    c = Transform(std::span<const double>(atNodes.data(), static_cast<std::size_t>(n)), piece.Degree);
+    piece.Coefficients[static_cast<std::size_t>(component)] = c;
+}
+
+void EvaluateChebyshev(const ChebyshevPiece& piece, double a, std::span<double> values) noexcept {
+    const double u = PieceCoordinate(piece, a);
+    const int degree = piece.Degree;
+    std::array<double, MaxChebyshevDegree + 1> t;  // T_m(u)
+    t[0] = 1;
+    t[1] = u;
+    for (std::size_t m = 2; m <= static_cast<std::size_t>(degree); ++m) t[m] = 2 * u * t[m - 1] - t[m - 2];
+    for (std::size_t k = 0; k < static_cast<std::size_t>(piece.Components); ++k) {
+        const Coefficients& c = piece.Coefficients[k];
+        // The small high-order terms first, the constant last.
+        double sum = 0;
+        for (std::size_t m = static_cast<std::size_t>(degree); m >= 1; --m) sum += c[m] * t[m];
+        values[k] = sum + c[0];
+    }
+}
+
+}  // namespace kalto

@@ -1,0 +1,388 @@
+// The "Grafico" page driven offscreen: the chart read back pixel by pixel after
+// a run, its options changed through their controls, the pointer moved and
+// clicked over it, and the status bar read.
+
+#include "AppTests.h"
+#include "ColorPicker.h"
+#include "EphemerisTexts.h"
+#include "GraphColors.h"
+#include "LocaleNames.h"
+#include "PaintBox.h"
+#include "StatusPanels.h"
+#include "TFormMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+#include <optional>
+
+using namespace kalto;
+
+namespace {
+
+// Generous: runs share the machine with other tests.
+constexpr int RunTimeout = 180000;
+
+// The run of every test: 2024-01-01 to 2024-01-15 (14 days apart, 15 day
+// columns) at "24 horas". The Sun stays in Capricorn throughout (about 280° to
+// 295°).
+const QDate RunStart(2024, 1, 1);
+const QDate RunEnd(2024, 1, 15);
+constexpr int RunDays = 15;
+constexpr int CapricornBand = 9;  // with twelve bands from Ari
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor BodyColor(int body) {
+    const TColor color = BodyColors[static_cast<std::size_t>(body)];
+    return {RedOf(color), GreenOf(color), BlueOf(color)};
+}
+
+int CountPixels(const QImage& image, QColor color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixelColor(x, y) == color ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The rows that hold pixels of `color`: first and last, none when absent.
+std::optional<std::pair<int, int>> RowsOf(const QImage& image, QColor color) {
+    std::optional<std::pair<int, int>> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == color) {
+                rows = rows ? std::pair{rows->first, y} : std::pair{y, y};
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+}  // namespace
+
+class GraphPageTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFormMain> Form;
+    DateFormatNames Names = LocaleDateFormatNames(QLocale::system());
+
+    // The chart as it paints now; the paint also refreshes the form's geometry
+    // and its status panels 0 and 2.
+    QImage Chart() const { return Form->PaintBoxEfem->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // Runs the span with the graph page showing; whether the run completed and
+    // its commit repainted the chart.
+    [[nodiscard]] bool RunSpan() {
+        Form->SBViewChartDiagramaClick();
+        Form->DE1->setDate(RunStart);
+        Form->DE2->setDate(RunEnd);
+        Form->CBDeltaTiempo->setCurrentIndex(0);
+        QTest::keyClick(Form.get(), Qt::Key_F8);
+        return QTest::qWaitFor([this] { return Form->LabelStatusEfem->text() == Q(StatusComputed); }, RunTimeout) &&
+               QTest::qWaitFor([this] { return Form->GraphGeometry.GraphDays == RunDays; });
+    }
+
+    [[nodiscard]] QPoint PlotPoint(int day, int band) const {
+        const auto& g = Form->GraphGeometry;
+        return {g.LeftMargin + day * g.DayWidth, g.TopMargin + band * g.BandHeight};
+    }
+
+    // Picks a standard colour from the picker's drop-down as the user does;
+    // whether its swatch was there.
+    [[nodiscard]] bool PickStandardColor(const QString& name) {
+        bool found = false;
+        QTimer::singleShot(100, this, [name, &found] {
+            QWidget* popup = QApplication::activePopupWidget();
+            if (popup == nullptr) {
+                return;
+            }
+            for (auto* swatch : popup->findChildren<QToolButton*>()) {
+                if (swatch->toolTip() == name) {
+                    found = true;
+                    QTest::mouseClick(swatch, Qt::LeftButton);
+                    return;
+                }
+            }
+            popup->close();
+        });
+        QTest::mouseClick(Form->CP, Qt::LeftButton);
+        return QTest::qWaitFor([&found] { return found; }, 2000);
+    }
+
+private slots:
+    void init() {
+        Form = std::make_unique<TFormMain>();
+        Form->resize(1200, 800);
+        Form->show();
+        Form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+    }
+
+    void cleanup() { Form.reset(); }
+
+    void f5ShowsTheGraphPage() {
+        QTest::keyClick(Form.get(), Qt::Key_F5);
+        QCOMPARE(Form->NotebookData->currentWidget()->objectName(), QStringLiteral("Grafico"));
+        QVERIFY(Form->SBViewChartDiagrama->isChecked());
+        QVERIFY(Form->PaintBoxEfem->isVisible());
+        QVERIFY(Form->PanelConfigViewPlanets->isVisible());
+        QVERIFY(Form->StatusBar1->isVisible());
+        QTest::keyClick(Form.get(), Qt::Key_F5);
+        QCOMPARE(Form->NotebookData->currentIndex(), 0);
+        QVERIFY(!Form->PaintBoxEfem->isVisible());
+    }
+
+    void startUpOptions() {
+        QCOMPARE(Form->SENoSigno->value(), 12);
+        QCOMPARE(Form->SENoSigno->minimum(), 1);
+        QCOMPARE(Form->SENoSigno->maximum(), 12);
+        QCOMPARE(Form->CBSigno->count(), 12);
+        QCOMPARE(Form->CBSigno->currentText(), QStringLiteral("Ari"));
+        QCOMPARE(Form->CBSigno->itemText(10), QStringLiteral("Acu"));
+        const QStringList glyphs{QStringLiteral("Círculo"),   QStringLiteral("Cuadrado"), QStringLiteral("Triangulo"),
+                                 QStringLiteral("Asterísco"), QStringLiteral("Imagen"),   QStringLiteral("[Ninguno]")};
+        QCOMPARE(Form->CBLTipoImagen->count(), glyphs.size());
+        for (int i = 0; i < glyphs.size(); ++i) {
+            QCOMPARE(Form->CBLTipoImagen->itemText(i), glyphs[i]);
+        }
+        QCOMPARE(Form->CBLTipoImagen->currentIndex(), 5);
+        QVERIFY(Form->CBLinea->isChecked());
+        QVERIFY(Form->CBSignos->isChecked());
+        QVERIFY(Form->CBDeca->isChecked());
+        QVERIFY(!Form->CBDias->isChecked());
+        QVERIFY(Form->CBMes->isChecked());
+        QVERIFY(Form->CBDiaEfem->isChecked());
+        QCOMPARE(Form->DateDiaEfe->date(), QDate::currentDate());
+        QCOMPARE(Form->RxSDeltaDia->value(), 1);
+        QCOMPARE(Form->RxSDeltaDia->maximum(), 120);
+        QCOMPARE(Form->RxSDeltaDia->singleStep(), 5);
+        QCOMPARE(Form->SelectedColorSlot, 1);
+        QVERIFY(Form->RBC1->isChecked());
+        QVERIFY(Form->GraphColors == GraphColors{});
+        QCOMPARE(Form->CP->Color(), QColor(128, 0, 0));
+        QVERIFY(!Form->CBVP12->isVisibleTo(Form.get()));
+    }
+
+    // Each body box carries the body's name and, as its font colour, the
+    // colour of its series.
+    void bodyBoxesCaptionsAndColours() {
+        const std::array boxes{Form->CBVP1, Form->CBVP2, Form->CBVP3, Form->CBVP4,  Form->CBVP5, Form->CBVP6,
+                               Form->CBVP7, Form->CBVP8, Form->CBVP9, Form->CBVP10, Form->CBVP11};
+        const QStringList captions{"Sol", "Lun", "Mer", "Ven", "Mar", "Jup", "Sat", "Ura", "Nep", "Plu", "Nod"};
+        for (int body = Sol; body <= Nod; ++body) {
+            QCheckBox* box = boxes[static_cast<std::size_t>(body - 1)];
+            QCOMPARE(box->text(), captions[body - 1]);
+            QVERIFY(!box->isChecked());
+            QCOMPARE(box->palette().color(QPalette::WindowText), BodyColor(body));
+        }
+        const std::array slotButtons{Form->RBC1, Form->RBC2, Form->RBC3, Form->RBC4, Form->RBC5, Form->RBC6};
+        const QStringList slotCaptions{"Día", "Signo", "Deca.", "Mes", "Dias", "Fondo"};
+        for (std::size_t i = 0; i < slotButtons.size(); ++i) {
+            QCOMPARE(slotButtons[i]->text(), slotCaptions[static_cast<int>(i)]);
+        }
+    }
+
+    // The run's commit repaints the chart with the new rows; the ticked body
+    // shows in its colour on the background, and unticking it removes it.
+    void runDrawsTheTickedBodies() {
+        Form->CBVP1->setChecked(true);
+        QVERIFY(RunSpan());
+
+        QImage chart = Chart();
+        const QColor sun = BodyColor(Sol);
+        QVERIFY(CountPixels(chart, sun) > RunDays);
+        // Between the top line and the first decan line of the Ari band.
+        const QPoint background = PlotPoint(3, 0) + QPoint(1, Form->GraphGeometry.DecanStep / 2);
+        QCOMPARE(chart.pixelColor(background), QColor(255, 255, 255));
+
+        Form->CBVP1->setChecked(false);
+        chart = Chart();
+        QCOMPARE(CountPixels(chart, sun), 0);
+        QCOMPARE(chart.pixelColor(background), QColor(255, 255, 255));
+    }
+
+    // "T" draws every body in its colour, also when one was ticked already;
+    // "N" none.
+    void allAndNoneButtons() {
+        Form->CBVP11->setChecked(true);
+        QVERIFY(RunSpan());
+        QTest::mouseClick(Form->SBViewAll, Qt::LeftButton);
+        QImage chart = Chart();
+        for (int body = Sol; body <= Nod; ++body) {
+            QVERIFY2(CountPixels(chart, BodyColor(body)) > 0, BodyLabels[static_cast<std::size_t>(body)].data());
+        }
+        QTest::mouseClick(Form->SBViewNone, Qt::LeftButton);
+        chart = Chart();
+        for (int body = Sol; body <= Nod; ++body) {
+            QVERIFY2(CountPixels(chart, BodyColor(body)) == 0, BodyLabels[static_cast<std::size_t>(body)].data());
+        }
+    }
+
+    void signBandsFollowCountAndFirstSign_data() {
+        QTest::addColumn<int>("signs");
+        QTest::addColumn<int>("firstSign");
+        QTest::addColumn<int>("sunBand");  // -1: below the last band, off the chart
+        QTest::newRow("twelve from Ari") << 12 << 0 << CapricornBand;
+        QTest::newRow("four from Cap") << 4 << 9 << 0;
+        QTest::newRow("four from Sag") << 4 << 8 << 1;
+        QTest::newRow("one, Cap") << 1 << 9 << 0;
+        QTest::newRow("three from Acu: Cap is the twelfth") << 3 << 10 << -1;
+        QTest::newRow("four from Ari: Cap is not shown") << 4 << 0 << -1;
+    }
+
+    void signBandsFollowCountAndFirstSign() {
+        QFETCH(int, signs);
+        QFETCH(int, firstSign);
+        QFETCH(int, sunBand);
+        Form->CBVP1->setChecked(true);
+        QVERIFY(RunSpan());
+        Form->SENoSigno->setValue(signs);
+        Form->CBSigno->setCurrentIndex(firstSign);
+
+        const QImage chart = Chart();
+        QCOMPARE(Form->GraphGeometry.GraphSigns, signs);
+        const auto rows = RowsOf(chart, BodyColor(Sol));
+        if (sunBand < 0) {
+            QVERIFY(!rows.has_value());
+            return;
+        }
+        QVERIFY(rows.has_value());
+        QVERIFY(rows->first >= PlotPoint(0, sunBand).y());
+        QVERIFY(rows->second <= PlotPoint(0, sunBand + 1).y());
+    }
+
+    void pointerReadout_data() {
+        QTest::addColumn<int>("firstSign");
+        QTest::addColumn<int>("day");   // day column, -1: the left margin
+        QTest::addColumn<int>("band");  // sign band, -1: above the top margin
+        QTest::addColumn<QString>("place");
+        QTest::newRow("start of day 2, top of the fourth band") << 0 << 2 << 3 << QStringLiteral(", 00º 00' 00\" Can");
+        QTest::newRow("the same point with Acu on top") << 10 << 2 << 3 << QStringLiteral(", 00º 00' 00\" Tau");
+        QTest::newRow("the last day, the top band") << 0 << 14 << 0 << QStringLiteral(", 00º 00' 00\" Ari");
+        QTest::newRow("the left margin") << 0 << -1 << 3 << QString();
+        QTest::newRow("above the top margin") << 0 << 2 << -1 << QString();
+    }
+
+    void pointerReadout() {
+        QFETCH(int, firstSign);
+        QFETCH(int, day);
+        QFETCH(int, band);
+        QFETCH(QString, place);
+        QVERIFY(RunSpan());
+        Form->CBSigno->setCurrentIndex(firstSign);
+        // The page has been painted with the run and the sign chosen.
+        QTRY_VERIFY(Form->GraphGeometry.GraphDays == RunDays && Form->GraphGeometry.GraphFirstSign == firstSign);
+
+        QPoint point = PlotPoint(std::max(day, 0), std::max(band, 0));
+        point.rx() += day < 0 ? -Form->GraphGeometry.LeftMargin / 2 : 0;
+        point.ry() += band < 0 ? -Form->GraphGeometry.TopMargin / 2 : 0;
+        // A move to where the pointer already is sends no event: start elsewhere.
+        QTest::mouseMove(Form->PaintBoxEfem, point + QPoint(1, 1));
+        Form->StatusBar1->SetText(1, QStringLiteral("stale"));
+        QTest::mouseMove(Form->PaintBoxEfem, point);
+
+        // "ene/03/2024 [12:00 am]": 00:00 of the day, January 2024.
+        const QString date = Q(Names.shortMonthNames[0]) + Q(Names.dateSeparator) +
+                             QStringLiteral("%1").arg(day + 1, 2, 10, QChar(u'0')) + Q(Names.dateSeparator) +
+                             QStringLiteral("2024 [12") + Q(Names.timeSeparator) + QStringLiteral("00 am]");
+        QTRY_COMPARE(Form->StatusBar1->Text(1), place.isEmpty() ? QString() : date + place);
+    }
+
+    // A click moves the marker to the moment under the pointer, when the
+    // marker is on and the click lies on the plot.
+    void clickMovesTheDayMarker() {
+        Form->CBVP1->setChecked(true);
+        QVERIFY(RunSpan());
+        const QColor dayColor(255, 0, 0);
+        QCOMPARE(CountPixels(Chart(), dayColor), 0);  // today lies outside the run
+
+        QTest::mouseClick(Form->PaintBoxEfem, Qt::LeftButton, {}, PlotPoint(5, 4) + QPoint(0, 7));
+        const QDateTime sixth(QDate(2024, 1, 6), QTime(0, 0), Qt::UTC);
+        QCOMPARE(Form->DateDiaEfe->dateTime(), sixth);
+        // 2024-01-06 is a Saturday.
+        QTRY_COMPARE(Form->StatusBar1->Text(0), Q(Names.longDayNames[6]) + QStringLiteral(", ") +
+                                                    Q(Names.shortMonthNames[0]) + QStringLiteral("-06-2024"));
+        const QImage chart = Chart();
+        const int markerX = PlotPoint(5, 0).x();
+        QCOMPARE(chart.pixelColor(markerX, PlotPoint(0, 1).y() + 3), dayColor);
+
+        // Nothing moves it from the margins, nor with the marker off.
+        QTest::mouseClick(Form->PaintBoxEfem, Qt::LeftButton, {}, QPoint(Form->GraphGeometry.LeftMargin - 3, 200));
+        QTest::mouseClick(Form->PaintBoxEfem, Qt::LeftButton, {}, QPoint(200, Form->GraphGeometry.TopMargin - 3));
+        QCOMPARE(Form->DateDiaEfe->dateTime(), sixth);
+        Form->CBDiaEfem->setChecked(false);
+        QTest::mouseClick(Form->PaintBoxEfem, Qt::LeftButton, {}, PlotPoint(9, 4));
+        QCOMPARE(Form->DateDiaEfe->dateTime(), sixth);
+        QCOMPARE(CountPixels(Chart(), dayColor), 0);
+    }
+
+    void stepButtonsMoveTheMarker() {
+        const QDateTime start = Form->DateDiaEfe->dateTime();
+        Form->RxSDeltaDia->setValue(5);
+        QTest::mouseClick(Form->BNext, Qt::LeftButton);
+        QCOMPARE(Form->DateDiaEfe->dateTime(), start.addDays(5));
+        QTest::mouseClick(Form->BPrev, Qt::LeftButton);
+        QTest::mouseClick(Form->BPrev, Qt::LeftButton);
+        QCOMPARE(Form->DateDiaEfe->dateTime(), start.addDays(-5));
+        Form->RxSDeltaDia->setValue(0);
+        QTest::mouseClick(Form->BNext, Qt::LeftButton);
+        QCOMPARE(Form->DateDiaEfe->dateTime(), start.addDays(-5));
+    }
+
+    // The slot buttons choose what the picker edits; the reset button brings
+    // back every default.
+    void colourSlotsPickerAndReset() {
+        QVERIFY(RunSpan());
+        const QPoint background = PlotPoint(3, 0) + QPoint(1, 3);
+        QCOMPARE(Chart().pixelColor(background), QColor(255, 255, 255));
+
+        QTest::mouseClick(Form->RBC6, Qt::LeftButton);
+        QCOMPARE(Form->SelectedColorSlot, static_cast<int>(BackColor));
+        QCOMPARE(Form->CP->Color(), QColor(255, 255, 255));
+        QVERIFY(PickStandardColor(QStringLiteral("Amarillo")));
+        QCOMPARE(Form->CP->Color(), QColor(255, 255, 0));
+        QCOMPARE(Form->GraphColors[BackColor], RgbColor(255, 255, 0));
+        QCOMPARE(Chart().pixelColor(background), QColor(255, 255, 0));
+        QCOMPARE(Form->GraphColors[DayColor], kalto::GraphColors{}[DayColor]);
+
+        QTest::mouseClick(Form->RBC2, Qt::LeftButton);
+        QCOMPARE(Form->SelectedColorSlot, static_cast<int>(SignColor));
+        QCOMPARE(Form->CP->Color(), QColor(162, 193, 232));
+        QVERIFY(PickStandardColor(QStringLiteral("Verde")));
+        // The line under the first sign band.
+        const QPoint signLine = PlotPoint(3, 1) + QPoint(1, 0);
+        QCOMPARE(Chart().pixelColor(signLine), QColor(0, 128, 0));
+
+        QTest::mouseClick(Form->SBResetColor, Qt::LeftButton);
+        QVERIFY(Form->GraphColors == kalto::GraphColors{});
+        QCOMPARE(Form->CP->Color(), QColor(162, 193, 232));
+        const QImage chart = Chart();
+        QCOMPARE(chart.pixelColor(background), QColor(255, 255, 255));
+        QCOMPARE(chart.pixelColor(signLine), QColor(162, 193, 232));
+    }
+};
+
+int RunGraphPageTests(int argc, char** argv) {
+    GraphPageTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "GraphPageTest.moc"
