@@ -6,9 +6,11 @@
 #include "EphemerisTable.h"
 #include "EphemerisTexts.h"
 #include "LocaleNames.h"
+#include "PageTabStyle.h"
 #include "PaintBox.h"
 #include "Product.h"
 #include "QtText.h"
+#include "Settings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -43,8 +45,10 @@ QString RangeText(TDateTime start, TDateTime end, const DateFormatNames& names) 
 
 }  // namespace
 
-TFormMain::TFormMain(QWidget* parent)
-    : QMainWindow(parent), Names(LocaleDateFormatNames(QLocale::system())) {
+TFormMain::TFormMain(QWidget* parent) : TFormMain(std::filesystem::path(), parent) {}
+
+TFormMain::TFormMain(std::filesystem::path settingsFile, QWidget* parent)
+    : QMainWindow(parent), Names(LocaleDateFormatNames(QLocale::system())), SettingsFile(std::move(settingsFile)) {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -55,8 +59,8 @@ TFormMain::TFormMain(QWidget* parent)
     TSContactos = CreateContactosPage();
     PCContactos->addTab(TSEfemerides, QStringLiteral("    Efemerides"));
     PCContactos->addTab(TSContactos, QStringLiteral("   Contactos"));
+    SetPageTabLook(PCContactos->tabBar());
     for (int tab = 0; tab < PCContactos->count(); ++tab) {
-        PCContactos->tabBar()->setTabTextColor(tab, QColor(0, 0, 255));
         PCContactos->widget(tab)->setAutoFillBackground(true);  // in the window's colour
     }
     layout->addWidget(PCContactos, 1);
@@ -68,14 +72,18 @@ TFormMain::TFormMain(QWidget* parent)
     setAutoFillBackground(true);
 
     CreateActions();
+    CreateAboutAndHelp();
     connect(&RunnerEfem, &EphemerisRunner::ProgressChanged, this, &TFormMain::RunnerEfemProgress);
     connect(&RunnerEfem, &EphemerisRunner::Completed, this, &TFormMain::RunnerEfemCompleted);
     connect(&RunnerEfem, &EphemerisRunner::Failed, this, &TFormMain::RunnerEfemFailed);
     FormCreate();
+    FormCreateExport();
 }
 
 // The start-up values of the window's controls.
 void TFormMain::FormCreate() {
+    ShowStartSplash();
+    const KaltoSettings stored = ReadSettingsFile();
     setWindowTitle(QStringLiteral("%1 %2").arg(ProductName, ProductVersion));
 
     SelectedBody = Sol;
@@ -89,6 +97,7 @@ void TFormMain::FormCreate() {
     ResetEphemerisStatus();
     FormCreateContacts();
     FormCreateGraph();
+    ApplySettings(stored);  // over the pages' own start-up values
 
     for (int column = 0; column < EphemerisColumnCount; ++column) {
         StrGridEfem->setColumnWidth(column, EphemerisColumns[static_cast<std::size_t>(column)].Width);
@@ -107,6 +116,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     // when it reports or, at the latest, when the window is destroyed.
     RunnerEfem.Stop();
     RunnerCalc.Stop();
+    FormDestroy(event->spontaneous());
     event->accept();
 }
 

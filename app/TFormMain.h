@@ -10,13 +10,17 @@
 #include "EphemerisRows.h"
 #include "EphemerisRunner.h"
 #include "EphemerisTableModel.h"
+#include "ExportRunner.h"
 #include "GraphColors.h"
+#include "GraphFrame.h"
 #include "GraphGeometry.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QString>
 
 #include <array>
+#include <filesystem>
 
 class QAction;
 class QCheckBox;
@@ -47,12 +51,19 @@ class ColorPicker;
 class PaintBox;
 class RadioGroup;
 class StatusPanels;
+class TDlgAviso;
+class TDlgExportData;
+struct KaltoSettings;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
 
 public:
+    // A window without a settings file starts from its controls' design
+    // values and saves nothing; the program's window keeps its settings in
+    // `settingsFile` (TFormMainSettings.cpp).
     explicit TFormMain(QWidget* parent = nullptr);
+    explicit TFormMain(std::filesystem::path settingsFile, QWidget* parent = nullptr);
 
     // Top strip and pages.
     QToolButton* SBHelp{};
@@ -166,6 +177,10 @@ public:
     QAction* ActionCalc{};
     QAction* ActionViewEfem{};
     QAction* ActionViewCalc{};
+    QAction* ActionViewAbout{};
+
+    // The program file's modification time, for the about box.
+    QDateTime ProgramFileTime;
 
     // The run in progress, and the rows and dates of the last completed one.
     EphemerisRunner RunnerEfem;
@@ -194,6 +209,9 @@ public:
     void ActionEfemExecute();
     void ActionViewEfemExecute();
     void ActionViewCalcExecute();
+    // The about box and the help (TFormMainAbout.cpp).
+    void ActionViewAboutExecute();
+    void SBHelpClick();
 
     void BCalContacClick();
     void BitBtnStopEfemClick();
@@ -253,6 +271,13 @@ public:
     void FillContactGrid();
     void FillContactDetail(const TContactoRecord* record);
 
+    // The export (TFormMainExport.cpp): its dialog, its progress window and
+    // the worker that writes the document; both "RTF" buttons run SBEfemToRtfClick.
+    TDlgExportData* DlgExportData{};
+    TDlgAviso* DlgAviso{};
+    ExportRunner RunnerExport;
+    void SBEfemToRtfClick();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -263,6 +288,7 @@ private:
     QWidget* CreateRunPanel();
     QWidget* CreateTablePanel();
     void CreateActions();
+    void CreateAboutAndHelp();
     // The "Contactos" page (ContactsPageLayout.cpp).
     QWidget* CreateContactosPage();
     QWidget* CreateContactInputPanel();
@@ -278,6 +304,7 @@ private:
     [[nodiscard]] std::array<QCheckBox*, ComputedBodyCount> BodyBoxes() const;
 
     void FormCreate();
+    void ShowStartSplash();
     void CalculateEphemeris();
     void EndRun(const QString& status);
     void RunnerEfemProgress(qint64 stepsDone);
@@ -295,6 +322,21 @@ private:
     void RunnerCalcProgress(int count, double instant, int daysDone);
     void RunnerCalcCompleted(kalto::ContactSearchResult result);
     void RunnerCalcFailed();
+
+    // The settings file (TFormMainSettings.cpp), written once, at the first close.
+    [[nodiscard]] KaltoSettings ReadSettingsFile() const;
+    void ApplySettings(const KaltoSettings& stored);
+    [[nodiscard]] KaltoSettings CurrentSettings() const;
+    void FormDestroy(bool closedByUser);
+    std::filesystem::path SettingsFile;
+    bool SettingsWritten = false;
+
+    void FormCreateExport();
+    [[nodiscard]] ExportContent ExportContentOfPage() const;
+    [[nodiscard]] GraphFrame GraphFrameOfControls(int width, int height) const;
+    void RunnerExportProgress(int percent);
+    void RunnerExportFinished(const kalto::ExportStatus& status);
+    QString ExportFile;  // the file of the export in progress
 };
 
 }  // namespace kalto

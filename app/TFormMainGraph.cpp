@@ -53,9 +53,19 @@ std::array<QCheckBox*, ComputedBodyCount> TFormMain::BodyBoxes() const {
 // --- The chart --------------------------------------------------------------
 
 void TFormMain::PaintBoxEfemPaint(QPainter& painter) {
+    const GraphFrame frame = GraphFrameOfControls(PaintBoxEfem->width(), PaintBoxEfem->height());
+    const GraphDrawing drawing = Kalto_Draw(painter, frame);
+    GraphGeometry = drawing.Geometry;
+    StatusBar1->SetText(0, ToQString(drawing.MarkerText));
+    StatusBar1->SetText(2, ToQString(drawing.ScaleText));
+}
+
+// The chart of the last completed run with the page's options and colours, as
+// the paint box draws it and the export pictures it.
+GraphFrame TFormMain::GraphFrameOfControls(int width, int height) const {
     GraphFrame frame;
-    frame.Width = PaintBoxEfem->width();
-    frame.Height = PaintBoxEfem->height();
+    frame.Width = width;
+    frame.Height = height;
     frame.Rows = EphemerisRows;
     frame.StartDate = EphemerisStart;
     frame.EndDate = EphemerisEnd;
@@ -75,11 +85,7 @@ void TFormMain::PaintBoxEfemPaint(QPainter& painter) {
     frame.MarkerDate = FromPickerDateTime(DateDiaEfe->dateTime());
     frame.Colors = GraphColors;
     frame.Names = Names;
-
-    const GraphDrawing drawing = Kalto_Draw(painter, frame);
-    GraphGeometry = drawing.Geometry;
-    StatusBar1->SetText(0, ToQString(drawing.MarkerText));
-    StatusBar1->SetText(2, ToQString(drawing.ScaleText));
+    return frame;
 }
 
 // The moment under the pointer and the place in the zodiac of its row.

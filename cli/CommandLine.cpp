@@ -55,6 +55,8 @@ void PrintHelp(std::ostream& out) {
            "  kalto-cli efemerides --desde 2027-01-01 --hasta 2027-02-01 --cada 60 --cuerpo Lun\n"
            "  kalto-cli contactos --cuerpo Sol --posicion 0 --angulo 90 --orbe 1:0 --desde 2027-01-01 --hasta 2027-12-31\n"
            "  kalto-cli grafico --desde 2027-01-01 --hasta 2027-02-01 --glifo imagen --salida enero.png\n"
+           "  kalto-cli efemerides --desde 2027-01-01 --hasta 2027-02-01 --cuerpo Sol --columnas hora,lon,dec \\\n"
+           "             --formato rtf --salida sol.rtf\n"
            "\n"
            "Estado de salida: 0 si todo fue bien, 1 si no se pudo escribir el archivo de salida,\n"
            "2 si la orden o los datos están mal escritos.\n";

@@ -4,6 +4,7 @@
 #include "ContactGrid.h"
 #include "ContactResults.h"
 #include "ContactSearch.h"
+#include "RtfOutput.h"
 #include "UsageError.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,9 +21,9 @@ namespace kalto::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 10> OptionNames = {"--cuerpo", "--posicion", "--signo", "--desde",
+constexpr std::array<std::string_view, 11> OptionNames = {"--cuerpo", "--posicion", "--signo", "--desde",
                                                           "--hasta",  "--angulo",   "--tipo",  "--orbe",
-                                                          "--tz",     "--formato"};
+                                                          "--tz",     "--formato",  "--salida"};
 constexpr std::string_view CsvHeader =
     "indice,cuerpo,posicion,inicia,partil,finaliza,contacto,lon_inicia,lon_partil,lon_finaliza\n";
 
@@ -29,6 +31,8 @@ constexpr std::string_view CsvHeader =
 // last (Pluto's stay near a point); these limits keep every date printable.
 constexpr int FirstYear = 100;
 constexpr int LastYear = 9899;
+
+enum class ContactsFormat { Csv, Text, Rtf };
 
 struct ContactsOptions {
     std::optional<int> body;
@@ -40,7 +44,13 @@ struct ContactsOptions {
     bool exact = false;
     OrbSpin orb;
     double zoneHours = 0;
-    bool csv = true;
+    ContactsFormat format = ContactsFormat::Csv;
+    SeriesEvaluation evaluation = SeriesEvaluation::Fitted;
+    // The document of --formato rtf: its file, the detail tables instead of
+    // the summary (--detalle) and the search options first (--opciones).
+    std::optional<std::string> output;
+    bool details = false;
+    bool searchOptions = false;
 };
 
 std::string Quoted(std::string_view text) {
@@ -146,9 +156,24 @@ bool ParseIsExact(std::string_view text) {
     throw UsageError("tipo de ángulo desconocido: " + Quoted(text) + "; debe ser multiplo o exacto");
 }
 
-bool ParseIsCsv(std::string_view text) {
-    if (text == "csv" || text == "texto") return text == "csv";
-    throw UsageError("formato desconocido: " + Quoted(text) + "; debe ser texto o csv");
+ContactsFormat ParseFormat(std::string_view text) {
+    if (text == "csv") return ContactsFormat::Csv;
+    if (text == "texto") return ContactsFormat::Text;
+    if (text == "rtf") return ContactsFormat::Rtf;
+    throw UsageError("formato desconocido: " + Quoted(text) + "; debe ser texto, csv o rtf");
+}
+
+// --salida, --detalle and --opciones belong to the document.
+void CheckDocumentOptions(const ContactsOptions& options) {
+    if (options.format != ContactsFormat::Rtf) {
+        if (options.output || options.details || options.searchOptions) {
+            throw UsageError("--salida, --detalle y --opciones solo valen con --formato rtf");
+        }
+        return;
+    }
+    if (!options.output || options.output->empty()) {
+        throw UsageError("falta --salida ARCHIVO.rtf, el archivo del documento");
+    }
 }
 
 std::string DateText(TDateTime value) {
@@ -158,13 +183,22 @@ std::string DateText(TDateTime value) {
     return buffer.data();
 }
 
-// Options are "--name value" or "--name=value".
+// Options are "--name value" or "--name=value", and the flags --directo,
+// --detalle and --opciones.
 ContactsOptions ParseOptions(std::span<const std::string_view> args) {
     ContactsOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (!arg.starts_with("--")) {
             throw UsageError("sobra el argumento " + Quoted(arg) + ": contactos solo toma opciones");
+        }
+        if (arg == "--directo") {
+            options.evaluation = SeriesEvaluation::Direct;
+            continue;
+        }
+        if (arg == "--detalle" || arg == "--opciones") {
+            (arg == "--detalle" ? options.details : options.searchOptions) = true;
+            continue;
         }
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg.substr(0, equals);
@@ -193,8 +227,10 @@ ContactsOptions ParseOptions(std::span<const std::string_view> args) {
             options.orb = ParseOrb(value);
         } else if (name == "--tz") {
             options.zoneHours = ParseZoneHours(value);
+        } else if (name == "--salida") {
+            options.output = std::string(value);
         } else {
-            options.csv = ParseIsCsv(value);
+            options.format = ParseFormat(value);
         }
     }
     if (!options.body) throw UsageError("falta --cuerpo NOMBRE, el cuerpo cuyos contactos se buscan");
@@ -207,6 +243,7 @@ ContactsOptions ParseOptions(std::span<const std::string_view> args) {
     if (*options.start < EncodeDate(FirstYear, 1, 1) || *options.end > EncodeDate(LastYear, 12, 31)) {
         throw UsageError("las fechas deben quedar entre los años 0100 y 9899");
     }
+    CheckDocumentOptions(options);
     return options;
 }
 
@@ -220,6 +257,7 @@ ContactSearchInput SearchInput(const ContactsOptions& options) {
     input.Position = ParsePosition(*options.position, options.sign);
     input.Orb = ContactOrb(options.orb);
     input.ZoneHours = options.zoneHours;
+    input.Evaluation = options.evaluation;
     return input;
 }
 
@@ -283,14 +321,25 @@ void WriteText(const ContactSearchInput& input, const ContactResults& results, s
 void RunContacts(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out) {
     const ContactsOptions options = ParseOptions(args);
     const ContactSearchInput input = SearchInput(options);
+    // Created before the search, so that a file that cannot be written is
+    // reported at once; removed unless saved.
+    const std::unique_ptr<TCtrlToRTF> document =
+        options.format == ContactsFormat::Rtf ? CreateRtfDocument(*options.output) : nullptr;
     // Nothing requests a stop, so the search always completes.
     ContactSearchProgress progress;
     ContactResults results;
     CommitContactSearch(results, SearchContacts(input, progress), input, true);
-    if (options.csv) {
-        WriteCsv(results.SortedContactList, ContactTarget(input.Position), out);
-    } else {
-        WriteText(input, results, out);
+    switch (options.format) {
+        case ContactsFormat::Csv: WriteCsv(results.SortedContactList, ContactTarget(input.Position), out); break;
+        case ContactsFormat::Text: WriteText(input, results, out); break;
+        case ContactsFormat::Rtf: {
+            ContactsExport contacts;
+            if (options.searchOptions) contacts.SearchOptions = SearchDescription(input, SpanishDateFormatNames());
+            contacts.Details = options.details;
+            contacts.Results = results;
+            WriteRtfDocument(*document, contacts);
+            break;
+        }
     }
 }
 

@@ -13,6 +13,7 @@ inline constexpr std::string_view ContactsUsage =
     "  contactos --cuerpo NOMBRE --posicion G[:M[:S]] [--signo SIGNO]\n"
     "            --desde AAAA-MM-DD --hasta AAAA-MM-DD [--angulo GRADOS]\n"
     "            [--tipo multiplo|exacto] [--orbe G:M] [--tz HORAS] [--formato texto|csv]\n"
+    "            [--directo] [--formato rtf --salida ARCHIVO.rtf [--detalle] [--opciones]]\n"
     "      Busca los intervalos en que el cuerpo está, dentro del orbe, al ángulo\n"
     "      dado (o a un múltiplo suyo) de la posición, desde las 00:00 locales de\n"
     "      --desde hasta las de --hasta; para cada contacto da cuándo inicia, es\n"
@@ -39,9 +40,19 @@ inline constexpr std::string_view ContactsUsage =
     "                        segundo; ángulos en grados. Un momento que la búsqueda\n"
     "                        fina no alcanzó dentro de su límite queda vacío.\n"
     "      --formato texto   las líneas de las opciones de búsqueda y la tabla de\n"
-    "                        contactos de la ventana, separada por tabuladores.\n";
+    "                        contactos de la ventana, separada por tabuladores.\n"
+    "      --formato rtf     el documento RTF de los contactos, como lo exporta la\n"
+    "                        ventana, en el archivo --salida: la tabla resumen o,\n"
+    "                        con --detalle, una tabla de detalle por contacto;\n"
+    "                        con --opciones, antes las opciones de búsqueda. Si\n"
+    "                        no se puede escribir, un mensaje y estado de salida\n"
+    "                        1, sin dejar un archivo a medias.\n"
+    "      --directo         suma las series completas en cada instante en lugar\n"
+    "                        de sus aproximaciones de Chebyshev (más lento; sirve\n"
+    "                        para comprobar que dan los mismos contactos).\n";
 
-// Throws UsageError when the arguments are wrong.
+// Throws UsageError when the arguments are wrong and CommandFailure when the
+// document cannot be written.
 void RunContacts(std::span<const std::string_view> args, std::istream& in, std::ostream& out);
 
 }  // namespace kalto::cli

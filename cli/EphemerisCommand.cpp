@@ -5,6 +5,7 @@
 #include "EphemerisSpan.h"
 #include "EphemerisTable.h"
 #include "ProgressBar.h"
+#include "RtfOutput.h"
 #include "UsageError.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include <future>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kalto::cli {
 
@@ -25,10 +27,17 @@ using namespace std::chrono_literals;
 constexpr auto ProgressDelay = 500ms;
 constexpr auto ProgressInterval = 100ms;
 
-constexpr std::array<std::string_view, 6> OptionNames = {"--desde", "--hasta", "--cada",
-                                                         "--tz",    "--cuerpo", "--formato"};
+constexpr std::array<std::string_view, 8> OptionNames = {"--desde",   "--hasta",   "--cada",     "--tz",
+                                                         "--cuerpo",  "--formato", "--columnas", "--salida"};
+constexpr std::string_view DirectFlag = "--directo";
 constexpr std::string_view AllBodies = "todos";
 constexpr std::string_view CsvHeader = "cuerpo,fecha_local,longitud,latitud,ascension_recta,declinacion,distancia\n";
+constexpr std::string_view SummaryHeader = "cuerpo,filas,longitud,latitud,ascension_recta,declinacion\n";
+
+// Output is gathered in a buffer of this size and written a buffer at a time.
+constexpr std::size_t OutputBufferSize = std::size_t{1} << 20;
+
+enum class OutputFormat { Csv, Text, Summary, Rtf };
 
 struct EphemerisOptions {
     std::optional<TDateTime> start;
@@ -37,8 +46,15 @@ struct EphemerisOptions {
     double zoneHours = 0;
     int firstBody = FirstBody;
     int lastBody = LastComputedBody;
-    bool csv = true;
+    OutputFormat format = OutputFormat::Csv;
+    SeriesEvaluation evaluation = SeriesEvaluation::Fitted;
+    // The document of --formato rtf: its file and the table's optional columns.
+    std::optional<std::string> output;
+    std::optional<std::vector<int>> columns;
 };
+
+// The table's optional columns when --columnas is not given: "hora,lon".
+const std::vector<int> DefaultDocumentColumns{3, 4};
 
 std::string Quoted(std::string_view text) {
     return "«" + std::string(text) + "»";
@@ -79,20 +95,41 @@ int ParseBody(std::string_view text) {
                      "; debe ser Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu, Nod o todos");
 }
 
-bool ParseIsCsv(std::string_view text) {
-    if (text == "csv" || text == "texto") {
-        return text == "csv";
-    }
-    throw UsageError("formato desconocido: " + Quoted(text) + "; debe ser texto o csv");
+OutputFormat ParseFormat(std::string_view text) {
+    if (text == "csv") return OutputFormat::Csv;
+    if (text == "texto") return OutputFormat::Text;
+    if (text == "resumen") return OutputFormat::Summary;
+    if (text == "rtf") return OutputFormat::Rtf;
+    throw UsageError("formato desconocido: " + Quoted(text) + "; debe ser texto, csv, resumen o rtf");
 }
 
-// Options are "--name value" or "--name=value".
+// --salida and --columnas belong to the document, which holds one body's table.
+void CheckDocumentOptions(const EphemerisOptions& options) {
+    if (options.format != OutputFormat::Rtf) {
+        if (options.output || options.columns) {
+            throw UsageError("--salida y --columnas solo valen con --formato rtf");
+        }
+        return;
+    }
+    if (!options.output || options.output->empty()) {
+        throw UsageError("falta --salida ARCHIVO.rtf, el archivo del documento");
+    }
+    if (options.firstBody != options.lastBody) {
+        throw UsageError("--formato rtf escribe la tabla de un solo cuerpo: falta --cuerpo NOMBRE");
+    }
+}
+
+// Options are "--name value" or "--name=value", and the flag --directo.
 EphemerisOptions ParseOptions(std::span<const std::string_view> args) {
     EphemerisOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (!arg.starts_with("--")) {
             throw UsageError("sobra el argumento " + Quoted(arg) + ": efemerides solo toma opciones");
+        }
+        if (arg == DirectFlag) {
+            options.evaluation = SeriesEvaluation::Direct;
+            continue;
         }
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg.substr(0, equals);
@@ -115,8 +152,12 @@ EphemerisOptions ParseOptions(std::span<const std::string_view> args) {
             const int body = ParseBody(value);
             options.firstBody = body == 0 ? FirstBody : body;
             options.lastBody = body == 0 ? LastComputedBody : body;
+        } else if (name == "--columnas") {
+            options.columns = ParseTableColumns(value);
+        } else if (name == "--salida") {
+            options.output = std::string(value);
         } else {
-            options.csv = ParseIsCsv(value);
+            options.format = ParseFormat(value);
         }
     }
     if (!options.start) {
@@ -125,6 +166,7 @@ EphemerisOptions ParseOptions(std::span<const std::string_view> args) {
     if (!options.end) {
         throw UsageError("falta --hasta AAAA-MM-DD, el último día");
     }
+    CheckDocumentOptions(options);
     return options;
 }
 
@@ -135,20 +177,47 @@ std::string DateText(TDateTime value) {
     return buffer.data();
 }
 
-std::string DateTimeText(TDateTime value) {
-    const DecodedDateTime decoded = DecodeDateTime(value);
-    std::array<char, 48> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02dT%02d:%02d:%02d", decoded.date.year,
-                  decoded.date.month, decoded.date.day, decoded.time.hour, decoded.time.minute, decoded.time.second);
-    return buffer.data();
+// Appends `value` as `digits` decimal digits with leading zeros.
+void AppendDigits(std::string& text, int value, int digits) {
+    std::array<char, 10> buffer{};
+    for (int i = digits - 1; i >= 0; --i) {
+        buffer[static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    text.append(buffer.data(), static_cast<std::size_t>(digits));
 }
 
-// A stored value with the 9 significant digits that give it back exactly.
-void AppendNumber(std::string& line, float value) {
+// AAAA-MM-DDTHH:MM:SS.
+void AppendDateTime(std::string& text, TDateTime value) {
+    const DecodedDateTime decoded = DecodeDateTime(value);
+    AppendDigits(text, decoded.date.year, 4);
+    text += '-';
+    AppendDigits(text, decoded.date.month, 2);
+    text += '-';
+    AppendDigits(text, decoded.date.day, 2);
+    text += 'T';
+    AppendDigits(text, decoded.time.hour, 2);
+    text += ':';
+    AppendDigits(text, decoded.time.minute, 2);
+    text += ':';
+    AppendDigits(text, decoded.time.second, 2);
+}
+
+// A value with 9 significant digits: a stored value given back exactly.
+template <typename Number>
+void AppendNumber(std::string& text, Number value) {
     std::array<char, 32> buffer{};
     const auto result =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 9);
-    line.append(buffer.data(), result.ptr);
+    text.append(buffer.data(), result.ptr);
+}
+
+// Writes the buffer out once it holds OutputBufferSize characters.
+void WriteWhenFull(std::string& buffer, std::ostream& out) {
+    if (buffer.size() >= OutputBufferSize) {
+        out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        buffer.clear();
+    }
 }
 
 // The run, with a progress bar on a terminal once it has lasted a moment.
@@ -169,21 +238,46 @@ std::unique_ptr<EphemerisRowSet> ComputeRows(const EphemerisRequest& request, st
 }
 
 void WriteCsv(const EphemerisRowSet& rows, const EphemerisOptions& options, std::ostream& out) {
-    out << CsvHeader;
-    std::string line;
+    std::string buffer(CsvHeader);
+    buffer.reserve(OutputBufferSize + 256);
     for (int body = options.firstBody; body <= options.lastBody; ++body) {
         for (const TPosPlanet& row : rows.Bodies[body]) {
-            line = BodyLabels[body];
-            line += ',';
-            line += DateTimeText(row.LocalTime);
+            buffer += BodyLabels[body];
+            buffer += ',';
+            AppendDateTime(buffer, row.LocalTime);
             for (const float value : {row.Longitude, row.Latitude, row.RightAscension, row.Declination, row.Distance}) {
-                line += ',';
-                AppendNumber(line, value);
+                buffer += ',';
+                AppendNumber(buffer, value);
             }
-            line += '\n';
-            out << line;
+            buffer += '\n';
+            WriteWhenFull(buffer, out);
         }
     }
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+}
+
+// Per body, the row count and the sum of each angle column, added in row
+// order in double precision.
+void WriteSummary(const EphemerisRowSet& rows, const EphemerisOptions& options, std::ostream& out) {
+    std::string text(SummaryHeader);
+    for (int body = options.firstBody; body <= options.lastBody; ++body) {
+        std::array<double, 4> sums{};
+        for (const TPosPlanet& row : rows.Bodies[body]) {
+            sums[0] += row.Longitude;
+            sums[1] += row.Latitude;
+            sums[2] += row.RightAscension;
+            sums[3] += row.Declination;
+        }
+        text += BodyLabels[body];
+        text += ',';
+        text += std::to_string(rows.Bodies[body].size());
+        for (const double sum : sums) {
+            text += ',';
+            AppendNumber(text, sum);
+        }
+        text += '\n';
+    }
+    out << text;
 }
 
 void WriteTable(const EphemerisRowSet& rows, const EphemerisOptions& options, std::ostream& out) {
@@ -217,7 +311,8 @@ void RunEphemerisCommand(std::span<const std::string_view> args, std::istream& /
     const EphemerisOptions options = ParseOptions(args);
     const TDateTime start = *options.start;
     const TDateTime end = LimitEndDate(start, *options.end);
-    const EphemerisRequest request{start, end, SpanDays(start, end), options.stepsPerDay, options.zoneHours};
+    const EphemerisRequest request{start, end, SpanDays(start, end), options.stepsPerDay, options.zoneHours,
+                                   options.evaluation};
     // The run goes forward from the start whatever the order of the dates; the
     // dates it prints must stay in 0001..9999.
     const TDateTime lastDay = start + (request.SpanDays - 1);
@@ -229,12 +324,26 @@ void RunEphemerisCommand(std::span<const std::string_view> args, std::istream& /
         err << "kalto-cli: nota: de " << DateText(start) << " a " << DateText(*options.end)
             << " hay más de 730 días; se calcula hasta " << DateText(end) << ", 24 meses después de --desde.\n";
     }
+    // Created before the run, so that a file that cannot be written is
+    // reported at once; removed unless saved.
+    const std::unique_ptr<TCtrlToRTF> document =
+        options.format == OutputFormat::Rtf ? CreateRtfDocument(*options.output) : nullptr;
     // Nothing requests a stop, so the run always completes.
     const std::unique_ptr<EphemerisRowSet> rows = ComputeRows(request, err);
-    if (options.csv) {
-        WriteCsv(*rows, options, out);
-    } else {
-        WriteTable(*rows, options, out);
+    switch (options.format) {
+        case OutputFormat::Csv: WriteCsv(*rows, options, out); break;
+        case OutputFormat::Text: WriteTable(*rows, options, out); break;
+        case OutputFormat::Summary: WriteSummary(*rows, options, out); break;
+        case OutputFormat::Rtf: {
+            EphemerisTableExport table;
+            // The document reads the rows in place, through a pointer that owns nothing.
+            table.Rows = EphemerisRows(EphemerisRows(), rows.get());
+            table.Body = options.firstBody;
+            table.ZoneHours = options.zoneHours;
+            table.OptionalColumns = options.columns.value_or(DefaultDocumentColumns);
+            WriteRtfDocument(*document, table);
+            break;
+        }
     }
 }
 

@@ -4,9 +4,11 @@
 #include "CommandFailure.h"
 #include "EphemerisRun.h"
 #include "EphemerisSpan.h"
+#include "GraphPicture.h"
 #include "KaltoDraw.h"
 #include "ProgressBar.h"
 #include "ReplacingFile.h"
+#include "RtfOutput.h"
 #include "TextForms.h"
 #include "UsageError.h"
 
@@ -35,9 +37,10 @@ using namespace std::chrono_literals;
 constexpr auto ProgressDelay = 500ms;
 constexpr auto ProgressInterval = 100ms;
 
-constexpr std::array<std::string_view, 14> OptionNames = {
+constexpr std::array<std::string_view, 15> OptionNames = {
     "--desde",  "--hasta", "--cada",    "--tz",       "--cuerpos", "--signos", "--primer-signo",
-    "--glifo",  "--sin-lineas", "--rejilla", "--marcador", "--ancho",   "--alto",   "--salida"};
+    "--glifo",  "--sin-lineas", "--rejilla", "--marcador", "--ancho",   "--alto",   "--salida",
+    "--formato"};
 constexpr std::string_view FlagOption = "--sin-lineas";
 constexpr int MaxImageSide = 4096;
 
@@ -50,6 +53,7 @@ struct GraphOptions {
     std::optional<TDateTime> start;
     std::optional<TDateTime> end;
     std::optional<std::string> output;
+    bool document = false;  // --formato rtf: the graph document instead of the PNG
     int stepsPerDay = 1;
     double zoneHours = 0;
     GraphFrame frame;
@@ -162,6 +166,11 @@ void ParseGrid(std::string_view text, GraphFrame& frame) {
     }
 }
 
+bool ParseIsDocument(std::string_view text) {
+    if (text == "png" || text == "rtf") return text == "rtf";
+    throw UsageError("formato desconocido: " + Quoted(text) + "; debe ser png o rtf");
+}
+
 // The frame of a first start of the window, but for every body shown and the
 // day marker hidden until --marcador asks for it.
 GraphFrame DefaultFrame() {
@@ -224,6 +233,8 @@ GraphOptions ParseOptions(std::span<const std::string_view> args) {
             frame.Width = ParseWhole(value, 1, MaxImageSide, "ancho");
         } else if (name == "--alto") {
             frame.Height = ParseWhole(value, 1, MaxImageSide, "alto");
+        } else if (name == "--formato") {
+            options.document = ParseIsDocument(value);
         } else {
             options.output = std::string(value);
         }
@@ -235,7 +246,8 @@ GraphOptions ParseOptions(std::span<const std::string_view> args) {
         throw UsageError("falta --hasta AAAA-MM-DD, el último día");
     }
     if (!options.output || options.output->empty()) {
-        throw UsageError("falta --salida ARCHIVO.png, el archivo del gráfico");
+        throw UsageError(options.document ? "falta --salida ARCHIVO.rtf, el archivo del documento"
+                                          : "falta --salida ARCHIVO.png, el archivo del gráfico");
     }
     return options;
 }
@@ -299,6 +311,22 @@ private:
     std::optional<QGuiApplication> Application;
 };
 
+// The document of the graph: its title and the picture, at 96 pixels per inch.
+void WriteGraphDocument(GraphOptions& options, const EphemerisRequest& request, std::ostream& err) {
+    // Created before the run, so that a file that cannot be written is
+    // reported at once; removed unless saved.
+    const std::unique_ptr<TCtrlToRTF> document = CreateRtfDocument(*options.output);
+    options.frame.Rows = ComputeRows(request, err);
+    options.frame.StartDate = request.StartDate;
+    options.frame.EndDate = request.EndDate;
+    GraphExport graph;
+    {
+        const OffscreenApplication application;
+        graph.Picture = GraphPicture(options.frame);
+    }
+    WriteRtfDocument(*document, graph);
+}
+
 }  // namespace
 
 void RunGraphCommand(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& /*out*/,
@@ -316,6 +344,10 @@ void RunGraphCommand(std::span<const std::string_view> args, std::istream& /*in*
     if (end != *options.end) {
         err << "kalto-cli: nota: de " << DateText(start) << " a " << DateText(*options.end)
             << " hay más de 730 días; se dibuja hasta " << DateText(end) << ", 24 meses después de --desde.\n";
+    }
+    if (options.document) {
+        WriteGraphDocument(options, request, err);
+        return;
     }
     // Created before the run, so that a folder that cannot take the file is
     // reported at once; removed unless committed.

@@ -1,6 +1,6 @@
 #pragma once
 // kalto-cli grafico: the window's ephemeris graph of a span of dates, drawn
-// into a PNG file.
+// into a PNG file or, with --formato rtf, the window's graph document.
 
 #include <istream>
 #include <ostream>
@@ -10,7 +10,7 @@
 namespace kalto::cli {
 
 inline constexpr std::string_view GraphUsage =
-    "  grafico --desde AAAA-MM-DD --hasta AAAA-MM-DD --salida ARCHIVO.png\n"
+    "  grafico --desde AAAA-MM-DD --hasta AAAA-MM-DD --salida ARCHIVO [--formato png|rtf]\n"
     "          [--cada MINUTOS] [--tz HORAS] [--cuerpos Sol,Lun,...|todos]\n"
     "          [--signos N] [--primer-signo Ari|...|Pis] [--glifo TIPO]\n"
     "          [--sin-lineas] [--rejilla signos,decanos,dias,meses|ninguna]\n"
@@ -32,8 +32,11 @@ inline constexpr std::string_view GraphUsage =
     "      --marcador FECHA marca ese día con una línea vertical roja.\n"
     "      --ancho, --alto  tamaño de la imagen en píxeles, de 1 a 4096\n"
     "                       (900 x 500).\n"
-    "      --salida ARCHIVO el PNG; si no se puede escribir, un mensaje y estado\n"
-    "                       de salida 1, sin dejar un archivo a medias.\n";
+    "      --formato png    (por omisión) la imagen PNG.\n"
+    "      --formato rtf    el documento RTF del gráfico, como lo exporta la\n"
+    "                       ventana: el título y la imagen centrada.\n"
+    "      --salida ARCHIVO el PNG o el RTF; si no se puede escribir, un mensaje\n"
+    "                       y estado de salida 1, sin dejar un archivo a medias.\n";
 
 // Throws UsageError when the arguments are wrong and CommandFailure when the
 // file cannot be written. `err` gets the note on a moved end date.

@@ -64,8 +64,8 @@ int ValidBody(int body) noexcept {
 // is published as the instant being examined.
 class BodyTrack {
 public:
-    BodyTrack(int body, double zoneOffset, ContactSearchProgress& progress) noexcept
-        : Body(body), ZoneOffsetDays(zoneOffset), Progress(progress) {}
+    BodyTrack(int body, double zoneOffset, SeriesEvaluation evaluation, ContactSearchProgress& progress)
+        : BodyEngine(evaluation), Body(body), ZoneOffsetDays(zoneOffset), Progress(progress) {}
 
     struct Sample {
         double Jde;
@@ -255,7 +255,7 @@ ContactSearchResult SearchContacts(const ContactSearchInput& input, ContactSearc
     const double fineStep = FineStep(body, orb);
     const int gaugeMaximum = std::max(ContactGaugeMaximum(input), 0);
 
-    BodyTrack track(body, zoneOffset, progress);
+    BodyTrack track(body, zoneOffset, input.Evaluation, progress);
     ContactSearchResult result;
     int count = 0;
     TDateTime L = firstDay;

@@ -13,6 +13,7 @@
 #include "ContactInputs.h"
 #include "ContactRecord.h"
 #include "DateFormat.h"
+#include "Engine.h"
 
 #include <atomic>
 #include <string>
@@ -29,6 +30,9 @@ struct ContactSearchInput {
     ContactPosition Position;         // the target position, read through ContactTarget
     double Orb = MinContactOrb;       // ContactOrb, degrees
     double ZoneHours = 0;             // SETz, hours east of Greenwich
+    // Direct sums every series in full at every instant, to check the fitted
+    // approximations that a search uses by default.
+    SeriesEvaluation Evaluation = SeriesEvaluation::Fitted;
 };
 
 // Shared between the search and the window that watches it; safe from any thread.

@@ -23,6 +23,26 @@ NutationArguments NutationArgumentsAt(double jde) noexcept {
     };
 }
 
+double NutationInLongitudeOf(const NutationArguments& a) noexcept {
+    return -0.004777777778 * std::sin(a.node * DegToRad)                 // -17.20"
+           - 0.0003666666667 * std::sin(2 * a.sunLongitude * DegToRad)   //  -1.32"
+           - 6.388888889e-5 * std::sin(2 * a.moonLongitude * DegToRad)   //  -0.23"
+           + 5.833333333e-5 * std::sin(2 * a.node * DegToRad);           //  +0.21"
+}
+
+double MeanObliquity(double jde) noexcept {
+    const double t = JulianCenturies(jde);
+    return 23.43929111 - t * (0.013004166666666667 + 0.00059 * t / 3600.0 - 0.001813 * t * t / 3600.0);
+}
+
+// The mean obliquity plus the nutation in obliquity.
+double TrueObliquityOf(double mean, const NutationArguments& a) noexcept {
+    return mean + 0.002555555556 * std::cos(a.node * DegToRad)           //  9.20"
+           + 0.000158333333 * std::cos(2 * a.sunLongitude * DegToRad)    //  0.57"
+           + 2.777777778e-5 * std::cos(2 * a.moonLongitude * DegToRad)   //  0.10"
+           - 2.5e-5 * std::cos(2 * a.node * DegToRad);                   // -0.09"
+}
+
 }  // namespace
 
 double Normalize360(double x) noexcept {
@@ -43,22 +63,18 @@ double QuadrantAngle(double x, double y) noexcept {
 }
 
 double NutationInLongitude(double jde) noexcept {
-    const NutationArguments a = NutationArgumentsAt(jde);
-    return -0.004777777778 * std::sin(a.node * DegToRad)                 // -17.20"
-           - 0.0003666666667 * std::sin(2 * a.sunLongitude * DegToRad)   //  -1.32"
-           - 6.388888889e-5 * std::sin(2 * a.moonLongitude * DegToRad)   //  -0.23"
-           + 5.833333333e-5 * std::sin(2 * a.node * DegToRad);           //  +0.21"
+    return NutationInLongitudeOf(NutationArgumentsAt(jde));
 }
 
 double Obliquity(bool withNutation, double jde) noexcept {
-    const double t = JulianCenturies(jde);
-    const double mean = 23.43929111 - t * (0.013004166666666667 + 0.00059 * t / 3600.0 - 0.001813 * t * t / 3600.0);
+    const double mean = MeanObliquity(jde);
     if (!withNutation) return mean;
+    return TrueObliquityOf(mean, NutationArgumentsAt(jde));
+}
+
+NutationAndObliquity NutationAndTrueObliquity(double jde) noexcept {
     const NutationArguments a = NutationArgumentsAt(jde);
-    return mean + 0.002555555556 * std::cos(a.node * DegToRad)           //  9.20"
-           + 0.000158333333 * std::cos(2 * a.sunLongitude * DegToRad)    //  0.57"
-           + 2.777777778e-5 * std::cos(2 * a.moonLongitude * DegToRad)   //  0.10"
-           - 2.5e-5 * std::cos(2 * a.node * DegToRad);                   // -0.09"
+    return {NutationInLongitudeOf(a), TrueObliquityOf(MeanObliquity(jde), a)};
 }
 
 void FK5Correction(double& longitude, double& latitude, double tau) noexcept {
@@ -78,7 +94,7 @@ void AberrationAndNutation(double& longitude, double& latitude, double sunLongit
 void AddAberrationAndNutation(double& longitude, double& latitude, double sunLongitude, double T,
                               double nutationInLongitude) noexcept {
     const double e = 0.016708634 - 0.000042037 * T - 0.0000001267 * T * T;
-    const double perihelion = 102.93735 + 1.71946 * T + 0.00046 * T * T;
+    const double perihelion = PerihelionLongitude(T);
     constexpr double kappa = 0.0056932;  // 20.49552"
     const double fromSun = (sunLongitude - longitude) * DegToRad;
     const double fromPerihelion = (perihelion - longitude) * DegToRad;
@@ -114,17 +130,13 @@ SinCos SinCosOfDegrees(double degrees) noexcept {
     return {std::sin(x), std::cos(x)};
 }
 
-SinCos Turned(SinCos angle, double by) noexcept {
-    // Taylor series to x^5: the first term left out is below 2e-22.
-    const double x2 = by * by;
-    const double sin = by * (1 - x2 / 6 * (1 - x2 / 20));
-    const double cos = 1 - x2 / 2 * (1 - x2 / 12);
-    return {angle.Sin * cos + angle.Cos * sin, angle.Cos * cos - angle.Sin * sin};
+double PerihelionLongitude(double T) noexcept {
+    return 102.93735 + 1.71946 * T + 0.00046 * T * T;
 }
 
-EclipticShift Aberration(SinCos longitude, SinCos latitude, SinCos sunLongitude, double T) noexcept {
+EclipticShift Aberration(SinCos longitude, SinCos latitude, SinCos sunLongitude, SinCos perihelion,
+                         double T) noexcept {
     const double e = 0.016708634 - 0.000042037 * T - 0.0000001267 * T * T;
-    const SinCos perihelion = SinCosOfDegrees(102.93735 + 1.71946 * T + 0.00046 * T * T);
     constexpr double kappa = 0.0056932;  // 20.49552"
     // The differences of the angles from the sines and cosines of each.
     const double cosFromSun = sunLongitude.Cos * longitude.Cos + sunLongitude.Sin * longitude.Sin;

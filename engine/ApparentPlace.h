@@ -28,6 +28,14 @@ inline constexpr double J2000 = 2451545.0;
 // when withNutation is set.
 [[nodiscard]] double Obliquity(bool withNutation, double jde) noexcept;
 
+// NutationInLongitude(jde) and Obliquity(true, jde) at once, from the
+// arguments they share: the same values for half the work.
+struct NutationAndObliquity {
+    double NutationInLongitude;
+    double TrueObliquity;
+};
+[[nodiscard]] NutationAndObliquity NutationAndTrueObliquity(double jde) noexcept;
+
 // Corrects a heliocentric VSOP87D longitude and latitude to the FK5 system
 // (Meeus 32.3); tau in Julian millennia from J2000.0.
 void FK5Correction(double& longitude, double& latitude, double tau) noexcept;
@@ -70,17 +78,29 @@ struct SinCos {
 [[nodiscard]] SinCos SinCosOfDegrees(double degrees) noexcept;
 
 // The angle increased by `by` radians, |by| < 1e-3 (a correction to apparent
-// place), to full precision.
-[[nodiscard]] SinCos Turned(SinCos angle, double by) noexcept;
+// place), to full precision: the Taylor series to by^5, the first term left
+// out being below 2e-22.
+[[nodiscard]] inline SinCos Turned(SinCos angle, double by) noexcept {
+    const double x2 = by * by;
+    const double sin = by * (1 - x2 * (1.0 / 6) * (1 - x2 * (1.0 / 20)));
+    const double cos = 1 - x2 * 0.5 * (1 - x2 * (1.0 / 12));
+    return {angle.Sin * cos + angle.Cos * sin, angle.Cos * cos - angle.Sin * sin};
+}
+
+// The longitude of the perihelion of the Earth's orbit (Meeus ch. 23),
+// degrees; T in Julian centuries.
+[[nodiscard]] double PerihelionLongitude(double T) noexcept;
 
 // The changes in longitude and latitude, degrees, that AddAberrationAndNutation
 // makes before it adds the nutation: the annual aberration (Meeus 23.2) of the
-// direction (longitude, latitude) with the Sun at sunLongitude.
+// direction (longitude, latitude) with the Sun at sunLongitude and the
+// perihelion at PerihelionLongitude(T).
 struct EclipticShift {
     double Longitude;
     double Latitude;
 };
-[[nodiscard]] EclipticShift Aberration(SinCos longitude, SinCos latitude, SinCos sunLongitude, double T) noexcept;
+[[nodiscard]] EclipticShift Aberration(SinCos longitude, SinCos latitude, SinCos sunLongitude, SinCos perihelion,
+                                       double T) noexcept;
 
 // EclipticToEquatorial of the direction (longitude, latitude).
 [[nodiscard]] EquatorialPosition EclipticToEquatorial(SinCos obliquity, SinCos latitude, SinCos longitude) noexcept;

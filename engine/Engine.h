@@ -1,12 +1,14 @@
 #pragma once
 // The engine object: the position table that the body operations write and their
-// callers read. Each thread that computes positions owns its own Engine.
+// callers read. Each thread that computes positions owns its own Engine; the
+// engines of one run may share the fitted pieces of the series.
 
 #include "ApparentPlace.h"
 #include "Bodies.h"
 #include "SeriesFits.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -82,6 +84,11 @@ public:
     // EarthSunDistance.
     void ComputePlanet(int body, double obliquity, double jde) noexcept;
 
+    // ComputePlanet for each of up to MaxPlanetBatch bodies in turn, the same
+    // results in less time: the bodies' light-time passes are interleaved.
+    static constexpr std::size_t MaxPlanetBatch = 8;
+    void ComputePlanets(std::span<const int> bodies, double obliquity, double jde) noexcept;
+
     // The Moon (body 2): longitude, latitude and distance in km (Meeus ch. 47).
     void ComputeMoon(double jde) noexcept;
 
@@ -101,6 +108,14 @@ public:
     // ComputePlanet call at jde leaves, from the radius series alone.
     [[nodiscard]] double EarthRadiusVector(double jde) noexcept;
 
+    // Sets the right ascension and declination of the body's entry from its
+    // longitude and latitude: EclipticToEquatorial with this obliquity.
+    void ConvertToEquatorial(int body, double obliquity) noexcept;
+
+    // Obliquity(true, jde), with the nutation in longitude that the bodies of
+    // the instant use kept from the same arguments.
+    [[nodiscard]] double TrueObliquity(double jde) noexcept;
+
     // Indexed by body number 1..12; entry 0 is unused.
     std::array<RecPlaneta, 13> BodyPositions{};
     // The Earth's heliocentric distance (AU) at the last ComputePlanet call.
@@ -116,18 +131,25 @@ private:
         double SunLongitude = 0;
         double SunLatitude = 0;
         SinCos SunDirection{};  // of SunLongitude, for the aberration of every body
+        double Perihelion = 0;  // PerihelionLongitude at Jde
+        SinCos PerihelionDirection{};
     };
 
     // The piece of a series last used by this engine.
     struct FitCursor {
         std::int64_t Index = 0;
-        const ChebyshevPiece* Piece = nullptr;
+        std::shared_ptr<const ChebyshevPiece> Piece;
     };
 
     const EarthStep& EarthStepAt(double jde) noexcept;
+    // The apparent place of the body with the geocentric vector v and its light
+    // time (ComputePlanet from its fourth step on).
+    void ApparentPlace(int body, const GeocentricVectorResult& v, double lightTime, double obliquity,
+                       double jde) noexcept;
     // The body's heliocentric vector at the instant of emission jde.
     EclipticVector HeliocentricVectorAt(int body, double jde) noexcept;
-    // NutationInLongitude, kept for the last instant.
+    // NutationInLongitude and Obliquity(true), kept for the last instant.
+    const NutationAndObliquity& NutationAt(double jde) noexcept;
     double Nutation(double jde) noexcept;
     // The sine and cosine of the obliquity, kept for the last value.
     SinCos ObliquityDirection(double obliquity) noexcept;
@@ -138,7 +160,7 @@ private:
     std::array<FitCursor, FittedSeriesCount> Cursors{};
     EarthStep LastEarthStep;
     double NutationJde = std::numeric_limits<double>::quiet_NaN();
-    double NutationValue = 0;
+    NutationAndObliquity LastNutation{};
     double LastObliquity = std::numeric_limits<double>::quiet_NaN();
     SinCos LastObliquityDirection{};
 };

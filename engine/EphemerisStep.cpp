@@ -5,27 +5,20 @@
 namespace kalto {
 
 StepPositions ComputeAllBodies(Engine& engine, double jde) noexcept {
-    const double obliquity = Obliquity(true, jde);
-    engine.ComputePlanet(Sol, obliquity, jde);
-
+    const double obliquity = engine.TrueObliquity(jde);
     StepPositions step{};
-    for (int body = FirstBody; body <= LastComputedBody; ++body) {
-        switch (body) {
-            case Sol: break;  // computed above; its row is taken before the planets rewrite it
-            case Lun: engine.ComputeMoon(jde); break;
-            case Plu: engine.ComputePluto(obliquity, engine.EarthSunDistance, jde); break;
-            case Nod: engine.ComputeLunarNode(jde); break;
-            default: engine.ComputePlanet(body, obliquity, jde); break;
-        }
-        RecPlaneta& entry = engine.BodyPositions[body];
-        // ComputePlanet has converted its body with this obliquity already.
-        if (body == Lun || body == Plu || body == Nod) {
-            const EquatorialPosition equatorial = EclipticToEquatorial(obliquity, entry.Latitude, entry.Longitude);
-            entry.RightAscension = equatorial.RightAscension;
-            entry.Declination = equatorial.Declination;
-        }
-        step[body] = entry;
-    }
+    // The Sun's row is taken before the planets' calls rewrite its entry; the
+    // planets are computed together, as one ComputePlanet call each would.
+    engine.ComputePlanet(Sol, obliquity, jde);
+    step[Sol] = engine.BodyPositions[Sol];
+    constexpr int Planets[] = {Mer, Ven, Mar, Jup, Sat, Ura, Nep};
+    engine.ComputePlanets(Planets, obliquity, jde);
+    engine.ComputeMoon(jde);
+    engine.ComputePluto(obliquity, engine.EarthSunDistance, jde);
+    engine.ComputeLunarNode(jde);
+    // ComputePlanet converts its bodies with this obliquity itself.
+    for (const int body : {Lun, Plu, Nod}) engine.ConvertToEquatorial(body, obliquity);
+    for (int body = Lun; body <= LastComputedBody; ++body) step[body] = engine.BodyPositions[body];
     return step;
 }
 

@@ -1,14 +1,19 @@
 // The Sun and the planets Mercury to Neptune: VSOP87D heliocentric positions
 // reduced to apparent geocentric places (Meeus, Astronomical Algorithms, ch. 32
-// and 33, with the complete series instead of his abridged ones).
+// and 33, with the complete series instead of his abridged ones), the series
+// summed in full or taken from their fitted pieces (SeriesFits.h); and the
+// engine's memory of the last instant, which spares the bodies of one step
+// the Earth's series and the nutation after the first.
 
 #include "ApparentPlace.h"
 #include "ConstTables.h"
 #include "Engine.h"
 #include "Vsop87.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <utility>
 
 namespace kalto {
@@ -44,8 +49,8 @@ SeriesEvaluation Engine::Evaluation() const noexcept {
 void Engine::FittedValues(FittedSeries series, double jde, std::span<double> values) noexcept {
     FitCursor& cursor = Cursors[static_cast<std::size_t>(series)];
     const std::int64_t index = PieceIndex(series, jde);
-    if (cursor.Piece == nullptr || cursor.Index != index) {
-        cursor.Piece = &Fits->Piece(series, index);
+    if (!cursor.Piece || cursor.Index != index) {
+        cursor.Piece = Fits->Piece(series, index);
         cursor.Index = index;
     }
     EvaluateChebyshev(*cursor.Piece, SeriesArgument(series, jde), values);
@@ -59,12 +64,20 @@ SinCos Engine::ObliquityDirection(double obliquity) noexcept {
     return LastObliquityDirection;
 }
 
-double Engine::Nutation(double jde) noexcept {
+const NutationAndObliquity& Engine::NutationAt(double jde) noexcept {
     if (jde != NutationJde) {
-        NutationValue = NutationInLongitude(jde);
+        LastNutation = NutationAndTrueObliquity(jde);
         NutationJde = jde;
     }
-    return NutationValue;
+    return LastNutation;
+}
+
+double Engine::Nutation(double jde) noexcept {
+    return NutationAt(jde).NutationInLongitude;
+}
+
+double Engine::TrueObliquity(double jde) noexcept {
+    return NutationAt(jde).TrueObliquity;
 }
 
 const Engine::EarthStep& Engine::EarthStepAt(double jde) noexcept {
@@ -96,6 +109,8 @@ const Engine::EarthStep& Engine::EarthStepAt(double jde) noexcept {
     step.SunLongitude = longitude;
     step.SunLatitude = latitude;
     step.SunDirection = SinCosOfDegrees(longitude);
+    step.Perihelion = PerihelionLongitude(JulianCenturies(jde));
+    step.PerihelionDirection = SinCosOfDegrees(step.Perihelion);
     return step;
 }
 
@@ -144,20 +159,39 @@ EclipticVector Engine::HeliocentricVectorAt(int body, double jde) noexcept {
 }
 
 void Engine::ComputePlanet(int body, double obliquity, double jde) noexcept {
+    const int bodies[] = {body};
+    ComputePlanets(bodies, obliquity, jde);
+}
+
+void Engine::ComputePlanets(std::span<const int> bodies, double obliquity, double jde) noexcept {
     const EarthPosition earth = EarthHeliocentric(jde);
-    const EarthStep& earthStep = LastEarthStep;
     EarthSunDistance = earth.R;
 
-    // The body is taken back to the time of emission; the Earth stays at jde.
-    double lightTime = 0;
-    GeocentricVectorResult v;
-    for (;;) {
-        const double previous = lightTime;
-        v = FromEarth(HeliocentricVectorAt(body, jde - lightTime), earthStep.Vector);
-        lightTime = v.LightTime;
-        if (std::fabs(previous - lightTime) < 1e-7) break;
+    // Each body is taken back to its time of emission; the Earth stays at jde.
+    // The passes of the bodies run side by side, so that the processor works
+    // on several while each waits on its own.
+    std::array<double, MaxPlanetBatch> lightTime{};
+    std::array<GeocentricVectorResult, MaxPlanetBatch> v{};
+    std::array<bool, MaxPlanetBatch> converged{};
+    const std::size_t count = std::min(bodies.size(), MaxPlanetBatch);
+    for (std::size_t pending = count; pending > 0;) {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (converged[i]) continue;
+            const double previous = lightTime[i];
+            v[i] = FromEarth(HeliocentricVectorAt(bodies[i], jde - previous), LastEarthStep.Vector);
+            lightTime[i] = v[i].LightTime;
+            if (std::fabs(previous - lightTime[i]) < 1e-7) {
+                converged[i] = true;
+                --pending;
+            }
+        }
     }
+    for (std::size_t i = 0; i < count; ++i) ApparentPlace(bodies[i], v[i], lightTime[i], obliquity, jde);
+}
 
+void Engine::ApparentPlace(int body, const GeocentricVectorResult& v, double lightTime, double obliquity,
+                           double jde) noexcept {
+    const EarthStep& earthStep = LastEarthStep;
     const double rho = std::sqrt(v.x * v.x + v.y * v.y);
     double longitude = QuadrantAngle(v.x, v.y) * RadToDeg;
     double latitude = QuadrantAngle(rho, v.z) * RadToDeg;
@@ -165,10 +199,17 @@ void Engine::ComputePlanet(int body, double obliquity, double jde) noexcept {
 
     // Aberration and nutation (Meeus 23.2 and ch. 22) from the direction of the
     // vector itself; the equatorial place from that direction turned by them.
-    const SinCos geometricLongitude{v.y / rho, v.x / rho};
-    const SinCos geometricLatitude{v.z / v.Distance, rho / v.Distance};
-    const EclipticShift aberration = Aberration(geometricLongitude, geometricLatitude, earthStep.SunDirection,
-                                                JulianCenturies(jde - lightTime));
+    const double inverseRho = 1 / rho;
+    const double inverseDistance = 1 / v.Distance;
+    const SinCos geometricLongitude{v.y * inverseRho, v.x * inverseRho};
+    const SinCos geometricLatitude{v.z * inverseDistance, rho * inverseDistance};
+    // The perihelion at the time of emission: that of jde, turned by the few
+    // 1e-6 degree it moves in the light time.
+    const double T = JulianCenturies(jde - lightTime);
+    const SinCos perihelion =
+        Turned(earthStep.PerihelionDirection, (PerihelionLongitude(T) - earthStep.Perihelion) * DegToRad);
+    const EclipticShift aberration =
+        Aberration(geometricLongitude, geometricLatitude, earthStep.SunDirection, perihelion, T);
     const double longitudeShift = aberration.Longitude + Nutation(jde);
     longitude = Normalize360(longitude + longitudeShift);
     latitude += aberration.Latitude;
@@ -180,6 +221,14 @@ void Engine::ComputePlanet(int body, double obliquity, double jde) noexcept {
     const EquatorialPosition equatorial =
         EclipticToEquatorial(ObliquityDirection(obliquity), Turned(geometricLatitude, aberration.Latitude * DegToRad),
                              Turned(geometricLongitude, longitudeShift * DegToRad));
+    entry.RightAscension = equatorial.RightAscension;
+    entry.Declination = equatorial.Declination;
+}
+
+void Engine::ConvertToEquatorial(int body, double obliquity) noexcept {
+    RecPlaneta& entry = BodyPositions[body];
+    const EquatorialPosition equatorial = EclipticToEquatorial(
+        ObliquityDirection(obliquity), SinCosOfDegrees(entry.Latitude), SinCosOfDegrees(entry.Longitude));
     entry.RightAscension = equatorial.RightAscension;
     entry.Declination = equatorial.Declination;
 }

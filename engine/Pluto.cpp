@@ -30,7 +30,42 @@ constexpr std::size_t FirstPoisson2 = 101;
     return sum;
 }
 
+// The direction of the vector r of the equator and equinox of J2000.0,
+// precessed to the equinox of jde: the rotations of Meeus's rigorous formulas
+// (21.4) applied to the vector itself. A unit vector, equatorial of the date.
+struct Direction {
+    double X, Y, Z;
+};
+
+Direction PrecessedDirection(const RectangularPosition& r, double jde) noexcept {
+    const auto [zetaAngle, zAngle, thetaAngle] = PrecessionAngles(jde);
+    const SinCos zeta = SinCosOfDegrees(zetaAngle);
+    const SinCos z = SinCosOfDegrees(zAngle);
+    const SinCos theta = SinCosOfDegrees(thetaAngle);
+    const double inverseLength = 1 / std::sqrt(r.X * r.X + r.Y * r.Y + r.Z * r.Z);
+    const double x = r.X * inverseLength;
+    const double y = r.Y * inverseLength;
+    const double z0 = r.Z * inverseLength;
+    // A, B, C of 21.4: the direction turned by ζ about the pole, then by θ.
+    const double xTurned = x * zeta.Cos - y * zeta.Sin;
+    const double a = x * zeta.Sin + y * zeta.Cos;
+    const double b = theta.Cos * xTurned - theta.Sin * z0;
+    const double c = theta.Sin * xTurned + theta.Cos * z0;
+    // Then by z, which 21.4 adds to the right ascension.
+    return {b * z.Cos - a * z.Sin, b * z.Sin + a * z.Cos, c};
+}
+
 }  // namespace
+
+PrecessionAngleSet PrecessionAngles(double jde) noexcept {
+    const double t = JulianCenturies(jde);
+    // Meeus 21.3: 2306.2181" T + 0.30188" T² + 0.017998" T³, and so on, in degrees.
+    return {
+        t * (0.6406161389 + t * (0.00008385555556 + t * 0.000004999444444)),
+        t * (0.6406161389 + t * (0.0003040777778 + t * 0.000005056388889)),
+        t * (0.5567530278 + t * (-0.000118513889 - t * 0.00001162027778)),
+    };
+}
 
 PlutoArguments PlutoArgumentsAt(double fx) noexcept {
     PlutoArguments arguments;
@@ -65,8 +100,9 @@ RectangularPosition PlutoHeliocentricAt(double x) noexcept {
 
 RectangularPosition SunGeocentricJ2000(double earthSunDistance, double jde) noexcept {
     const double tau = JulianMillennia(jde);
-    return SunGeocentricJ2000(EvaluateCoordinate(ConstPlutoII.EarthL, tau), EvaluateCoordinate(ConstPlutoII.EarthB, tau),
-                              earthSunDistance, tau);
+    const double seriesL = EvaluateCoordinate(ConstPlutoII.EarthL, tau);
+    const double seriesB = EvaluateCoordinate(ConstPlutoII.EarthB, tau);
+    return SunGeocentricJ2000(seriesL, seriesB, earthSunDistance, tau);
 }
 
 RectangularPosition SunGeocentricJ2000(double seriesL, double seriesB, double earthSunDistance, double tau) noexcept {
@@ -103,12 +139,7 @@ EquatorialPosition RectangularToEquatorial(double xi, double eta, double zeta) n
 }
 
 EquatorialPosition PrecessJ2000ToDate(double rightAscension, double declination, double jde) noexcept {
-    const double t = JulianCenturies(jde);
-    // Meeus 21.3: 2306.2181" T + 0.30188" T² + 0.017998" T³, and so on, in degrees.
-    const double zeta = t * (0.6406161389 + t * (0.00008385555556 + t * 0.000004999444444));
-    const double z = t * (0.6406161389 + t * (0.0003040777778 + t * 0.000005056388889));
-    const double theta = t * (0.5567530278 + t * (-0.000118513889 - t * 0.00001162027778));
-
+    const auto [zeta, z, theta] = PrecessionAngles(jde);
     const double d0 = declination * DegToRad;
     const double h = (rightAscension + zeta) * DegToRad;
     const double th = theta * DegToRad;
@@ -132,13 +163,14 @@ void Engine::ComputePluto(double obliquity, double earthSunDistance, double jde)
         sun = SunGeocentricJ2000(earthSunDistance, jde);
         pluto = PlutoHeliocentric(jde);
     }
-    const EquatorialPosition j2000 = RectangularToEquatorial(pluto.X + sun.X, pluto.Y + sun.Y, pluto.Z + sun.Z);
-    const EquatorialPosition ofDate = PrecessJ2000ToDate(j2000.RightAscension, j2000.Declination, jde);
-    const EclipticPosition ecliptic = EquatorialToEcliptic(obliquity, ofDate.Declination, ofDate.RightAscension);
-
+    // The geocentric direction, precessed, then turned from the equator to the
+    // ecliptic of the date: EquatorialToEcliptic of the direction's right
+    // ascension and declination.
+    const Direction d = PrecessedDirection({pluto.X + sun.X, pluto.Y + sun.Y, pluto.Z + sun.Z}, jde);
+    const SinCos e = ObliquityDirection(obliquity);
     RecPlaneta& entry = BodyPositions[Plu];
-    entry.Longitude = ecliptic.Longitude;
-    entry.Latitude = ecliptic.Latitude;
+    entry.Longitude = QuadrantAngle(d.X, d.Y * e.Cos + d.Z * e.Sin) * RadToDeg;
+    entry.Latitude = std::asin(d.Z * e.Cos - d.Y * e.Sin) * RadToDeg;
 }
 
 }  // namespace kalto

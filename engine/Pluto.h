@@ -3,7 +3,8 @@
 // heliocentric position, the Sun's geocentric position from the Earth's VSOP87
 // series on the ecliptic of J2000.0 (Meeus, Astronomical Algorithms, 2nd ed.,
 // ch. 26), and the precession from J2000.0 to the equinox of the date (Meeus
-// ch. 21). Engine::ComputePluto chains them.
+// ch. 21). Engine::ComputePluto chains them, turning the geocentric vector
+// itself rather than its angles.
 
 #include "ApparentPlace.h"
 #include "SeriesTables.h"
@@ -54,6 +55,14 @@ struct PlutoArguments {
 
 // Right ascension (0..360] and declination, degrees, of the direction (xi, eta, zeta).
 [[nodiscard]] EquatorialPosition RectangularToEquatorial(double xi, double eta, double zeta) noexcept;
+
+// The precession angles ζ, z and θ from J2000.0 to jde, degrees (Meeus 21.3).
+struct PrecessionAngleSet {
+    double Zeta;
+    double Z;
+    double Theta;
+};
+[[nodiscard]] PrecessionAngleSet PrecessionAngles(double jde) noexcept;
 
 // Precesses a J2000.0 right ascension and declination (degrees) to the equinox
 // of jde (Meeus 21.3 and 21.4). The right ascension is not reduced.

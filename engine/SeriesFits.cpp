@@ -60,7 +60,10 @@ const SeriesFitPlan& FitPlan(FittedSeries series) noexcept {
 }
 
 std::int64_t PieceIndex(FittedSeries series, double jde) noexcept {
-    return static_cast<std::int64_t>(std::floor((jde - J2000) / FitPlan(series).PieceDays));
+    // Exact: the piece length is a power of two.
+    const double pieces = (jde - J2000) * (1 / FitPlan(series).PieceDays);
+    const auto index = static_cast<std::int64_t>(pieces);
+    return static_cast<double>(index) > pieces ? index - 1 : index;
 }
 
 double SeriesArgument(FittedSeries series, double jde) noexcept {
@@ -144,11 +147,15 @@ std::vector<SeriesPiece> PiecesCovering(double firstJde, double lastJde) {
     return pieces;
 }
 
-const ChebyshevPiece& SeriesFits::Piece(FittedSeries series, std::int64_t index) {
+std::shared_ptr<const ChebyshevPiece> SeriesFits::Piece(FittedSeries series, std::int64_t index) {
     const std::scoped_lock lock(Mutex);
-    std::unique_ptr<const ChebyshevPiece>& piece = Pieces[Slot(series)][index];
-    if (!piece) piece = std::make_unique<const ChebyshevPiece>(FitPiece(series, index));
-    return *piece;
+    PieceMap& pieces = Pieces[Slot(series)];
+    if (const auto held = pieces.find(index); held != pieces.end()) return held->second;
+    MakeRoom();
+    auto piece = std::make_shared<const ChebyshevPiece>(FitPiece(series, index));
+    Pieces[Slot(series)].emplace(index, piece);
+    ++Held;
+    return piece;
 }
 
 void SeriesFits::Prepare(const SeriesPiece& wanted) {
@@ -156,9 +163,23 @@ void SeriesFits::Prepare(const SeriesPiece& wanted) {
         const std::scoped_lock lock(Mutex);
         if (Pieces[Slot(wanted.Series)].contains(wanted.Index)) return;
     }
-    auto piece = std::make_unique<const ChebyshevPiece>(FitPiece(wanted.Series, wanted.Index));
+    auto piece = std::make_shared<const ChebyshevPiece>(FitPiece(wanted.Series, wanted.Index));
     const std::scoped_lock lock(Mutex);
-    Pieces[Slot(wanted.Series)].try_emplace(wanted.Index, std::move(piece));
+    if (Pieces[Slot(wanted.Series)].contains(wanted.Index)) return;
+    MakeRoom();
+    Pieces[Slot(wanted.Series)].emplace(wanted.Index, std::move(piece));
+    ++Held;
+}
+
+std::size_t SeriesFits::Size() {
+    const std::scoped_lock lock(Mutex);
+    return Held;
+}
+
+void SeriesFits::MakeRoom() {
+    if (Held < MaxHeldPieces) return;
+    for (PieceMap& pieces : Pieces) pieces.clear();
+    Held = 0;
 }
 
 }  // namespace kalto

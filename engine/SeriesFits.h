@@ -9,6 +9,7 @@
 #include "Chebyshev.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -72,21 +73,32 @@ struct SeriesPiece {
 [[nodiscard]] std::vector<SeriesPiece> PiecesCovering(double firstJde, double lastJde);
 
 // The pieces fitted so far, shared by the engines that hold it: any number of
-// threads may ask for pieces at once. Pieces are never released while the
-// store lives, so a reference to one stays valid.
+// threads may ask for pieces at once. The store holds at most MaxHeldPieces
+// (some 6 MB; the largest ephemeris needs 640) and forgets them all when it
+// would hold more, as a search over centuries may; a piece lives on while an
+// engine uses it, and one asked for again is fitted again, to the same bits.
 class SeriesFits {
 public:
-    // The piece, fitted first if nobody has asked for it yet.
-    [[nodiscard]] const ChebyshevPiece& Piece(FittedSeries series, std::int64_t index);
+    static constexpr std::size_t MaxHeldPieces = 8192;
+
+    // The piece, fitted first if the store does not hold it.
+    [[nodiscard]] std::shared_ptr<const ChebyshevPiece> Piece(FittedSeries series, std::int64_t index);
 
     // Fits the piece unless it is held already, without blocking the threads
     // that ask for other pieces meanwhile.
     void Prepare(const SeriesPiece& piece);
 
+    // The number of pieces held.
+    [[nodiscard]] std::size_t Size();
+
 private:
-    using PieceMap = std::unordered_map<std::int64_t, std::unique_ptr<const ChebyshevPiece>>;
+    // Makes room for one more piece; under the lock.
+    void MakeRoom();
+
+    using PieceMap = std::unordered_map<std::int64_t, std::shared_ptr<const ChebyshevPiece>>;
     std::mutex Mutex;
     std::array<PieceMap, FittedSeriesCount> Pieces;
+    std::size_t Held = 0;
 };
 
 }  // namespace kalto

@@ -5,9 +5,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <system_error>
 #include <thread>
 #include <vector>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace kalto {
 
@@ -42,22 +48,52 @@ void ComputeStep(Engine& engine, TDateTime local, double zoneOffset, EphemerisRo
     }
 }
 
+// Sizes the rows of one body. On Linux the buffer is first advised into huge
+// pages: the rows of the largest run take 74 MB, and faulting them in 4 KB
+// pages can take longer than computing them.
+void SizeRows(std::vector<TPosPlanet>& rows, std::size_t count) {
+    rows.reserve(count);
+#if defined(__linux__)
+    constexpr std::uintptr_t HugePage = std::uintptr_t{1} << 21;
+    const auto first = (reinterpret_cast<std::uintptr_t>(rows.data()) + HugePage - 1) & ~(HugePage - 1);
+    const auto last = (reinterpret_cast<std::uintptr_t>(rows.data() + count)) & ~(HugePage - 1);
+    if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#endif
+    rows.resize(count);
+}
+
 // What the threads of one run share. Each thread writes only the rows of the
 // steps it took from NextStep.
 struct RunState {
     const EphemerisRequest Request;  // a copy: the run reads the start and the zone once
     double ZoneOffset;
+    std::int64_t TotalSteps;
     EphemerisRowSet& Rows;
     EphemerisProgress& Progress;
+    std::shared_ptr<SeriesFits> Fits{};  // null when the run evaluates the series directly
+    std::vector<SeriesPiece> Pieces{};   // the pieces of the span, fitted before the steps
+    std::atomic<std::size_t> NextPiece{0};
+    // Set by the calling thread once the rows are sized, or could not be
+    // (RowsSized false); the other threads fit pieces meanwhile.
+    std::atomic<bool> RowsReady{false};
+    bool RowsSized = false;
     std::atomic<std::int64_t> NextStep{0};
     std::atomic<std::int64_t> StepsComputed{0};
 };
 
-// One thread's share: blocks of steps in time order until none are left or a
-// stop is requested.
+void FitPieces(RunState& state) {
+    for (;;) {
+        const std::size_t i = state.NextPiece.fetch_add(1, std::memory_order_relaxed);
+        if (i >= state.Pieces.size()) return;
+        state.Fits->Prepare(state.Pieces[i]);
+    }
+}
+
+// One thread's share of the steps: blocks of steps in time order until none
+// are left or a stop is requested.
 void ComputeSteps(RunState& state) {
-    Engine engine;
-    const auto total = static_cast<std::int64_t>(state.Rows.RowCount());
+    Engine engine(state.Fits);
+    const std::int64_t total = state.TotalSteps;
     std::int64_t computed = 0;
     for (;;) {
         const std::int64_t first = state.NextStep.fetch_add(BlockSteps, std::memory_order_relaxed);
@@ -77,6 +113,15 @@ void ComputeSteps(RunState& state) {
         }
     }
     state.StepsComputed.fetch_add(computed);
+}
+
+// A helper thread: pieces while the calling thread sizes the rows, then steps.
+void HelpRun(RunState& state) {
+    FitPieces(state);
+    state.RowsReady.wait(false, std::memory_order_acquire);
+    if (state.RowsSized) {
+        ComputeSteps(state);
+    }
 }
 
 unsigned ThreadCount(unsigned asked, std::int64_t totalSteps) {
@@ -106,24 +151,39 @@ std::unique_ptr<EphemerisRowSet> RunEphemeris(const EphemerisRequest& request, E
     auto rows = std::make_unique<EphemerisRowSet>();
     rows->StartDate = request.StartDate;
     rows->EndDate = request.EndDate;
-    for (int body = FirstBody; body <= LastComputedBody; ++body) {
-        rows->Bodies[body].resize(static_cast<std::size_t>(total));
-    }
 
-    RunState state{request, ZoneOffset(request.ZoneHours), *rows, progress};
+    RunState state{request, ZoneOffset(request.ZoneHours), total, *rows, progress};
+    if (request.Evaluation == SeriesEvaluation::Fitted) {
+        state.Fits = std::make_shared<SeriesFits>();
+        state.Pieces = PiecesCovering(LocalToJDE(StepInstant(request, 0), state.ZoneOffset).jde,
+                                      LocalToJDE(StepInstant(request, total - 1), state.ZoneOffset).jde);
+    }
     {
-        // The calling thread computes too; the others are joined when the
-        // block ends, before the rows are read or released.
+        // The calling thread sizes the rows and computes too; the others are
+        // joined when the block ends, before the rows are read or released.
         const unsigned count = ThreadCount(threads, total);
         std::vector<std::jthread> helpers;
         helpers.reserve(count - 1);
         for (unsigned i = 1; i < count; ++i) {
             try {
-                helpers.emplace_back(ComputeSteps, std::ref(state));
+                helpers.emplace_back(HelpRun, std::ref(state));
             } catch (const std::system_error&) {
                 break;  // the threads already started share the work
             }
         }
+        try {
+            for (int body = FirstBody; body <= LastComputedBody; ++body) {
+                SizeRows(rows->Bodies[body], static_cast<std::size_t>(total));
+            }
+            state.RowsSized = true;
+        } catch (...) {
+            state.RowsReady.store(true, std::memory_order_release);
+            state.RowsReady.notify_all();
+            throw;
+        }
+        state.RowsReady.store(true, std::memory_order_release);
+        state.RowsReady.notify_all();
+        FitPieces(state);
         ComputeSteps(state);
     }
     if (state.StepsComputed.load() < total) {

@@ -2,6 +2,7 @@
 // The ephemeris run: every body at every step of a span of days, computed on
 // several threads, each with its own engine.
 
+#include "Engine.h"
 #include "EphemerisRows.h"
 
 #include <array>
@@ -37,6 +38,9 @@ struct EphemerisRequest {
     int SpanDays = 1;         // at least 1
     int StepsPerDay = 1;      // one of EphemerisStepChoices
     double ZoneHours = 0;     // hours east of Greenwich, -11.99..11.99
+    // Direct sums every series in full at every step, to check the fitted
+    // approximations that a run uses by default.
+    SeriesEvaluation Evaluation = SeriesEvaluation::Fitted;
 };
 
 // Shared between a run's threads and whoever watches it: the stop request and
@@ -53,9 +57,10 @@ struct EphemerisProgress {
 [[nodiscard]] TDateTime StepInstant(const EphemerisRequest& request, std::int64_t index) noexcept;
 
 // Runs the whole span; returns the rows, or nullptr when a stop was requested
-// before the last step. threads = 0 uses every core. Steps are handed out in
-// time order, so StepsDone also tells roughly which instant is being computed.
-// Throws std::bad_alloc when the rows do not fit in memory.
+// before the last step. threads = 0 uses every core. The threads first fit
+// the approximations of the span together and share them; steps are then
+// handed out in time order, so StepsDone also tells roughly which instant is
+// being computed. Throws std::bad_alloc when the rows do not fit in memory.
 [[nodiscard]] std::unique_ptr<EphemerisRowSet> RunEphemeris(const EphemerisRequest& request,
                                                             EphemerisProgress& progress, unsigned threads = 0);
 

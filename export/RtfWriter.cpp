@@ -74,6 +74,11 @@ long long PixelsToTwips(long long pixels, int pixelsPerInch) noexcept {
     return RoundHalfEven(static_cast<double>(pixels) * TwipsPerInch / UsablePixelsPerInch(pixelsPerInch));
 }
 
+// The \cellx of a cell whose right edge lies `pixels` from the table's left.
+long long CellBoundary(long long pixels, int pixelsPerInch) noexcept {
+    return PixelsToTwips(pixels, pixelsPerInch) + CellBoundaryTwips;
+}
+
 void AppendNumber(std::string& out, std::string_view word, long long value) {
     out += word;
     out += std::to_string(value);
@@ -109,6 +114,16 @@ std::string RtfFontWords(const RtfFont& font) {
     return words;
 }
 
+long long RtfTableWidth(std::span<const int> colWidths, int pixelsPerInch) noexcept {
+    long long pixels = 0;
+    for (const int width : colWidths) pixels += width + GridLinePixels;
+    return CellBoundary(pixels, pixelsPerInch);
+}
+
+long long RtfPictureWidth(int pixels, int pixelsPerInch) noexcept {
+    return PixelsToTwips(pixels, pixelsPerInch);
+}
+
 TCtrlToRTF::TCtrlToRTF(const std::filesystem::path& target)
     : File(std::make_unique<ReplacingFile>(target)), TargetName(target.string()) {
     if (File->Failed()) Fail(File->ErrorMessage());
@@ -119,7 +134,9 @@ TCtrlToRTF::TCtrlToRTF(std::ostream& out) : Stream(&out) {}
 TCtrlToRTF::~TCtrlToRTF() = default;
 
 void TCtrlToRTF::WriteHeader() {
-    std::string header = R"({\rtf1\ansi\ansicpg1252\deff0\deftab720{\fonttbl}{\colortbl)";
+    std::string header = R"({\rtf1\ansi\ansicpg1252\deff0\deftab720{\fonttbl)";
+    for (const std::string& entry : FontList) header += entry;
+    header += R"(}{\colortbl)";
     for (const ColorTableEntry& entry : ColorTable) {
         AppendNumber(header, "\\red", entry.Red);
         AppendNumber(header, "\\green", entry.Green);
@@ -128,6 +145,17 @@ void TCtrlToRTF::WriteHeader() {
     }
     header += '}';
     Append(header);
+}
+
+void TCtrlToRTF::WritePageLayout(const RtfPage& page) {
+    std::string layout;
+    AppendNumber(layout, "\\paperw", page.Landscape ? page.PaperHeight : page.PaperWidth);
+    AppendNumber(layout, "\\paperh", page.Landscape ? page.PaperWidth : page.PaperHeight);
+    for (const std::string_view word : {"\\margl", "\\margr", "\\margt", "\\margb"}) {
+        AppendNumber(layout, word, page.Margin);
+    }
+    if (page.Landscape) layout += "\\landscape";
+    Append(layout);
 }
 
 void TCtrlToRTF::WriteText(std::string_view text, const RtfFont& font, RtfAlignment alignment) {
@@ -172,7 +200,7 @@ void TCtrlToRTF::WriteGridRow(std::span<const int> colWidths, std::span<const st
     for (const int width : colWidths) {
         row += GridCellStart;
         rightEdge += width + GridLinePixels;
-        AppendNumber(row, "\\cellx", PixelsToTwips(rightEdge, pixelsPerInch) + CellBoundaryTwips);
+        AppendNumber(row, "\\cellx", CellBoundary(rightEdge, pixelsPerInch));
     }
     row += R"(\pard\ri-123\nowidctlpar\widctlpar\intbl\adjustright {)";
     row += RtfFontWords(font);
@@ -207,7 +235,7 @@ void TCtrlToRTF::WriteCellPicture(int pixelsPerInch, const BitmapImage& bitmap) 
     std::string group = R"({\pict\picscalex100\picscaley100\piccropl0\piccropr0\piccropt0\piccropb0)";
     AppendNumber(group, "\\picw", RoundHalfEven(bitmap.Width * PictureUnitsPerPixel));
     AppendNumber(group, "\\pich", RoundHalfEven(bitmap.Height * PictureUnitsPerPixel));
-    AppendNumber(group, "\\picwgoal", PixelsToTwips(bitmap.Width, pixelsPerInch));
+    AppendNumber(group, "\\picwgoal", RtfPictureWidth(bitmap.Width, pixelsPerInch));
     AppendNumber(group, "\\pichgoal", PixelsToTwips(bitmap.Height, pixelsPerInch));
     // \binN is followed directly by N bytes of binary data.
     AppendNumber(group, "\\wmetafile8 \\bin", static_cast<long long>(metafile.size()));

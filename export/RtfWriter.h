@@ -50,6 +50,18 @@ struct RtfGrid {
     RtfFont Font = GridFont;
 };
 
+// A page: the paper upright and the margin on every side, in twips (1/1440
+// inch), Letter by default; landscape lays the paper on its side.
+struct RtfPage {
+    int PaperWidth = 12240;
+    int PaperHeight = 15840;
+    int Margin = 1080;
+    bool Landscape = false;
+
+    // The room between the side margins.
+    [[nodiscard]] int TextWidth() const noexcept { return (Landscape ? PaperHeight : PaperWidth) - 2 * Margin; }
+};
+
 // The outcome of writing a document.
 struct ExportStatus {
     std::string ErrorMessage;  // empty while nothing has failed; Spanish, naming the file
@@ -63,6 +75,11 @@ struct ExportStatus {
 [[nodiscard]] std::string_view RtfAlignWord(RtfAlignment alignment) noexcept;
 // Font, size, style and colour words: "\f0\fs20\b\i\ul\strike\cf9".
 [[nodiscard]] std::string RtfFontWords(const RtfFont& font);
+// How far the right edge of a table with these column widths (screen pixels)
+// lies from the left margin, and how wide a picture of `pixels` is shown, in
+// twips at the screen's `pixelsPerInch` (96 when it is not positive).
+[[nodiscard]] long long RtfTableWidth(std::span<const int> colWidths, int pixelsPerInch) noexcept;
+[[nodiscard]] long long RtfPictureWidth(int pixels, int pixelsPerInch) noexcept;
 
 class TCtrlToRTF {
 public:
@@ -75,8 +92,15 @@ public:
     TCtrlToRTF(const TCtrlToRTF&) = delete;
     TCtrlToRTF& operator=(const TCtrlToRTF&) = delete;
 
-    // The document group's start, the (empty) font table and the colour table.
+    // The entries of the font table, such as "{\f0\fswiss\fcharset0 Arial;}";
+    // empty unless set before WriteHeader.
+    std::vector<std::string> FontList;
+
+    // The document group's start, the font table and the colour table.
     void WriteHeader();
+    // The paper and margins of the document's pages; after the header, before
+    // any text.
+    void WritePageLayout(const RtfPage& page);
     // A paragraph of `text` (UTF-8).
     void WriteText(std::string_view text, const RtfFont& font, RtfAlignment alignment);
     // One paragraph with the memo's format, its lines separated by \par.

@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(Form->BitBtnStopCalc->text(), QStringLiteral("Parar"));
         QVERIFY(Form->BCalc->isEnabled());
         QVERIFY(!Form->BitBtnStopCalc->isEnabled());
-        QVERIFY(!Form->SBTranToRTF->isEnabled());
+        QVERIFY(Form->SBTranToRTF->isEnabled());
         QVERIFY(Form->CBContacDet->isChecked());
         QVERIFY(Form->PanelDetTra->isVisible());
         QVERIFY(!Form->CBContacDesc->isVisible());

@@ -123,12 +123,11 @@ private slots:
         QCOMPARE(Form->PCContactos->currentWidget(), Form->TSEfemerides);
         QCOMPARE(Form->PCContactos->tabText(0), QStringLiteral("    Efemerides"));
         QCOMPARE(Form->PCContactos->tabText(1), QStringLiteral("   Contactos"));
-        QCOMPARE(Form->PCContactos->tabBar()->tabTextColor(0), QColor(0, 0, 255));
         QCOMPARE(Form->palette().color(QPalette::Window), QColor(248, 255, 240));
         QCOMPARE(Form->NotebookData->currentIndex(), 0);
         QVERIFY(Form->SBViewChartData->isChecked());
         QVERIFY(!Form->SBViewChartDiagrama->isChecked());
-        QVERIFY(!Form->SBEfemToRtf->isEnabled());
+        QVERIFY(Form->SBEfemToRtf->isEnabled());
         QCOMPARE(Form->LabelFecha->text(), QStringLiteral("< >"));
         QCOMPARE(Form->LabelStatusEfem->text(), QStringLiteral(" Status: Efemerides por calcular"));
         QCOMPARE(Form->GaugeProgressEfem->value(), 0);

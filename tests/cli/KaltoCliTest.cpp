@@ -195,7 +195,7 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--tz", "12"}, "zona horaria no válida"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cuerpo", "Luna"}, "cuerpo desconocido"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cuerpo", "Rue"}, "cuerpo desconocido"},
-        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--formato", "rtf"}, "formato desconocido"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--formato", "odt"}, "formato desconocido"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--paso", "60"}, "opción desconocida"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "Sol"}, "sobra el argumento"},
         {{"efemerides", "--desde", "0000-12-31", "--hasta", "0001-01-02"}, "entre los años 0001 y 9999"},
@@ -763,12 +763,396 @@ TEST(KaltoCli, GraficoRejectsWrongOptionsWithoutWritingAFile) {
 }
 
 TEST(KaltoCli, HelpDescribesTheGraphCommand) {
-    const std::string usage = "grafico --desde AAAA-MM-DD --hasta AAAA-MM-DD --salida ARCHIVO.png";
+    const std::string usage = "grafico --desde AAAA-MM-DD --hasta AAAA-MM-DD --salida ARCHIVO [--formato png|rtf]";
     for (const auto& args : {std::vector<std::string>{"--help"}, {"grafico", "--help"}}) {
         SCOPED_TRACE(args.size());
         const CliResult result = RunCli(args);
         EXPECT_EQ(result.status, 0);
         EXPECT_NE(result.out.find(usage), std::string::npos) << result.out;
+    }
+}
+
+// A sum as --formato resumen prints it: 9 significant digits.
+std::string SummaryNumber(double value) {
+    std::array<char, 32> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 9);
+    return std::string(buffer.data(), result.ptr);
+}
+
+// --formato resumen counts each body's rows and sums the stored values that
+// the CSV prints (9 significant digits give a float back exactly), in row
+// order.
+TEST(KaltoCli, EphemerisSummaryCountsTheRowsAndSumsTheStoredAngles) {
+    const std::vector<std::string> args = {"efemerides", "--desde", "2027-03-19", "--hasta", "2027-03-21",
+                                           "--cada",     "30",      "--tz",     "2"};
+    const CliResult csv = RunCli(args);
+    std::vector<std::string> summaryArgs = args;
+    summaryArgs.insert(summaryArgs.end(), {"--formato", "resumen"});
+    const CliResult summary = RunCli(summaryArgs);
+    EXPECT_EQ(summary.status, 0);
+    EXPECT_EQ(summary.err, "");
+
+    std::array<int, LastComputedBody + 1> counts{};
+    std::array<std::array<double, 4>, LastComputedBody + 1> sums{};
+    const auto rows = Cells(csv.out, ',');
+    ASSERT_EQ(rows.size(), 1u + 11u * 144u);
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const int body = static_cast<int>((i - 1) / 144) + 1;
+        ASSERT_EQ(rows[i][0], BodyLabels[body]);
+        ++counts[static_cast<std::size_t>(body)];
+        for (std::size_t k = 0; k < 4; ++k) {
+            float value = 0;
+            const std::string& text = rows[i][k + 2];
+            std::from_chars(text.data(), text.data() + text.size(), value);
+            sums[static_cast<std::size_t>(body)][k] += value;
+        }
+    }
+
+    const auto lines = Cells(summary.out, ',');
+    ASSERT_EQ(lines.size(), 12u) << summary.out;
+    EXPECT_EQ(lines[0], (std::vector<std::string>{"cuerpo", "filas", "longitud", "latitud", "ascension_recta",
+                                                   "declinacion"}));
+    for (int body = FirstBody; body <= LastComputedBody; ++body) {
+        SCOPED_TRACE(BodyLabels[body]);
+        const auto b = static_cast<std::size_t>(body);
+        const std::vector<std::string>& line = lines[b];
+        ASSERT_EQ(line.size(), 6u);
+        EXPECT_EQ(line[0], BodyLabels[body]);
+        EXPECT_EQ(line[1], std::to_string(counts[b]));
+        for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(line[k + 2], SummaryNumber(sums[b][k])) << k;
+    }
+}
+
+TEST(KaltoCli, SummaryOfOneBody) {
+    const CliResult result = RunCli({"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cuerpo",
+                                     "Plu", "--formato=resumen"});
+    EXPECT_EQ(result.status, 0);
+    const auto lines = Cells(result.out, ',');
+    ASSERT_EQ(lines.size(), 2u) << result.out;
+    EXPECT_EQ(lines[1][0], "Plu");
+    EXPECT_EQ(lines[1][1], "2");
+}
+
+// --directo sums the full series: the same rows and the same contacts.
+TEST(KaltoCli, DirectoGivesTheResultsOfTheFittedSeries) {
+    const std::vector<std::string> ephemeris = {"efemerides", "--desde", "2027-01-01", "--hasta",   "2027-01-03",
+                                                "--cada",     "60",      "--formato", "resumen"};
+    std::vector<std::string> direct = ephemeris;
+    direct.push_back("--directo");
+    const auto fitted = Cells(RunCli(ephemeris).out, ',');
+    const CliResult directResult = RunCli(direct);
+    EXPECT_EQ(directResult.status, 0);
+    const auto directLines = Cells(directResult.out, ',');
+    ASSERT_EQ(fitted.size(), 12u);
+    ASSERT_EQ(directLines.size(), fitted.size());
+    for (std::size_t i = 1; i < fitted.size(); ++i) {
+        SCOPED_TRACE(fitted[i][0]);
+        EXPECT_EQ(directLines[i][1], fitted[i][1]);
+        for (std::size_t k = 2; k < 6; ++k) {
+            const double a = Number(fitted[i][k]);
+            EXPECT_NEAR(Number(directLines[i][k]), a, 1e-8 * std::max(1.0, std::fabs(a)));
+        }
+    }
+
+    const std::vector<std::string> contacts = {"contactos", "--cuerpo", "Sol",  "--posicion", "0",         "--angulo",
+                                               "90",        "--orbe",   "1:0",  "--desde",    "2027-01-01", "--hasta",
+                                               "2027-12-31"};
+    std::vector<std::string> directContacts = contacts;
+    directContacts.insert(directContacts.begin() + 1, "--directo");
+    const auto fittedRows = Cells(RunCli(contacts).out, ',');
+    const auto directRows = Cells(RunCli(directContacts).out, ',');
+    ASSERT_EQ(fittedRows.size(), 5u);
+    ASSERT_EQ(directRows.size(), fittedRows.size());
+    for (std::size_t i = 1; i < fittedRows.size(); ++i) {
+        SCOPED_TRACE(i);
+        for (std::size_t k = 0; k < 7; ++k) EXPECT_EQ(directRows[i][k], fittedRows[i][k]) << k;
+        for (std::size_t k = 7; k < 10; ++k) EXPECT_NEAR(Number(directRows[i][k]), Number(fittedRows[i][k]), 1e-6);
+    }
+}
+
+TEST(KaltoCli, HelpDescribesTheSummaryAndDirecto) {
+    const CliResult result = RunCli({"--help"});
+    EXPECT_NE(result.out.find("[--formato texto|csv|resumen] [--directo]"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("--formato resumen"), std::string::npos);
+    EXPECT_NE(result.out.find("[--directo]\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--directo=si"}).status, 2);
+}
+
+// --- Documents (--formato rtf) ----------------------------------------------
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A document's text bytes (Windows-1252; our texts use ASCII and Latin-1
+// letters only) as UTF-8.
+std::string Utf8OfWindows1252(std::string_view bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            text += c;
+        } else {
+            EXPECT_GE(byte, 0xA0) << "a byte of Windows-1252 beyond Latin-1";
+            text += static_cast<char>(0xC0 | (byte >> 6));
+            text += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return text;
+}
+
+// The cell texts of each table row of a document, in UTF-8.
+std::vector<std::vector<std::string>> DocumentRows(const std::string& document) {
+    constexpr std::string_view Texts = "\\cgrid0 ";
+    constexpr std::string_view End = "}\\pard \\nowidctlpar\\widctlpar\\intbl\\adjustright {\\row}";
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t at = document.find(Texts); at != std::string::npos; at = document.find(Texts, at)) {
+        at += Texts.size();
+        const std::size_t end = document.find(End, at);
+        if (end == std::string::npos) break;
+        std::vector<std::string> cells;
+        for (std::size_t cell = at; cell < end;) {
+            const std::size_t next = document.find("\\cell ", cell);
+            cells.push_back(Utf8OfWindows1252(std::string_view(document).substr(cell, next - cell)));
+            cell = next + 6;
+        }
+        rows.push_back(cells);
+        at = end;
+    }
+    return rows;
+}
+
+// The columns `keep` of each line.
+std::vector<std::vector<std::string>> Columns(const std::vector<std::vector<std::string>>& lines,
+                                              std::initializer_list<std::size_t> keep) {
+    std::vector<std::vector<std::string>> kept;
+    for (const auto& line : lines) {
+        std::vector<std::string> cells;
+        for (const std::size_t column : keep) cells.push_back(line.at(column));
+        kept.push_back(cells);
+    }
+    return kept;
+}
+
+constexpr std::string_view DocumentStart = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss";
+
+TEST(KaltoCli, EfemeridesRtfIsTheTableOfOneBodyWithTheChosenColumns) {
+    const std::filesystem::path folder = TemporaryFolder();
+    const std::vector<std::string> run = {"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-03",
+                                          "--cuerpo",   "Lun",     "--tz",       "-5"};
+    auto text = run;
+    text.insert(text.end(), {"--formato", "texto"});
+    const auto table = Cells(RunCli(text).out, '\t');
+    ASSERT_EQ(table.size(), 5u);  // "# Lun", the header and three days
+    const std::vector<std::vector<std::string>> tableRows(table.begin() + 1, table.end());
+
+    struct Case {
+        std::vector<std::string> columns;  // the --columnas option, if any
+        std::initializer_list<std::size_t> shown;
+        std::vector<std::string> headers;
+    };
+    const Case cases[] = {
+        {{}, {0, 1, 2, 3, 4}, {"Día", "Fecha", "Val.", "Hora", "Lon."}},
+        {{"--columnas", "dec,hora"}, {0, 1, 2, 3, 7}, {"Día", "Fecha", "Val.", "Hora", "Dec."}},
+        {{"--columnas=lat,ar,dec,lon,hora"}, {0, 1, 2, 3, 4, 5, 6, 7},
+         {"Día", "Fecha", "Val.", "Hora", "Lon.", "Lat.", "Asc.", "Dec."}},
+        {{"--columnas", "ninguna"}, {0, 1, 2}, {"Día", "Fecha", "Val."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.headers.size());
+        const std::filesystem::path output = folder / "luna.rtf";
+        auto args = run;
+        args.insert(args.end(), c.columns.begin(), c.columns.end());
+        args.insert(args.end(), {"--formato", "rtf", "--salida", output.string()});
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, "");
+        const std::string document = ReadBytes(output);
+        EXPECT_TRUE(document.starts_with(DocumentStart));
+        EXPECT_TRUE(document.ends_with("\r\n}"));
+        EXPECT_NE(document.find("\\qc\\plain\\f0\\fs20 Efemerides de Lun. Time Zone: -5.00."), std::string::npos);
+        auto expected = Columns(tableRows, c.shown);
+        expected.front() = c.headers;
+        EXPECT_EQ(DocumentRows(document), expected);
+        // Cell boundaries for 96 pixels per inch.
+        EXPECT_NE(document.find("\\cellx618"), std::string::npos);
+        EXPECT_NE(document.find("\\cellx2103"), std::string::npos);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
+    std::filesystem::remove_all(folder);
+}
+
+TEST(KaltoCli, ContactosRtfIsTheSummaryOrTheDetailsWithTheOptionsFirst) {
+    const std::filesystem::path folder = TemporaryFolder();
+    const std::filesystem::path output = folder / "contactos.rtf";
+    const std::vector<std::string> search = {"contactos", "--cuerpo", "Sol",        "--posicion", "0",
+                                             "--angulo",  "90",       "--orbe",     "1:0",        "--desde",
+                                             "2027-01-01", "--hasta", "2027-12-31"};
+    auto text = search;
+    text.insert(text.end(), {"--formato", "texto"});
+    const auto lines = Cells(RunCli(text).out, '\t');
+    ASSERT_EQ(lines.size(), 9u);
+    const auto run = [&](std::initializer_list<std::string> more) {
+        auto args = search;
+        args.insert(args.end(), more);
+        args.insert(args.end(), {"--formato", "rtf", "--salida", output.string()});
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, "");
+        return ReadBytes(output);
+    };
+    // The options memo: its paragraph and one \par before each line.
+    std::string memo = "\\par \\pard\\plain\\f0\\fs16";
+    for (std::size_t i = 0; i < 4; ++i) memo += " \\par " + lines[i][0];
+
+    {
+        SCOPED_TRACE("summary");
+        const std::string document = run({});
+        EXPECT_EQ(document.find("\\fs16 \\par "), std::string::npos);  // no memo
+        EXPECT_EQ(DocumentRows(document), std::vector<std::vector<std::string>>(lines.begin() + 4, lines.end()));
+        EXPECT_NE(document.find("\\cellx12138"), std::string::npos);
+        EXPECT_NE(document.find("\\landscape"), std::string::npos);
+    }
+    {
+        SCOPED_TRACE("summary after the options");
+        const std::string document = run({"--opciones"});
+        const std::size_t at = Utf8OfWindows1252(document).find(memo);
+        EXPECT_NE(at, std::string::npos) << document.substr(0, 1200);
+        EXPECT_LT(at, Utf8OfWindows1252(document).find("\\trowd"));
+        EXPECT_EQ(DocumentRows(document).size(), 5u);
+    }
+    {
+        SCOPED_TRACE("details after the options");
+        const std::string document = run({"--detalle", "--opciones"});
+        EXPECT_NE(Utf8OfWindows1252(document).find(memo), std::string::npos);
+        const auto rows = DocumentRows(document);
+        ASSERT_EQ(rows.size(), 4u * 4u);
+        for (std::size_t contact = 0; contact < 4; ++contact) {
+            SCOPED_TRACE(contact);
+            const auto& summary = lines[5 + contact];
+            const std::string heading = "\\par \\pard\\plain\\f0\\fs20 " + std::to_string(contact + 1) +
+                                        ". Sol con " + summary[2] + ". Contacto: " + summary[7] +
+                                        ". Duración aprox.: " + summary[6];
+            EXPECT_NE(Utf8OfWindows1252(document).find(heading), std::string::npos) << heading;
+            const auto& header = rows[contact * 4];
+            EXPECT_EQ(header, (std::vector<std::string>{"Det.", "Fecha", "Hora", "Angulo", "Pos. Zodíaco",
+                                                        "Pos. Eclíptica", "Precisión"}));
+            EXPECT_EQ(rows[contact * 4 + 1][0], "inicia");
+            EXPECT_EQ(rows[contact * 4 + 2][0], "partil");
+            EXPECT_EQ(rows[contact * 4 + 3][0], "finaliza");
+            // The moments of the summary: "mar-19-2027, vie, 08:32:00 pm" is a date and a time.
+            EXPECT_EQ(rows[contact * 4 + 1][1] + ", " + rows[contact * 4 + 1][2], summary[3]);
+            EXPECT_EQ(rows[contact * 4 + 3][1] + ", " + rows[contact * 4 + 3][2], summary[5]);
+        }
+        EXPECT_EQ(document.find("\\landscape"), std::string::npos);
+    }
+    std::filesystem::remove_all(folder);
+}
+
+TEST(KaltoCli, GraficoRtfIsTheTitleAndThePictureOfTheGraph) {
+    const std::filesystem::path folder = TemporaryFolder();
+    const std::filesystem::path output = folder / "grafico.rtf";
+    const CliResult result = RunCli(GraphArgs(output, {"--formato", "rtf"}));
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    const std::string document = ReadBytes(output);
+    EXPECT_TRUE(document.starts_with(DocumentStart));
+    EXPECT_NE(document.find("\\landscape"), std::string::npos);
+    EXPECT_NE(document.find("\\qc\\plain\\f0\\fs20 Diagrama de Efemerides\\par "), std::string::npos);
+    // 900 × 500 pixels at 96 pixels per inch, centred, and the metafile's
+    // bytes are all that follow up to the end of the picture and the document.
+    const std::string picture = "\\par \\pard\\qc\\plain\\cgrid {\\pict\\picscalex100\\picscaley100\\piccropl0"
+                                "\\piccropr0\\piccropt0\\piccropb0\\picw23822\\pich13234\\picwgoal13500\\pichgoal7500"
+                                "\\wmetafile8 \\bin";
+    const std::size_t at = document.find(picture);
+    ASSERT_NE(at, std::string::npos);
+    std::size_t digits = 0;
+    const std::size_t bytes = std::stoul(document.substr(at + picture.size()), &digits);
+    EXPECT_GT(bytes, 900u * 500u * 3u);
+    EXPECT_EQ(document.size(), at + picture.size() + digits + bytes + std::string_view("}\r\n}").size());
+    EXPECT_TRUE(document.ends_with("}\r\n}"));
+    // The picture is the graph of the PNG: the same options give the same size.
+    const std::filesystem::path png = folder / "grafico.png";
+    ASSERT_EQ(RunCli(GraphArgs(png, {})).status, 0);
+    EXPECT_EQ(PngSize(png), (ImageSize{900, 500}));
+    std::filesystem::remove_all(folder);
+}
+
+TEST(KaltoCli, DocumentOptionsAreCheckedBeforeAnyWork) {
+    const std::filesystem::path folder = TemporaryFolder();
+    const std::string output = (folder / "documento.rtf").string();
+    const std::vector<std::string> ephemeris = {"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02"};
+    const std::vector<std::string> contacts = {"contactos", "--cuerpo", "Sol",        "--posicion", "0",
+                                               "--desde",   "2027-01-01", "--hasta", "2027-01-31"};
+    const auto with = [](std::vector<std::string> args, std::initializer_list<std::string> more) {
+        args.insert(args.end(), more);
+        return args;
+    };
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {with(ephemeris, {"--cuerpo", "Sol", "--formato", "rtf"}), "falta --salida ARCHIVO.rtf"},
+        {with(ephemeris, {"--formato", "rtf", "--salida", output}), "un solo cuerpo"},
+        {with(ephemeris, {"--cuerpo", "todos", "--formato", "rtf", "--salida", output}), "un solo cuerpo"},
+        {with(ephemeris, {"--cuerpo", "Sol", "--formato", "rtf", "--salida", output, "--columnas", "hora,az"}),
+         "columna desconocida: «az»"},
+        {with(ephemeris, {"--cuerpo", "Sol", "--formato", "rtf", "--salida", output, "--columnas", ""}),
+         "columna desconocida: «»"},
+        {with(ephemeris, {"--columnas", "hora"}), "solo valen con --formato rtf"},
+        {with(ephemeris, {"--formato", "csv", "--salida", output}), "solo valen con --formato rtf"},
+        {with(ephemeris, {"--formato", "pdf"}), "formato desconocido"},
+        {with(contacts, {"--formato", "rtf"}), "falta --salida ARCHIVO.rtf"},
+        {with(contacts, {"--detalle"}), "solo valen con --formato rtf"},
+        {with(contacts, {"--opciones", "--formato", "texto"}), "solo valen con --formato rtf"},
+        {with(contacts, {"--salida", output}), "solo valen con --formato rtf"},
+        {with(contacts, {"--detalle=si", "--formato", "rtf", "--salida", output}), "opción desconocida"},
+        {GraphArgs(output, {"--formato", "pdf"}), "formato desconocido"},
+        {{"grafico", "--desde", "2027-01-01", "--hasta", "2027-01-31", "--formato", "rtf"}, "falta --salida ARCHIVO.rtf"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        const CliResult result = RunCli(c.args);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    std::filesystem::remove_all(folder);
+}
+
+// Nothing is left behind: neither the document nor a part of it.
+TEST(KaltoCli, DocumentThatCannotBeWrittenExitsWithStatus1) {
+    const std::filesystem::path folder = TemporaryFolder();
+    const std::filesystem::path output = folder / "no-existe" / "documento.rtf";
+    const std::vector<std::vector<std::string>> commands = {
+        {"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cuerpo", "Sol", "--formato", "rtf",
+         "--salida", output.string()},
+        {"contactos", "--cuerpo", "Sol", "--posicion", "0", "--desde", "2027-01-01", "--hasta", "2027-01-31",
+         "--formato", "rtf", "--salida", output.string()},
+        GraphArgs(output, {"--formato", "rtf"}),
+    };
+    for (const auto& args : commands) {
+        SCOPED_TRACE(args.front());
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "kalto-cli: No se pudo crear el archivo \"" + output.string() +
+                                  "\": la carpeta no existe.\n");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    std::filesystem::remove_all(folder);
+}
+
+TEST(KaltoCli, HelpDescribesTheDocuments) {
+    const CliResult result = RunCli({"--help"});
+    for (const char* text : {"[--formato rtf --salida ARCHIVO.rtf [--columnas hora,lon,lat,ar,dec]]",
+                             "[--formato rtf --salida ARCHIVO.rtf [--detalle] [--opciones]]",
+                             "--salida ARCHIVO [--formato png|rtf]", "--columnas hora,lon,dec"}) {
+        EXPECT_NE(result.out.find(text), std::string::npos) << text;
     }
 }
 

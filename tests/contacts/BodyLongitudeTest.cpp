@@ -12,10 +12,10 @@ namespace {
 
 // The lean evaluation must give the very bits of the full sequence, for every
 // body, at instants across the centuries and in several zones, whatever the
-// engine computed before.
-TEST(BodyLongitude, LeanEvaluationIsBitIdenticalToTheFullSequence) {
-    Engine full;
-    Engine lean;  // shared by all bodies on purpose
+// engine computed before; with the series fitted or summed directly.
+void ExpectLeanEqualsFull(SeriesEvaluation evaluation) {
+    Engine full(evaluation);
+    Engine lean(evaluation);  // shared by all bodies on purpose
     const double zones[] = {0, -5, 5.75, 11.99};
     int instants = 0;
     for (int year = 1750; year <= 2250; year += 25) {
@@ -31,6 +31,13 @@ TEST(BodyLongitude, LeanEvaluationIsBitIdenticalToTheFullSequence) {
                 EXPECT_EQ(ContactLongitude(lean, body, jde), expected);
             }
         }
+    }
+}
+
+TEST(BodyLongitude, LeanEvaluationIsBitIdenticalToTheFullSequence) {
+    for (const SeriesEvaluation evaluation : {SeriesEvaluation::Fitted, SeriesEvaluation::Direct}) {
+        SCOPED_TRACE(evaluation == SeriesEvaluation::Fitted ? "fitted" : "direct");
+        ExpectLeanEqualsFull(evaluation);
     }
 }
 

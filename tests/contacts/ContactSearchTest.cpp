@@ -438,5 +438,41 @@ TEST(ContactSearch, StatusTexts) {
     EXPECT_EQ(CompletedStatusText(12), "Status: Contactos = 12");
 }
 
+// The searches of the speed benchmark, "Múltiplo" 15° from 10° with an orb of
+// 5° 0', over shorter spans, and Mercury through a retrograde loop (with a
+// smaller orb, which the full sums walk faster): the fitted series find the
+// very instants that the series summed directly find.
+TEST(ContactSearch, FittedAndDirectSeriesFindTheSameInstants) {
+    struct Case { int body; TDateTime start, end; double orb; };
+    const Case cases[] = {
+        {Lun, EncodeDate(2027, 1, 1), EncodeDate(2027, 3, 1), 5},
+        {Sol, EncodeDate(2027, 1, 1), EncodeDate(2027, 7, 1), 5},
+        {Mer, EncodeDate(2027, 1, 1), EncodeDate(2027, 4, 1), 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(BodyLabels[c.body]);
+        ContactSearchInput input = Search(c.body, c.start, c.end, {.Degrees = 10}, 15, false, c.orb);
+        const ContactSearchResult fitted = Completed(input);
+        input.Evaluation = SeriesEvaluation::Direct;
+        const ContactSearchResult direct = Completed(input);
+        ASSERT_EQ(fitted.Contacts.size(), direct.Contacts.size());
+        EXPECT_GT(fitted.Contacts.size(), 3u);
+        for (std::size_t i = 0; i < fitted.Contacts.size(); ++i) {
+            SCOPED_TRACE(i);
+            const TContactoRecord& f = *fitted.Contacts[i];
+            const TContactoRecord& d = *direct.Contacts[i];
+            EXPECT_EQ(f.MomentsFound, d.MomentsFound);
+            EXPECT_EQ(f.ContactAngle, d.ContactAngle);
+            EXPECT_EQ(f.StartTime, d.StartTime);
+            EXPECT_EQ(f.ExactTime, d.ExactTime);
+            EXPECT_EQ(f.EndTime, d.EndTime);
+            EXPECT_NEAR(f.DetectLongitude, d.DetectLongitude, 1e-9);
+            EXPECT_NEAR(f.StartLongitude, d.StartLongitude, 1e-9);
+            EXPECT_NEAR(f.ExactLongitude, d.ExactLongitude, 1e-9);
+            EXPECT_NEAR(f.EndLongitude, d.EndLongitude, 1e-9);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kalto

@@ -110,5 +110,64 @@ TEST(ApparentPlace, EquatorialAndEclipticRoundTrip) {
     }
 }
 
+TEST(ApparentPlace, NutationAndTrueObliquityAreTheTwoFunctionsValues) {
+    for (double jde = 1721425.5; jde < 5373484.5; jde += 12345.678) {
+        SCOPED_TRACE(jde);
+        const NutationAndObliquity both = NutationAndTrueObliquity(jde);
+        EXPECT_EQ(both.NutationInLongitude, NutationInLongitude(jde));
+        EXPECT_EQ(both.TrueObliquity, Obliquity(true, jde));
+    }
+}
+
+// The engine's own path for the Sun and the planets takes sines and cosines
+// from the geocentric vector; it must agree with the formulas above.
+
+SinCos Direction(double degrees) {
+    return {std::sin(degrees * pi / 180), std::cos(degrees * pi / 180)};
+}
+
+TEST(ApparentPlace, TurnedAddsASmallAngle) {
+    for (const double degrees : {0.0, 17.5, 90.0, 181.3, 269.99, 359.9}) {
+        for (const double by : {-1e-3, -2.1e-4, 0.0, 1e-9, 5e-4, 1e-3}) {
+            SCOPED_TRACE(testing::Message() << degrees << " turned by " << by);
+            const SinCos turned = Turned(Direction(degrees), by);
+            EXPECT_NEAR(turned.Sin, std::sin(degrees * pi / 180 + by), 4e-16);
+            EXPECT_NEAR(turned.Cos, std::cos(degrees * pi / 180 + by), 4e-16);
+        }
+    }
+}
+
+TEST(ApparentPlace, AberrationOfADirectionIsThatOfAddAberrationAndNutation) {
+    struct Case { double longitude, latitude, sun, T; };
+    const Case cases[] = {{100, 0, 100, 0}, {313.08, -2.08, 268.36, -0.07}, {25.25, -1.26, 280.37, 0},
+                          {0.004, 3.5, 181, 0.27}, {359.99, -6.8, 12, -2}, {200, 60, 90, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.longitude << ", " << c.latitude);
+        double longitude = c.longitude;
+        double latitude = c.latitude;
+        AddAberrationAndNutation(longitude, latitude, c.sun, c.T, 0);
+        const EclipticShift shift = Aberration(Direction(c.longitude), Direction(c.latitude), Direction(c.sun),
+                                               Direction(PerihelionLongitude(c.T)), c.T);
+        EXPECT_NEAR(shift.Longitude, longitude - c.longitude, 1e-13);
+        EXPECT_NEAR(shift.Latitude, latitude - c.latitude, 1e-13);
+    }
+}
+
+TEST(ApparentPlace, EclipticToEquatorialOfADirectionIsThatOfItsAngles) {
+    const double e = 23.4392911;
+    for (double longitude = 0; longitude < 360; longitude += 22.5) {
+        for (const double latitude : {-7.0, -0.5, 0.0, 1e-12, 3.25, 8.0}) {
+            SCOPED_TRACE(testing::Message() << longitude << ", " << latitude);
+            const EquatorialPosition expected = EclipticToEquatorial(e, latitude, longitude);
+            const EquatorialPosition direction =
+                EclipticToEquatorial(Direction(e), Direction(latitude), Direction(longitude));
+            EXPECT_NEAR(std::remainder(direction.RightAscension - expected.RightAscension, 360), 0, 1e-12);
+            EXPECT_NEAR(direction.Declination, expected.Declination, 1e-12);
+        }
+    }
+    // The vernal point itself, as QuadrantAngle gives it.
+    EXPECT_DOUBLE_EQ(EclipticToEquatorial(Direction(e), {0, 1}, {0, 1}).RightAscension, 360);
+}
+
 }  // namespace
 }  // namespace kalto

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <thread>
 
 namespace kalto {
@@ -208,6 +211,61 @@ TEST(EphemerisRun, AStopDuringTheRunEndsItEarlyWithNoRows) {
     const std::int64_t done = progress.StepsDone.load();
     EXPECT_GE(done, 20);
     EXPECT_LT(done, TotalSteps(request) / 10);
+}
+
+// A float's place among all floats in order: consecutive floats, -0 and +0
+// included, are one apart.
+std::int64_t FloatOrder(float value) {
+    std::int32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof value);
+    return bits < 0 ? std::int64_t{INT32_MIN} - bits : bits;
+}
+
+// The fitted series change no stored value by more than its last place: five
+// days around the March equinox of 2027 at the shortest step (the Sun's
+// longitude passes 0° and the declinations cross the equator) and two years of
+// days in a zone east of Greenwich.
+TEST(EphemerisRun, FittedRowsAreTheDirectRowsWithinOneUnitInTheLastPlace) {
+    const EphemerisRequest requests[] = {
+        Request(EncodeDate(2027, 3, 18), EncodeDate(2027, 3, 22), 288),
+        Request(EncodeDate(2027, 1, 1), EncodeDate(2028, 12, 31), 1, 5.5),
+    };
+    for (EphemerisRequest request : requests) {
+        SCOPED_TRACE(testing::Message() << TotalSteps(request) << " steps");
+        const auto fitted = RunAll(request);
+        request.Evaluation = SeriesEvaluation::Direct;
+        const auto direct = RunAll(request);
+        ASSERT_NE(fitted, nullptr);
+        ASSERT_NE(direct, nullptr);
+        for (int body = FirstBody; body <= LastComputedBody; ++body) {
+            for (std::size_t i = 0; i < fitted->RowCount(); ++i) {
+                SCOPED_TRACE(testing::Message() << BodyLabels[body] << " row " << i);
+                const TPosPlanet& f = fitted->Bodies[body][i];
+                const TPosPlanet& d = direct->Bodies[body][i];
+                EXPECT_LE(std::llabs(FloatOrder(f.Longitude) - FloatOrder(d.Longitude)), 1);
+                EXPECT_LE(std::llabs(FloatOrder(f.Latitude) - FloatOrder(d.Latitude)), 1);
+                EXPECT_LE(std::llabs(FloatOrder(f.RightAscension) - FloatOrder(d.RightAscension)), 1);
+                EXPECT_LE(std::llabs(FloatOrder(f.Declination) - FloatOrder(d.Declination)), 1);
+                EXPECT_LE(std::llabs(FloatOrder(f.Distance) - FloatOrder(d.Distance)), 1);
+                EXPECT_EQ(f.LocalTime, d.LocalTime);
+            }
+        }
+    }
+}
+
+TEST(EphemerisRun, ADirectRunIsTheDirectEngineNarrowed) {
+    EphemerisRequest request = Request(EncodeDate(2027, 6, 1), EncodeDate(2027, 6, 2), 4, -3);
+    request.Evaluation = SeriesEvaluation::Direct;
+    const auto rows = RunAll(request, 2);
+    ASSERT_NE(rows, nullptr);
+    Engine direct(SeriesEvaluation::Direct);
+    for (std::int64_t i = 0; i < TotalSteps(request); ++i) {
+        for (int body = FirstBody; body <= LastComputedBody; ++body) {
+            SCOPED_TRACE(testing::Message() << BodyLabels[body] << " step " << i);
+            const TDateTime local = StepInstant(request, i);
+            ExpectSameRow(rows->Bodies[body][static_cast<std::size_t>(i)], DirectRow(direct, local, -3, body));
+        }
+    }
 }
 
 }  // namespace

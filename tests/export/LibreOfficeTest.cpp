@@ -1,14 +1,25 @@
-// A document with a table and a picture, read back by LibreOffice: its text,
-// its cells and the picture at the size the document gives it.
+// The documents read back by a real word processor: LibreOffice converts a
+// writer sample, an ephemeris table, the contact summary and details and the
+// graph in one run, and their texts, cells and pictures must come back.
 
+#include "ContactGrid.h"
+#include "ContactSearch.h"
+#include "EphemerisRun.h"
+#include "EphemerisTable.h"
+#include "ExportDocuments.h"
+#include "GraphPicture.h"
+#include "KaltoDraw.h"
+#include "OfficeDocuments.h"
 #include "RtfWriter.h"
+
+#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <array>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,73 +28,9 @@ namespace kalto {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace office;
 
-bool HasProgram(const std::string& name) {
-    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-// The text of an XML fragment: tags dropped, the five predefined entities resolved.
-std::string XmlText(std::string_view xml) {
-    std::string text;
-    bool inTag = false;
-    for (const char c : xml) {
-        if (c == '<') inTag = true;
-        else if (c == '>') inTag = false;
-        else if (!inTag) text += c;
-    }
-    const std::pair<std::string_view, std::string_view> entities[] = {
-        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
-    for (const auto& [entity, character] : entities) {
-        for (std::size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1)) {
-            text.replace(at, entity.size(), character);
-        }
-    }
-    return text;
-}
-
-// Without the blanks and line breaks of the XML's indentation.
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \n") + 1 - first);
-}
-
-// The texts between each `open` … `close` pair.
-std::vector<std::string> Elements(std::string_view xml, std::string_view open, std::string_view close) {
-    std::vector<std::string> elements;
-    for (std::size_t at = xml.find(open); at != std::string_view::npos; at = xml.find(open, at + 1)) {
-        const std::size_t end = xml.find(close, at);
-        if (end == std::string_view::npos) break;
-        elements.emplace_back(xml.substr(at, end + close.size() - at));
-    }
-    return elements;
-}
-
-// An attribute such as svg:width="9.3752in" in inches.
-double LengthInInches(std::string_view element, std::string_view attribute) {
-    const std::string key = std::string(attribute) + "=\"";
-    const std::size_t at = element.find(key);
-    if (at == std::string_view::npos) return 0;
-    const std::string value(element.substr(at + key.size(), element.find('"', at + key.size()) - at - key.size()));
-    std::size_t unitAt = 0;
-    const double number = std::stod(value, &unitAt);
-    const std::string unit = value.substr(unitAt);
-    if (unit == "in") return number;
-    if (unit == "cm") return number / 2.54;
-    if (unit == "mm") return number / 25.4;
-    if (unit == "pt") return number / 72;
-    ADD_FAILURE() << "unknown unit in " << value;
-    return 0;
-}
-
-// A 900 × 500 bitmap as the graph export makes: white with a frame.
+// A 900 × 500 bitmap like the graph's: white with a frame.
 BitmapImage GraphLikeBitmap() {
     BitmapImage bitmap{900, 500, {}};
     for (int y = 0; y < bitmap.Height; ++y) {
@@ -95,7 +42,81 @@ BitmapImage GraphLikeBitmap() {
     return bitmap;
 }
 
-TEST(LibreOfficeTest, ReadsTheTableAndThePictureAtItsSize) {
+void SaveDocument(const fs::path& file, const ExportContent& content) {
+    TCtrlToRTF writer(file);
+    const ExportStatus status = WriteDocument(writer, content, ExportSettings{});
+    ASSERT_TRUE(status.Ok()) << status.ErrorMessage;
+}
+
+// A run of `days` days from 1 January 2027, one step a day.
+EphemerisRows RunFromNewYear(int days, double zoneHours) {
+    EphemerisRequest request;
+    request.StartDate = EncodeDate(2027, 1, 1);
+    request.EndDate = request.StartDate + days - 1;
+    request.SpanDays = days;
+    request.StepsPerDay = 1;
+    request.ZoneHours = zoneHours;
+    EphemerisProgress progress;
+    return RunEphemeris(request, progress);
+}
+
+// The squares of the Sun to 0° Aries in 2027: the equinoxes and solstices.
+ContactsExport SunSquares(bool details) {
+    ContactSearchInput input;
+    input.Body = Sol;
+    input.StartDate = EncodeDate(2027, 1, 1);
+    input.EndDate = EncodeDate(2027, 12, 31);
+    input.Angle = 90;
+    input.Orb = 1;
+    ContactSearchProgress progress;
+    ContactsExport contacts;
+    CommitContactSearch(contacts.Results, SearchContacts(input, progress), input, true);
+    contacts.SearchOptions = SearchDescription(input, SpanishDateFormatNames());
+    contacts.Details = details;
+    return contacts;
+}
+
+// The graph of a month of every body, as the window draws it.
+BitmapImage MonthGraph() {
+    GraphFrame frame;
+    frame.Width = GraphPictureWidth;
+    frame.Height = GraphPictureHeight;
+    frame.Rows = RunFromNewYear(31, 0);
+    frame.StartDate = frame.Rows->StartDate;
+    frame.EndDate = frame.Rows->EndDate;
+    frame.ShownBodies.fill(true);
+    int argc = 3;
+    std::array<char*, 4> argv{const_cast<char*>("kalto_export_tests"), const_cast<char*>("-platform"),
+                              const_cast<char*>("offscreen"), nullptr};
+    std::optional<QGuiApplication> application;
+    if (QCoreApplication::instance() == nullptr) application.emplace(argc, argv.data());
+    return GraphPicture(frame);
+}
+
+std::vector<std::string> Cells(std::initializer_list<std::string_view> texts) {
+    return {texts.begin(), texts.end()};
+}
+
+// The one picture of a document: its size in inches and its Windows metafile.
+void ExpectPicture(std::string_view body, const BitmapImage& bitmap) {
+    const std::vector<std::string> frames = Elements(body, "<draw:frame", "</draw:frame>");
+    ASSERT_EQ(frames.size(), 1u);
+    // The size on a screen of 96 pixels per inch.
+    EXPECT_NEAR(LengthInInches(frames[0], "svg:width"), bitmap.Width / 96.0, 0.005);
+    EXPECT_NEAR(LengthInInches(frames[0], "svg:height"), bitmap.Height / 96.0, 0.005);
+    // The metafile as the document holds it (LibreOffice adds a PNG rendering of it).
+    constexpr std::string_view Open = "<office:binary-data>";
+    constexpr std::string_view Close = "</office:binary-data>";
+    const std::vector<std::string> metafiles =
+        Elements(frames[0], "<draw:image draw:mime-type=\"image/x-wmf\"", "</draw:image>");
+    ASSERT_EQ(metafiles.size(), 1u);
+    const std::vector<std::string> data = Elements(metafiles[0], Open, Close);
+    ASSERT_EQ(data.size(), 1u);
+    const std::string_view base64 = std::string_view(data[0]).substr(Open.size(), data[0].size() - Open.size() - Close.size());
+    EXPECT_TRUE(Base64Bytes(base64) == StretchedBitmapMetafile(bitmap)) << "the metafile did not arrive whole";
+}
+
+TEST(LibreOfficeTest, ReadsTheExportedDocuments) {
     if (!HasProgram("soffice")) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
 
     std::string name = (fs::temp_directory_path() / "kalto-soffice-XXXXXX").string();
@@ -105,48 +126,109 @@ TEST(LibreOfficeTest, ReadsTheTableAndThePictureAtItsSize) {
         fs::path Folder;
         ~RemoveFolder() { fs::remove_all(Folder); }
     } removeFolder{folder};
-    const fs::path document = folder / "efemerides.rtf";
 
-    TCtrlToRTF writer(document);
-    writer.WriteHeader();
-    writer.WriteText("Efemerides de Sol. Time Zone: 0.00.", RtfFont{}, RtfAlignment::Center);
-    writer.WriteGrid(RtfGrid{{30, 95, 85},
-                             {{"Día", "Fecha", "Lon."},
-                              {"1", "ene 01 2024, lun", "10° Ari 20'"},
-                              {"2", "{x}\\y", "Луна ♈"}}},
-                     96);
-    writer.WritePicture(96, GraphLikeBitmap(), RtfAlignment::Center);
-    ASSERT_TRUE(writer.SaveDocument().Ok());
-
-    // A private profile, so that a running LibreOffice does not take the job.
-    const std::string command = "cd '" + folder.string() + "' && timeout 300 soffice -env:UserInstallation=file://" +
-                                folder.string() + "/profile --headless --convert-to fodt --outdir '" +
-                                folder.string() + "' '" + document.string() + "' >soffice.log 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0) << ReadFile(folder / "soffice.log");
-    const std::string flat = ReadFile(folder / "efemerides.fodt");
-    ASSERT_FALSE(flat.empty()) << ReadFile(folder / "soffice.log");
-    const std::string_view body = std::string_view(flat).substr(flat.find("<office:body>"));
-
-    EXPECT_NE(XmlText(body).find("Efemerides de Sol. Time Zone: 0.00."), std::string::npos);
-
-    EXPECT_EQ(Elements(body, "<table:table-row", "</table:table-row>").size(), 3u);
-    std::vector<std::string> cells;
-    for (const std::string& cell : Elements(body, "<table:table-cell", "</table:table-cell>")) {
-        cells.push_back(Trimmed(XmlText(cell)));
+    // The writer alone: texts that need escapes, and characters beyond the code page.
+    const BitmapImage framed = GraphLikeBitmap();
+    {
+        TCtrlToRTF writer(folder / "writer.rtf");
+        writer.WriteHeader();
+        writer.WriteText("Efemerides de Sol. Time Zone: 0.00.", RtfFont{}, RtfAlignment::Center);
+        writer.WriteGrid(RtfGrid{{30, 95, 85},
+                                 {{"Día", "Fecha", "Lon."},
+                                  {"1", "ene 01 2024, lun", "10° Ari 20'"},
+                                  {"2", "{x}\\y", "Луна ♈"}}},
+                         96);
+        writer.WritePicture(96, framed, RtfAlignment::Center);
+        ASSERT_TRUE(writer.SaveDocument().Ok());
     }
-    const std::vector<std::string> expected{"Día", "Fecha",       "Lon.", "1",     "ene 01 2024, lun",
-                                            "10° Ari 20'", "2", "{x}\\y", "Луна ♈"};
-    EXPECT_EQ(cells, expected);
+    const EphemerisRows moon = RunFromNewYear(3, -5);
+    ASSERT_TRUE(moon);
+    SaveDocument(folder / "tabla.rtf", EphemerisTableExport{.Rows = moon, .Body = Lun, .ZoneHours = -5,
+                                                            .OptionalColumns = {3, 4, 5, 6, 7}});
+    const ContactsExport summary = SunSquares(false);
+    ASSERT_EQ(summary.Results.SortedContactList.size(), 4u);
+    SaveDocument(folder / "contactos.rtf", summary);
+    const ContactsExport details = SunSquares(true);
+    SaveDocument(folder / "detalle.rtf", details);
+    const BitmapImage graph = MonthGraph();
+    SaveDocument(folder / "grafico.rtf", GraphExport{graph});
 
-    const std::vector<std::string> frames = Elements(body, "<draw:frame", "</draw:frame>");
-    ASSERT_EQ(frames.size(), 1u);
-    // 900 × 500 pixels at 96 pixels per inch.
-    EXPECT_NEAR(LengthInInches(frames[0], "svg:width"), 9.375, 0.005);
-    EXPECT_NEAR(LengthInInches(frames[0], "svg:height"), 500.0 / 96, 0.005);
-    EXPECT_NE(frames[0].find("draw:mime-type=\"image/x-wmf\""), std::string::npos);
-    const std::vector<std::string> data = Elements(frames[0], "<office:binary-data>", "</office:binary-data>");
-    ASSERT_FALSE(data.empty());
-    EXPECT_GT(data[0].size(), 1000u);
+    const std::vector<fs::path> documents{"writer.rtf", "tabla.rtf", "contactos.rtf", "detalle.rtf", "grafico.rtf"};
+    ASSERT_TRUE(ConvertToFlatText(folder, documents)) << ReadFile(folder / "soffice.log");
+    const auto body = [&](std::string_view stem) {
+        const std::string flat = ReadFile(folder / (std::string(stem) + ".fodt"));
+        EXPECT_FALSE(flat.empty()) << stem << ": " << ReadFile(folder / "soffice.log");
+        return DocumentBody(flat);
+    };
+
+    {
+        SCOPED_TRACE("writer sample");
+        const std::string text = body("writer");
+        EXPECT_NE(XmlText(text).find("Efemerides de Sol. Time Zone: 0.00."), std::string::npos);
+        const std::vector<std::vector<std::string>> expected{
+            Cells({"Día", "Fecha", "Lon."}), Cells({"1", "ene 01 2024, lun", "10° Ari 20'"}),
+            Cells({"2", "{x}\\y", "Луна ♈"})};
+        EXPECT_EQ(TableRows(text), expected);
+        ExpectPicture(text, framed);
+    }
+    {
+        SCOPED_TRACE("ephemeris table");
+        const std::string text = body("tabla");
+        EXPECT_NE(XmlText(text).find("Efemerides de Lun. Time Zone: -5.00."), std::string::npos);
+        std::vector<std::vector<std::string>> expected{
+            Cells({"Día", "Fecha", "Val.", "Hora", "Lon.", "Lat.", "Asc.", "Dec."})};
+        const std::vector<TPosPlanet>& rows = moon->Bodies[Lun];
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            std::vector<std::string> cells;
+            for (int column = 0; column < EphemerisColumnCount; ++column) {
+                cells.push_back(Squeezed(EphemerisCellText(rows[i], static_cast<int>(i) + 1, column,
+                                                          SpanishDateFormatNames())));
+            }
+            expected.push_back(cells);
+        }
+        EXPECT_EQ(TableRows(text), expected);
+    }
+    {
+        SCOPED_TRACE("contact summary");
+        const std::string text = body("contactos");
+        const std::string plain = Squeezed(XmlText(text));
+        for (const std::string& line : *summary.SearchOptions) {
+            EXPECT_NE(plain.find(Squeezed(line)), std::string::npos) << line;
+        }
+        const ContactGridFill fill = FillContactGrid(ContactGridMode::Export, summary.Results.SortedContactList,
+                                                     summary.Results, SpanishDateFormatNames());
+        std::vector<std::vector<std::string>> expected;
+        for (const auto& row : fill.Grid) {
+            std::vector<std::string> cells;
+            for (const std::string& cell : row) cells.push_back(Squeezed(cell));
+            expected.push_back(cells);
+        }
+        EXPECT_EQ(TableRows(text), expected);
+    }
+    {
+        SCOPED_TRACE("contact details");
+        const std::string text = body("detalle");
+        const std::string plain = Squeezed(XmlText(text));
+        std::vector<std::vector<std::string>> expected;
+        int number = 1;
+        for (const ContactRecordPtr& record : details.Results.SortedContactList) {
+            EXPECT_NE(plain.find(std::to_string(number++) + ". Sol con "), std::string::npos) << plain;
+            for (const auto& row : FillContactDetail(*record, details.Results.LastTarget, details.Results.LastOrb,
+                                                     SpanishDateFormatNames())) {
+                std::vector<std::string> cells;
+                for (const std::string& cell : row) cells.push_back(Squeezed(cell));
+                expected.push_back(cells);
+            }
+        }
+        EXPECT_EQ(Elements(text, "<table:table ", "</table:table>").size(), 4u);
+        EXPECT_EQ(TableRows(text), expected);
+    }
+    {
+        SCOPED_TRACE("graph");
+        const std::string text = body("grafico");
+        EXPECT_NE(XmlText(text).find("Diagrama de Efemerides"), std::string::npos);
+        ExpectPicture(text, graph);
+    }
 }
 
 }  // namespace

@@ -48,6 +48,48 @@ TEST(RtfWriterTest, SaveDocumentEndsTheGroup) {
               R"({\rtf1\ansi\ansicpg1252\deff0\deftab720{\fonttbl})" + std::string(ColorTableText) + "\r\n}");
 }
 
+TEST(RtfWriterTest, FontListEntriesGoInTheFontTable) {
+    const std::string expected = std::string(R"({\rtf1\ansi\ansicpg1252\deff0\deftab720)") +
+                                 R"({\fonttbl{\f0\fswiss\fcharset0 Arial;}{\f1\fmodern Courier;}})" +
+                                 std::string(ColorTableText);
+    EXPECT_EQ(Body([](TCtrlToRTF& w) {
+                  w.FontList = {R"({\f0\fswiss\fcharset0 Arial;})", R"({\f1\fmodern Courier;})"};
+                  w.WriteHeader();
+              }),
+              expected);
+}
+
+TEST(RtfWriterTest, PageLayout) {
+    const struct {
+        std::string_view Name;
+        RtfPage Page;
+        std::string_view Expected;
+    } cases[] = {
+        {"Letter upright", RtfPage{}, R"(\paperw12240\paperh15840\margl1080\margr1080\margt1080\margb1080)"},
+        {"Letter on its side", RtfPage{.PaperWidth = 12240, .PaperHeight = 15840, .Margin = 1080, .Landscape = true},
+         R"(\paperw15840\paperh12240\margl1080\margr1080\margt1080\margb1080\landscape)"},
+        {"A4 with inch margins", RtfPage{.PaperWidth = 11906, .PaperHeight = 16838, .Margin = 1440, .Landscape = false},
+         R"(\paperw11906\paperh16838\margl1440\margr1440\margt1440\margb1440)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(Body([&](TCtrlToRTF& w) { w.WritePageLayout(c.Page); }), c.Expected);
+    }
+    EXPECT_EQ(RtfPage{}.TextWidth(), 10080);
+    EXPECT_EQ((RtfPage{.PaperWidth = 12240, .PaperHeight = 15840, .Margin = 1080, .Landscape = true}.TextWidth()), 13680);
+}
+
+// The widths a page must hold agree with the \cellx and \picwgoal written.
+TEST(RtfWriterTest, TableAndPictureWidths) {
+    const std::vector<int> widths{30, 95};
+    EXPECT_EQ(RtfTableWidth(widths, 96), 2103);
+    EXPECT_EQ(RtfTableWidth(widths, 120), 1704);
+    EXPECT_EQ(RtfTableWidth({}, 96), 108);
+    EXPECT_EQ(RtfPictureWidth(900, 96), 13500);
+    EXPECT_EQ(RtfPictureWidth(900, 120), 10800);
+    EXPECT_EQ(RtfPictureWidth(900, 0), 13500);
+}
+
 TEST(RtfWriterTest, ColorWordsOnlyForTheSixteenExactColours) {
     const struct {
         std::uint32_t Color;

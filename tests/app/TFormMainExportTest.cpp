@@ -1,0 +1,352 @@
+// The export driven offscreen: the "RTF" buttons pressed on each page, the
+// export dialog answered (its save dialog answered by the test), the document
+// read back, the file opened through the desktop, and a failure reported.
+
+#include "AppTests.h"
+#include "ContactGrid.h"
+#include "ContactInputs.h"
+#include "EphemerisTexts.h"
+#include "ExportDocuments.h"
+#include "TDlgAviso.h"
+#include "TDlgExportData.h"
+#include "TFormMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+#include <cmath>
+#include <memory>
+
+using namespace kalto;
+
+namespace {
+
+// Generous: runs and exports share the machine with other tests.
+constexpr int RunTimeout = 180000;
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A document's Windows-1252 text as a string: the export's texts are ASCII and
+// Latin-1 letters, which Latin-1 reads the same.
+QString ReadDocument(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(file.readAll());
+}
+
+// The \cellx of a first column `pixels` wide on this screen.
+QString FirstBoundary(int pixels, int pixelsPerInch) {
+    return QStringLiteral("\\cellx%1").arg(std::lrint((pixels + 4) * 1440.0 / pixelsPerInch + 108));
+}
+
+}  // namespace
+
+// Receives the desktop's requests to open files instead of the desktop.
+class OpenedFiles : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> Urls;
+
+public slots:
+    void Open(const QUrl& url) { Urls.append(url); }
+};
+
+class TFormMainExportTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFormMain> Form;
+    std::unique_ptr<QTemporaryDir> Folder;
+    OpenedFiles Opened;
+    QString MessageText;  // the last message box's text
+
+    [[nodiscard]] QString FilePath(const QString& name) const { return Folder->filePath(name); }
+
+    // Presses `button`, answers the export dialog with `file` through its
+    // save dialog and `answer` (its OK or Cancel button), and waits until the
+    // document is written.
+    void Export(QToolButton* button, const QString& file, QPushButton* answer) {
+        Form->DlgExportData->ChooseFileName = [file] { return file; };
+        QTimer::singleShot(0, answer, [answer] { QTest::mouseClick(answer, Qt::LeftButton); });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([this] { return !Form->RunnerExport.IsRunning(); }, RunTimeout));
+    }
+
+    void ExportTo(QToolButton* button, const QString& file) { Export(button, file, Form->DlgExportData->OKBtn); }
+
+    // Closes the next message box that shows, keeping its text.
+    void AnswerNextMessageBox() {
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [this, poll] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                MessageText = box->text();
+                box->accept();
+                poll->deleteLater();
+            }
+        });
+        poll->start(20);
+    }
+
+    [[nodiscard]] bool RunJanuary() {
+        Form->DE1->setDate(QDate(2027, 1, 1));
+        Form->DE2->setDate(QDate(2027, 1, 31));
+        QTest::keyClick(Form.get(), Qt::Key_F8);
+        return QTest::qWaitFor([this] { return Form->LabelStatusEfem->text() == Q(StatusComputed); }, RunTimeout);
+    }
+
+    // A contact of the Sun at 90° of 0°, from 06:00 to 08:00 of 19 March 2027.
+    void ShowOneContact() {
+        auto record = std::make_shared<TContactoRecord>();
+        record->PositionText = " 00\u00B0 00' 00\"";
+        record->StartTime = EncodeDate(2027, 3, 19) + EncodeTime(6, 0, 0);
+        record->ExactTime = EncodeDate(2027, 3, 19) + EncodeTime(7, 0, 0);
+        record->EndTime = EncodeDate(2027, 3, 19) + EncodeTime(8, 0, 0);
+        record->ContactAngle = 90;
+        record->StartLongitude = 89;
+        record->ExactLongitude = 90;
+        record->EndLongitude = 91;
+        record->MomentsFound = ContactMomentCount;
+        Form->Contacts.ContactList = {record};
+        Form->Contacts.SortedContactList = {record};
+        Form->Contacts.LastTarget = 0;
+        Form->Contacts.LastOrb = 1;
+        Form->FillContactGrid();
+        Form->PCContactos->setCurrentWidget(Form->TSContactos);
+    }
+
+private slots:
+    void initTestCase() { QDesktopServices::setUrlHandler(QStringLiteral("file"), &Opened, "Open"); }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    void init() {
+        Form = std::make_unique<TFormMain>();
+        Form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+        Folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(Folder->isValid());
+        Opened.Urls.clear();
+        MessageText.clear();
+    }
+    void cleanup() {
+        Form.reset();
+        Folder.reset();
+    }
+
+    void dialogTextsAndDefaults() {
+        const TDlgExportData& dialog = *Form->DlgExportData;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Crear RTF"));
+        QCOMPARE(dialog.CBMakeDataGen->text(), QStringLiteral("Fecha y Hora creación de archivo"));
+        QVERIFY(!dialog.CBMakeDataGen->isChecked());
+        QCOMPARE(dialog.CBOpenFileRTF->text(), QStringLiteral("Abir archivo RTF una vez creado"));
+        QVERIFY(dialog.CBOpenFileRTF->isChecked());
+        QCOMPARE(dialog.OKBtn->text(), QStringLiteral("&Exportar"));
+        QVERIFY(dialog.OKBtn->isDefault());
+        QCOMPARE(dialog.CancelBtn->text(), QStringLiteral("&Cancelar"));
+        QVERIFY(dialog.isModal());
+
+        const QFileDialog& save = *dialog.SaveDialog1;
+        QCOMPARE(save.acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(save.defaultSuffix(), QStringLiteral("rtf"));
+        QCOMPARE(save.nameFilters(),
+                 (QStringList{QStringLiteral("Rich text format (*.rtf)"), QStringLiteral("Todos los archivos (*)")}));
+        QVERIFY(!save.testOption(QFileDialog::DontConfirmOverwrite));  // asks before overwriting
+        QVERIFY(save.isSizeGripEnabled());
+
+        const TDlgAviso& progress = *Form->DlgAviso;
+        QCOMPARE(progress.windowTitle(), QStringLiteral("Exportando datos seleccionados"));
+        QVERIFY(progress.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(progress.windowFlags().testFlag(Qt::CustomizeWindowHint));
+        QVERIFY(!progress.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!progress.windowFlags().testFlag(Qt::WindowMinMaxButtonsHint));
+        QCOMPARE(progress.ProgressBar->minimum(), 0);
+        QCOMPARE(progress.ProgressBar->maximum(), 100);
+        QCOMPARE(progress.size(), QSize(289, 20));
+
+        QVERIFY(Form->SBEfemToRtf->isEnabled());
+        QVERIFY(Form->SBTranToRTF->isEnabled());
+    }
+
+    // The table of the selected body with the optional columns shown, its
+    // rows as the window's table shows them; the file is then opened.
+    void exportsTheTable() {
+        QVERIFY(RunJanuary());
+        Form->SBP2->click();  // the Moon
+        Form->CBViewLat->click();
+        Form->CBViewLon->click();  // Hora and Lat. shown, Lon. hidden
+        const QString file = FilePath(QStringLiteral("luna.rtf"));
+        ExportTo(Form->SBEfemToRtf, file);
+
+        const QString document = ReadDocument(file);
+        QVERIFY(document.startsWith(QStringLiteral("{\\rtf1\\ansi\\ansicpg1252")));
+        QVERIFY(document.contains(QStringLiteral("Efemerides de Lun. Time Zone: 0.00.")));
+        QVERIFY(document.contains(QStringLiteral("{\\f0\\fs16\\cgrid0 Día\\cell Fecha\\cell Val.\\cell Hora\\cell "
+                                                 "Lat.\\cell }")));
+        QVERIFY(document.contains(FirstBoundary(30, Form->logicalDpiX())));
+        const auto cell = [this](int row, int column) {
+            return Form->ModelEfem->data(Form->ModelEfem->index(row, column)).toString();
+        };
+        QCOMPARE(Form->ModelEfem->rowCount(), 31);
+        for (int row = 0; row < Form->ModelEfem->rowCount(); ++row) {
+            const QString cells = cell(row, 0) + "\\cell " + cell(row, 1) + "\\cell " + cell(row, 2) + "\\cell " +
+                                  cell(row, 3) + "\\cell " + cell(row, 5) + "\\cell ";
+            QVERIFY2(document.contains(cells), qPrintable(cells));
+        }
+        QCOMPARE(Opened.Urls, QList<QUrl>{QUrl::fromLocalFile(file)});
+        QVERIFY(!Form->DlgAviso->isVisible());
+        QCOMPARE(Form->DlgAviso->ProgressBar->value(), 100);
+        QVERIFY(Form->SBEfemToRtf->isEnabled());
+    }
+
+    void exportsTheGraph() {
+        QVERIFY(RunJanuary());
+        Form->SBViewChartDiagramaClick();
+        Form->DlgExportData->CBOpenFileRTF->setChecked(false);
+        const QString file = FilePath(QStringLiteral("grafico.rtf"));
+        ExportTo(Form->SBEfemToRtf, file);
+
+        const QString document = ReadDocument(file);
+        QVERIFY(document.contains(QStringLiteral("\\qc\\plain\\f0\\fs20 Diagrama de Efemerides\\par ")));
+        const int dpi = Form->logicalDpiX();
+        QVERIFY(document.contains(QStringLiteral("\\par \\pard\\qc\\plain\\cgrid {\\pict")));
+        QVERIFY(document.contains(QStringLiteral("\\picw23822\\pich13234\\picwgoal%1\\pichgoal%2\\wmetafile8 \\bin")
+                                      .arg(std::lrint(900 * 1440.0 / dpi))
+                                      .arg(std::lrint(500 * 1440.0 / dpi))));
+        QVERIFY(Opened.Urls.isEmpty());  // not asked to
+    }
+
+    // The memos that are checked, then a detail table for each contact shown.
+    void exportsTheContacts() {
+        ShowOneContact();
+        Form->MemoInfoCalc->setPlainText(QStringLiteral(" Contactos de SOL\n Time Zone: 0.00."));
+        Form->MemoDescpContacto->setPlainText(QStringLiteral("Equinoccio"));
+        Form->CBContacOpc->setChecked(true);
+        Form->CBContacDet->setChecked(true);
+        const QString file = FilePath(QStringLiteral("contactos.rtf"));
+        ExportTo(Form->SBTranToRTF, file);
+
+        const QString document = ReadDocument(file);
+        const int memo = document.indexOf(QStringLiteral(" \\par  Contactos de SOL \\par  Time Zone: 0.00."));
+        const int heading = document.indexOf(QStringLiteral("\\par \\pard\\plain\\f0\\fs20 1. Sol con  00° 00' 00\". "
+                                                            "Contacto:  90° 00' 00\". Duración aprox.:  02h 00m 00s"));
+        QVERIFY(memo > 0);
+        QVERIFY(heading > memo);
+        QVERIFY(!document.contains(QStringLiteral("Equinoccio")));  // "descripción" is cleared
+        const TDateTime exact = Form->Contacts.SortedContactList.front()->ExactTime;
+        QVERIFY(document.contains(QStringLiteral("partil\\cell ") + Q(FormatDateTime(DetailDatePattern, exact, Form->Names)) +
+                                  QStringLiteral("\\cell ") + Q(FormatDateTime(DetailTimePattern, exact, Form->Names))));
+        QCOMPARE(Opened.Urls, QList<QUrl>{QUrl::fromLocalFile(file)});
+    }
+
+    // "detalles" cleared: the summary table, with the description memo.
+    void exportsTheContactSummary() {
+        ShowOneContact();
+        Form->MemoDescpContacto->setPlainText(QStringLiteral("Equinoccio"));
+        Form->CBContacDesc->setChecked(true);
+        Form->CBContacDet->setChecked(false);
+        const QString file = FilePath(QStringLiteral("resumen.rtf"));
+        ExportTo(Form->SBTranToRTF, file);
+
+        const QString document = ReadDocument(file);
+        QVERIFY(document.contains(QStringLiteral(" \\par Equinoccio\\par \\pard\\plain\\cgrid")));
+        QVERIFY(document.contains(QStringLiteral("No.\\cell Pla.\\cell Pos.\\cell Inicia\\cell")));
+        const TDateTime start = Form->Contacts.SortedContactList.front()->StartTime;
+        QVERIFY(document.contains(QStringLiteral(" 1\\cell Sol\\cell  00° 00' 00\"\\cell ") +
+                                  Q(FormatDateTime(ContactMomentPattern, start, Form->Names)) + QStringLiteral("\\cell ")));
+    }
+
+    void stampIsTheFirstParagraph() {
+        Form->DlgExportData->CBMakeDataGen->setChecked(true);
+        const QString file = FilePath(QStringLiteral("tabla.rtf"));
+        ExportTo(Form->SBEfemToRtf, file);
+        const QString document = ReadDocument(file);
+        const QRegularExpression stamp(QStringLiteral(
+            R"(\\margb1080\\par \\pard\\qr\\plain\\f0\\fs20 \S+-\d\d-\d{4}, \d\d:\d\d:\d\d [ap]m\\par \\pard\\qc)"));
+        QVERIFY2(stamp.match(document).hasMatch(), qPrintable(document.left(700)));
+    }
+
+    // The options keep their states from one export to the next, and each
+    // export asks for its file afresh.
+    void dialogKeepsItsOptionsAndForgetsTheFile() {
+        Form->DlgExportData->CBOpenFileRTF->setChecked(false);
+        Form->DlgExportData->SaveDialog1->selectFile(FilePath(QStringLiteral("anterior.rtf")));
+        ExportTo(Form->SBEfemToRtf, FilePath(QStringLiteral("uno.rtf")));
+        QVERIFY(!Form->DlgExportData->CBOpenFileRTF->isChecked());
+        auto* name = Form->DlgExportData->SaveDialog1->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name != nullptr);
+        QCOMPARE(name->text(), QString());
+        QVERIFY(Opened.Urls.isEmpty());
+    }
+
+    // Exporting twice to one name replaces the file.
+    void secondExportReplacesTheFile() {
+        const QString file = FilePath(QStringLiteral("tabla.rtf"));
+        ExportTo(Form->SBEfemToRtf, file);
+        QVERIFY(ReadDocument(file).contains(QStringLiteral("Efemerides de Sol.")));
+        Form->SBP2->click();
+        ExportTo(Form->SBEfemToRtf, file);
+        QVERIFY(ReadDocument(file).contains(QStringLiteral("Efemerides de Lun.")));
+        QCOMPARE(QDir(Folder->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void cancelWritesNothing() {
+        Export(Form->SBEfemToRtf, FilePath(QStringLiteral("tabla.rtf")), Form->DlgExportData->CancelBtn);
+        QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QVERIFY(Opened.Urls.isEmpty());
+        QVERIFY(!Form->DlgAviso->isVisible());
+    }
+
+    // A save dialog left without a file keeps the export dialog open.
+    void noFileKeepsTheDialogOpen() {
+        Form->DlgExportData->ChooseFileName = [] { return QString(); };
+        bool stillOpen = false;
+        QTimer::singleShot(0, this, [this, &stillOpen] {
+            QTest::mouseClick(Form->DlgExportData->OKBtn, Qt::LeftButton);
+            stillOpen = Form->DlgExportData->isVisible();
+            QTest::mouseClick(Form->DlgExportData->CancelBtn, Qt::LeftButton);
+        });
+        QTest::mouseClick(Form->SBEfemToRtf, Qt::LeftButton);
+        QVERIFY(stillOpen);
+        QVERIFY(!Form->RunnerExport.IsRunning());
+        QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
+    // A file that cannot be written: a clear message, nothing opened, nothing left.
+    void failureIsReportedAndOpensNothing() {
+        const QString file = FilePath(QStringLiteral("no-existe/tabla.rtf"));
+        AnswerNextMessageBox();
+        ExportTo(Form->SBEfemToRtf, file);
+        QTRY_VERIFY(!MessageText.isEmpty());
+        QCOMPARE(MessageText, QStringLiteral("No se pudo crear el archivo \"%1\": la carpeta no existe.").arg(file));
+        QVERIFY(Opened.Urls.isEmpty());
+        QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QVERIFY(!Form->DlgAviso->isVisible());
+        QVERIFY(Form->SBEfemToRtf->isEnabled());
+        QVERIFY(Form->SBTranToRTF->isEnabled());
+    }
+};
+
+int RunTFormMainExportTests(int argc, char** argv) {
+    TFormMainExportTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TFormMainExportTest.moc"
