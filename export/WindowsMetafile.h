@@ -1,7 +1,7 @@
 #pragma once
 // A bitmap recorded as a Windows metafile (WMF), the picture format that word
 // processors read from a Rich Text Format \wmetafile8 group. Record layouts
-// follow Microsoft's [MS-WMF] Windows Metafile Format specification.
+// follow Microsoft's published Windows Metafile Format [MS-WMF].
 
 #include <cstdint>
 #include <vector>
