@@ -24,12 +24,16 @@ double PieceCoordinate(const ChebyshevPiece& piece, double a) noexcept {
 // leave its rounding in every coefficient.
 Coefficients Transform(std::span<const double> values, int degree) noexcept {
     const int n = degree + 1;
+    // cos(π m (j + ½) / n) is cos(π k / 2n) for k = m (2j + 1) modulo 4n.
+    std::array<double, 4 * (MaxChebyshevDegree + 1)> cosines{};
+    for (int k = 0; k < 4 * n; ++k) cosines[static_cast<std::size_t>(k)] = std::cos(std::numbers::pi * k / (2 * n));
     const double reference = values[static_cast<std::size_t>(n / 2)];
     Coefficients c{};
     for (int m = 0; m < n; ++m) {
         double sum = 0;
         for (int j = 0; j < n; ++j) {
-            sum += (values[static_cast<std::size_t>(j)] - reference) * std::cos(std::numbers::pi * m * (j + 0.5) / n);
+            const auto k = static_cast<std::size_t>(m * (2 * j + 1) % (4 * n));
+            sum += (values[static_cast<std::size_t>(j)] - reference) * cosines[k];
         }
         c[static_cast<std::size_t>(m)] = 2 * sum / n;
     }
@@ -51,31 +55,6 @@ double Derivative(const Coefficients& c, int degree, double u) noexcept {
     }
     return sum;
 }
-
-}  // namespace
-
-double ChebyshevSampleArgument(const ChebyshevPiece& piece, int j) noexcept {
-    return piece.Middle + piece.HalfWidth * Node(j, piece.Degree + 1);
-}
-
-void FitChebyshevComponent(ChebyshevPiece& piece, int component, std::span<const double> values) noexcept {
-    const int n = piece.Degree + 1;
-    Coefficients c = Transform(values, piece.Degree);
-    // The sample arguments are the nodes rounded to the time argument's
-    // resolution: a sample of τ near 0.1 misses its node by up to 1e-12 of a
-    // piece's half-width. Each value is moved to its node along the first fit
-    // before the final one.
-    std::array<double, MaxChebyshevDegree + 1> atNodes{};
-    for (int j = 0; j < n; ++j) {
-        const double u = PieceCoordinate(piece, ChebyshevSampleArgument(piece, j));
-        const auto i = static_cast<std::size_t>(j);
-        atNodes[i] = values[i] + Derivative(c, piece.Degree, u) * (Node(j, n) - u);
-    }
-    c = Transform(std::span<const double>(atNodes.data(), static_cast<std::size_t>(n)), piece.Degree);
-    piece.Coefficients[static_cast<std::size_t>(component)] = c;
-}
-
-namespace {
 
 // T_0(u) .. T_Degree(u). Four interleaved recurrences, T_{m+4} = 2 T_4 T_m -
 // T_{m-4}, make a chain of dependent operations a quarter as long as the
@@ -121,6 +100,27 @@ void EvaluateDegree(const ChebyshevPiece& piece, double u, std::span<double> val
 
 }  // namespace
 
+double ChebyshevSampleArgument(const ChebyshevPiece& piece, int j) noexcept {
+    return piece.Middle + piece.HalfWidth * Node(j, piece.Degree + 1);
+}
+
+void FitChebyshevComponent(ChebyshevPiece& piece, int component, std::span<const double> values) noexcept {
+    const int n = piece.Degree + 1;
+    Coefficients c = Transform(values, piece.Degree);
+    // The sample arguments are the nodes rounded to the time argument's
+    // resolution: a sample of τ near 0.1 misses its node by up to 1e-12 of a
+    // piece's half-width. Each value is moved to its node along the first fit
+    // before the final one.
+    std::array<double, MaxChebyshevDegree + 1> atNodes{};
+    for (int j = 0; j < n; ++j) {
+        const double u = PieceCoordinate(piece, ChebyshevSampleArgument(piece, j));
+        const auto i = static_cast<std::size_t>(j);
+        atNodes[i] = values[i] + Derivative(c, piece.Degree, u) * (Node(j, n) - u);
+    }
+    c = Transform(std::span<const double>(atNodes.data(), static_cast<std::size_t>(n)), piece.Degree);
+    piece.Coefficients[static_cast<std::size_t>(component)] = c;
+}
+
 void EvaluateChebyshev(const ChebyshevPiece& piece, double a, std::span<double> values) noexcept {
     const double u = PieceCoordinate(piece, a);
     switch (piece.Degree) {
@@ -129,6 +129,7 @@ void EvaluateChebyshev(const ChebyshevPiece& piece, double a, std::span<double> 
         case 16: EvaluateDegree<16>(piece, u, values); return;
         default: break;
     }
+    // Other degrees: the usual recurrence and one sum a component.
     const int degree = piece.Degree;
     std::array<double, MaxChebyshevDegree + 1> t;  // T_m(u)
     t[0] = 1;
