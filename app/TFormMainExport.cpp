@@ -114,7 +114,8 @@ ExportContent TFormMain::ExportContentOfPage() const {
     if (!SBViewChartData->isChecked()) {
         return GraphExport{GraphPicture(GraphFrameOfControls(GraphPictureWidth, GraphPictureHeight))};
     }
-    EphemerisTableExport table{.Rows = EphemerisRows, .Body = SelectedBody, .ZoneHours = SETz->value(), .OptionalColumns = {}};
+    EphemerisTableExport table{
+        .Rows = EphemerisRows, .Body = SelectedBody, .ZoneHours = SETz->value(), .OptionalColumns = {}};
     for (int column = FirstOptionalColumn; column < EphemerisColumnCount; ++column) {
         if (!StrGridEfem->isColumnHidden(column)) {
             table.OptionalColumns.push_back(column);

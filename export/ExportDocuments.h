@@ -27,10 +27,12 @@ namespace kalto {
 // processor would pick a default of its own, often too wide for the cells.
 inline constexpr std::string_view ExportFontEntry = R"({\f0\fswiss\fcharset0 Arial;})";
 
-// The text paragraphs: "Sans Serif", 10 points, regular, the window-text colour.
+// The text paragraphs: 10 points, regular, in the window-text colour (no
+// colour word).
 inline constexpr RtfFont ExportTextFont{};
-// The memos and the tables carry the toolkit's default font of 8 points.
-inline constexpr RtfFont ControlFont{.Size = 8};
+// The memos of the command line and every table carry the toolkit's default
+// font of 8 points.
+inline constexpr RtfFont ControlFont = GridFont;
 
 inline constexpr std::string_view EphemerisTitlePrefix = "Efemerides de ";
 inline constexpr std::string_view GraphTitle = "Diagrama de Efemerides";

@@ -7,6 +7,7 @@
 #include "ContactInputs.h"
 #include "EphemerisTexts.h"
 #include "ExportDocuments.h"
+#include "ExportRunner.h"
 #include "TDlgAviso.h"
 #include "TDlgExportData.h"
 #include "TFormMain.h"
@@ -251,8 +252,9 @@ private slots:
         QVERIFY(heading > memo);
         QVERIFY(!document.contains(QStringLiteral("Equinoccio")));  // "descripción" is cleared
         const TDateTime exact = Form->Contacts.SortedContactList.front()->ExactTime;
-        QVERIFY(document.contains(QStringLiteral("partil\\cell ") + Q(FormatDateTime(DetailDatePattern, exact, Form->Names)) +
-                                  QStringLiteral("\\cell ") + Q(FormatDateTime(DetailTimePattern, exact, Form->Names))));
+        const QString date = Q(FormatDateTime(DetailDatePattern, exact, Form->Names));
+        const QString time = Q(FormatDateTime(DetailTimePattern, exact, Form->Names));
+        QVERIFY(document.contains(QStringLiteral("partil\\cell ") + date + QStringLiteral("\\cell ") + time));
         QCOMPARE(Opened.Urls, QList<QUrl>{QUrl::fromLocalFile(file)});
     }
 
@@ -268,9 +270,10 @@ private slots:
         const QString document = ReadDocument(file);
         QVERIFY(document.contains(QStringLiteral(" \\par Equinoccio\\par \\pard\\plain\\cgrid")));
         QVERIFY(document.contains(QStringLiteral("No.\\cell Pla.\\cell Pos.\\cell Inicia\\cell")));
-        const TDateTime start = Form->Contacts.SortedContactList.front()->StartTime;
-        QVERIFY(document.contains(QStringLiteral(" 1\\cell Sol\\cell  00° 00' 00\"\\cell ") +
-                                  Q(FormatDateTime(ContactMomentPattern, start, Form->Names)) + QStringLiteral("\\cell ")));
+        const QString start = Q(FormatDateTime(ContactMomentPattern, Form->Contacts.SortedContactList.front()->StartTime,
+                                               Form->Names));
+        QVERIFY(document.contains(QStringLiteral(" 1\\cell Sol\\cell  00° 00' 00\"\\cell ") + start +
+                                  QStringLiteral("\\cell ")));
     }
 
     void stampIsTheFirstParagraph() {
@@ -326,6 +329,21 @@ private slots:
         QTest::mouseClick(Form->SBEfemToRtf, Qt::LeftButton);
         QVERIFY(stillOpen);
         QVERIFY(!Form->RunnerExport.IsRunning());
+        QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
+    // A window closed while its document is being written: the runner stops
+    // the document, which leaves no file, not even a part of one.
+    void runnerDestroyedWhileWritingLeavesNothing() {
+        auto rows = std::make_shared<EphemerisRowSet>();
+        rows->Bodies[Sol].resize(300000, TPosPlanet{10, 0, 10, 0, 1, EncodeDate(2024, 1, 1)});
+        {
+            ExportRunner runner;
+            runner.Start(QFile::encodeName(FilePath(QStringLiteral("grande.rtf"))).toStdString(),
+                         EphemerisTableExport{.Rows = rows, .Body = Sol, .ZoneHours = 0, .OptionalColumns = {3, 4}},
+                         ExportSettings{});
+            QVERIFY(runner.IsRunning());
+        }
         QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 

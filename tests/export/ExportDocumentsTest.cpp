@@ -129,7 +129,7 @@ TEST(ExportDocumentsTest, EphemerisTableColumns) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Headers.size());
         const std::string document =
-            Document(EphemerisTableExport{.Rows = TwoSunRows(), .Body = Sol, .ZoneHours = 0, .OptionalColumns = c.Optional});
+            Document(Table(TwoSunRows(), Sol, c.Optional));
         EXPECT_NE(document.find(Row(std::span<const int>(TableBoundaries, c.Headers.size()), c.Headers)),
                   std::string::npos);
     }
@@ -305,8 +305,8 @@ TEST(ExportDocumentsTest, MemoLines) {
 }
 
 BitmapImage WhiteBitmap(int width, int height) {
-    return {width, height,
-            std::vector<std::uint32_t>(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0xFFFFFFFFu)};
+    const auto count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    return {width, height, std::vector<std::uint32_t>(count, 0xFFFFFFFFu)};
 }
 
 TEST(ExportDocumentsTest, GraphDocumentIsTheTitleAndTheCentredPicture) {

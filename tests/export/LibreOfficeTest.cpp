@@ -8,18 +8,16 @@
 #include "EphemerisTable.h"
 #include "ExportDocuments.h"
 #include "GraphPicture.h"
+#include "GuiApplication.h"
 #include "KaltoDraw.h"
 #include "OfficeDocuments.h"
 #include "RtfWriter.h"
-
-#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,11 +83,7 @@ BitmapImage MonthGraph() {
     frame.StartDate = frame.Rows->StartDate;
     frame.EndDate = frame.Rows->EndDate;
     frame.ShownBodies.fill(true);
-    int argc = 3;
-    std::array<char*, 4> argv{const_cast<char*>("kalto_export_tests"), const_cast<char*>("-platform"),
-                              const_cast<char*>("offscreen"), nullptr};
-    std::optional<QGuiApplication> application;
-    if (QCoreApplication::instance() == nullptr) application.emplace(argc, argv.data());
+    EnsureGuiApplication();
     return GraphPicture(frame);
 }
 
@@ -112,7 +106,8 @@ void ExpectPicture(std::string_view body, const BitmapImage& bitmap) {
     ASSERT_EQ(metafiles.size(), 1u);
     const std::vector<std::string> data = Elements(metafiles[0], Open, Close);
     ASSERT_EQ(data.size(), 1u);
-    const std::string_view base64 = std::string_view(data[0]).substr(Open.size(), data[0].size() - Open.size() - Close.size());
+    const std::string_view base64 =
+        std::string_view(data[0]).substr(Open.size(), data[0].size() - Open.size() - Close.size());
     EXPECT_TRUE(Base64Bytes(base64) == StretchedBitmapMetafile(bitmap)) << "the metafile did not arrive whole";
 }
 

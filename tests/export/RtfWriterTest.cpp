@@ -76,7 +76,8 @@ TEST(RtfWriterTest, PageLayout) {
         EXPECT_EQ(Body([&](TCtrlToRTF& w) { w.WritePageLayout(c.Page); }), c.Expected);
     }
     EXPECT_EQ(RtfPage{}.TextWidth(), 10080);
-    EXPECT_EQ((RtfPage{.PaperWidth = 12240, .PaperHeight = 15840, .Margin = 1080, .Landscape = true}.TextWidth()), 13680);
+    const RtfPage landscape{.PaperWidth = 12240, .PaperHeight = 15840, .Margin = 1080, .Landscape = true};
+    EXPECT_EQ(landscape.TextWidth(), 13680);
 }
 
 // The widths a page must hold agree with the \cellx and \picwgoal written.
