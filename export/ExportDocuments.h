@@ -57,11 +57,12 @@ inline constexpr std::array<ExportColumn, 8> EphemerisExportColumns{{
 }};
 
 // The exported summary of the contacts: the window's grid without its
-// finding-order column.
+// finding-order column. "Pos." keeps its width on screen: 30 pixels broke a
+// position such as 15° 00' 00" over three lines in every row.
 inline constexpr std::array<ExportColumn, 8> ContactSummaryExportColumns{{
     {"No.", 30},
     {"Pla.", 30},
-    {"Pos.", 30},
+    {"Pos.", 85},
     {"Inicia", 165},
     {"Partil", 165},
     {"Finaliza", 165},

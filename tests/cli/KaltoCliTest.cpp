@@ -1012,7 +1012,7 @@ TEST(KaltoCli, ContactosRtfIsTheSummaryOrTheDetailsWithTheOptionsFirst) {
         const std::string document = run({});
         EXPECT_EQ(document.find("\\fs16 \\par "), std::string::npos);  // no memo
         EXPECT_EQ(DocumentRows(document), std::vector<std::vector<std::string>>(lines.begin() + 4, lines.end()));
-        EXPECT_NE(document.find("\\cellx12138"), std::string::npos);
+        EXPECT_NE(document.find("\\cellx12963"), std::string::npos);
         EXPECT_NE(document.find("\\landscape"), std::string::npos);
     }
     {

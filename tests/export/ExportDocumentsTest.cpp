@@ -63,7 +63,7 @@ constexpr std::string_view GridEnd = R"(\pard\nowidctlpar\widctlpar\adjustright 
 // Cell boundaries at 96 pixels per inch: 15 twips a pixel, 4 pixels of grid
 // lines a column, 108 twips beyond.
 constexpr int TableBoundaries[] = {618, 2103, 3438, 4473, 5658, 6843, 8028, 9213};
-constexpr int SummaryBoundaries[] = {618, 1128, 1638, 4173, 6708, 9243, 11103, 12138};
+constexpr int SummaryBoundaries[] = {618, 1128, 2463, 4998, 7533, 10068, 11928, 12963};
 constexpr int DetailBoundaries[] = {768, 2253, 3363, 4398, 5658, 6693, 7728};
 
 // A table row with the given cell boundaries and Windows-1252 cell texts.
