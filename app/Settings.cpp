@@ -106,12 +106,13 @@ std::string ValueText(const Field& value, char decimalSeparator) {
 // SimpleIni takes a line that opens a section without closing it for the start
 // of the next section's name, line break included, and writes that back as a
 // new broken line at every save. Such a line names no section: it is left out,
-// like any other line that is neither a section, a key nor a comment.
+// like any other line that is neither a section, a key nor a comment. Like
+// SimpleIni, a lone CR ends a line too.
 std::string WithoutUnclosedSections(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
     while (!text.empty()) {
-        const std::size_t lineEnd = text.find('\n');
+        const std::size_t lineEnd = text.find_first_of("\r\n");
         const std::string_view line = text.substr(0, lineEnd == std::string_view::npos ? text.size() : lineEnd + 1);
         const std::size_t first = line.find_first_not_of(" \t");
         const bool unclosed = first != std::string_view::npos && line[first] == '[' &&

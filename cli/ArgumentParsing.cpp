@@ -1,10 +1,14 @@
 #include "ArgumentParsing.h"
 
+#include "EphemerisRun.h"
 #include "UsageError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 namespace kalto::cli {
 
@@ -31,11 +35,71 @@ bool Separator(std::string_view text, std::size_t pos, char expected) {
     return pos < text.size() && text[pos] == expected;
 }
 
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// "a:b:c" split at the colons.
+std::vector<std::string_view> Fields(std::string_view text) {
+    std::vector<std::string_view> fields;
+    for (std::size_t colon; (colon = text.find(':')) != std::string_view::npos; text.remove_prefix(colon + 1)) {
+        fields.push_back(text.substr(0, colon));
+    }
+    fields.push_back(text);
+    return fields;
+}
+
+}  // namespace
+
+void ForEachOption(std::span<const std::string_view> args, std::string_view command,
+                   std::span<const std::string_view> valueOptions, std::span<const std::string_view> flags,
+                   const std::function<void(const CommandOption&)>& apply) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (!arg.starts_with("--")) {
+            throw UsageError("sobra el argumento " + Quoted(arg) + ": " + std::string(command) +
+                             " solo toma opciones");
+        }
+        if (std::ranges::find(flags, arg) != flags.end()) {
+            apply({arg, std::nullopt});
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        if (std::ranges::find(valueOptions, name) == valueOptions.end()) {
+            throw UsageError("opción desconocida: " + std::string(arg));
+        }
+        if (equals == std::string_view::npos && i + 1 == args.size()) {
+            throw UsageError("falta el valor de " + std::string(name));
+        }
+        apply({name, equals == std::string_view::npos ? args[++i] : arg.substr(equals + 1)});
+    }
+}
+
 std::string Quoted(std::string_view text) {
     return "«" + std::string(text) + "»";
 }
 
-}  // namespace
+bool SameLetters(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+std::optional<int> WholeNumber(std::string_view text, int low, int high) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool digitsOnly = !text.empty() && text.front() != '-';
+    if (error != std::errc() || end != text.data() + text.size() || !digitsOnly || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string DateText(TDateTime value) {
+    const CalendarDate date = DecodeDate(value);
+    std::array<char, 32> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02d", date.year, date.month, date.day);
+    return buffer.data();
+}
 
 TDateTime ParseLocalDateTime(std::string_view text) {
     // AAAA-MM-DD HH:MM[:SS], positions fixed.
@@ -78,6 +142,14 @@ TDateTime ParseDate(std::string_view text) {
     return EncodeDate(year, month, day);
 }
 
+void CheckEphemerisDays(TDateTime start, int spanDays) {
+    const TDateTime lastDay = start + (spanDays - 1);
+    if (start < EncodeDate(1, 1, 1) || lastDay > EncodeDate(9999, 12, 31)) {
+        throw UsageError("las efemérides van del " + DateText(start) + " al " + DateText(lastDay) +
+                         "; deben quedar entre los años 0001 y 9999");
+    }
+}
+
 double ParseZoneHours(std::string_view text) {
     std::string_view number = text;
     if (number.size() > 1 && number.front() == '+' && number[1] != '-') {
@@ -92,6 +164,73 @@ double ParseZoneHours(std::string_view text) {
                          "; debe ser un número de horas al este de Greenwich entre -11.99 y 11.99");
     }
     return hours;
+}
+
+int ParseStepsPerDay(std::string_view text) {
+    constexpr int MinutesPerDay = 1440;
+    if (const auto minutes = WholeNumber(text, 1, MinutesPerDay)) {
+        for (const EphemerisStepChoice& choice : EphemerisStepChoices) {
+            if (*minutes * choice.StepsPerDay == MinutesPerDay) {
+                return choice.StepsPerDay;
+            }
+        }
+    }
+    throw UsageError("paso no válido: " + Quoted(text) + "; debe ser 1440, 720, 360, 180, 120, 60, 30, 15, 10 o 5 minutos");
+}
+
+int ParseBody(std::string_view text) {
+    if (const auto item = ItemIndex(text, ContactBodyItems)) return *item + FirstBody;
+    throw UsageError("cuerpo desconocido: " + Quoted(text) +
+                     "; debe ser Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu, Nod o todos");
+}
+
+int ParseSign(std::string_view text) {
+    if (const auto item = ItemIndex(text, ContactSignItems)) return *item;
+    throw UsageError("signo desconocido: " + Quoted(text) +
+                     "; debe ser Ari, Tau, Gem, Can, Leo, Vir, Lib, Esc, Sag, Cap, Acu o Pis");
+}
+
+int ParseAngle(std::string_view text) {
+    if (const auto angle = WholeNumber(text, MinContactAngle, MaxContactAngle)) return *angle;
+    throw UsageError("ángulo no válido: " + Quoted(text) + "; debe ser un número entero de grados de 0 a 180");
+}
+
+ContactPosition ParsePosition(std::string_view text, std::optional<int> sign) {
+    const std::vector<std::string_view> fields = Fields(text);
+    const int degreesLimit = sign ? 30 : 360;
+    std::array<std::optional<int>, 3> parts{0, 0, 0};
+    bool wellFormed = fields.size() <= parts.size();
+    for (std::size_t i = 0; wellFormed && i < fields.size(); ++i) {
+        parts[i] = WholeNumber(fields[i], 0, i == 0 ? degreesLimit : 60);
+        wellFormed = parts[i].has_value();
+    }
+    if (!wellFormed) {
+        throw UsageError("posición no válida: " + Quoted(text) + "; se esperaba G[:M[:S]] en números enteros, " +
+                         (sign ? "grados de 0 a 29 dentro del signo" : "grados de 0 a 359") +
+                         ", minutos y segundos de 0 a 59");
+    }
+    ContactPosition position;
+    position.Degrees = *parts[0];
+    position.Minutes = *parts[1];
+    position.Seconds = *parts[2];
+    if (sign) {
+        position.Mode = CoordinateMode::Zodiac;
+        position.Sign = *sign;
+    }
+    return SEGraLonChange(position);
+}
+
+OrbSpin ParseOrb(std::string_view text) {
+    const std::vector<std::string_view> fields = Fields(text);
+    const std::optional<int> degrees = WholeNumber(fields[0], 0, MaxOrbDegrees);
+    const std::optional<int> minutes = fields.size() == 2 ? WholeNumber(fields[1], 0, 60) : std::optional<int>(0);
+    if (fields.size() > 2 || !degrees || !minutes) {
+        throw UsageError("orbe no válido: " + Quoted(text) + "; se esperaba G:M, grados de 0 a 5 y minutos de 0 a 59");
+    }
+    const OrbSpin orb = SEGraOrbChange({*degrees, *minutes});
+    // "5:60" carries into a sixth degree, which the degrees' spin edit lacks:
+    // like the window, the orb stays at its last minute.
+    return orb.Degrees > MaxOrbDegrees ? OrbSpin{MaxOrbDegrees, 59} : orb;
 }
 
 }  // namespace kalto::cli

@@ -1,13 +1,56 @@
 #pragma once
 // Reading the values of command-line arguments, independent of the locale.
-// Each function throws UsageError with a Spanish message when the text is not
-// a valid value.
+// Each Parse function throws UsageError with a Spanish message when the text is
+// not a valid value.
 
+#include "ContactInputs.h"
 #include "DateTime.h"
 
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace kalto::cli {
+
+// One option of a command line: its name and its value, none for a flag.
+struct CommandOption {
+    std::string_view Name;
+    std::optional<std::string_view> Value;
+};
+
+// Calls `apply` with each option of `args` in turn: a name of `flags` alone, or
+// a name of `valueOptions` written "--name value" or "--name=value". Throws
+// UsageError for an argument that is not an option (the message names
+// `command`), an unknown name, and a missing value.
+void ForEachOption(std::span<const std::string_view> args, std::string_view command,
+                   std::span<const std::string_view> valueOptions, std::span<const std::string_view> flags,
+                   const std::function<void(const CommandOption&)>& apply);
+
+// `text` between « and », as the messages quote an argument.
+[[nodiscard]] std::string Quoted(std::string_view text);
+
+// Whether the texts are equal but for the case of ASCII letters.
+[[nodiscard]] bool SameLetters(std::string_view a, std::string_view b);
+
+// The index of `text` among `items`, in any case, or nothing.
+template <std::size_t N>
+[[nodiscard]] std::optional<int> ItemIndex(std::string_view text, const std::array<std::string_view, N>& items) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (SameLetters(text, items[i])) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+// A whole number written in decimal digits alone, without a sign, from `low`
+// to `high`; nothing otherwise.
+[[nodiscard]] std::optional<int> WholeNumber(std::string_view text, int low, int high);
+
+// A date as the arguments write it, "AAAA-MM-DD", for the messages.
+[[nodiscard]] std::string DateText(TDateTime value);
 
 // A local date-time written "AAAA-MM-DD HH:MM" or "AAAA-MM-DD HH:MM:SS", which
 // must be a real calendar date and a time of day from 00:00:00 to 23:59:59.
@@ -16,8 +59,38 @@ namespace kalto::cli {
 // A date written "AAAA-MM-DD", which must be a real calendar date; 00:00 of it.
 [[nodiscard]] TDateTime ParseDate(std::string_view text);
 
+// Throws UsageError unless the `spanDays` days from `start` lie in the years
+// 0001 to 9999. An ephemeris run goes forward from its start whatever the order
+// of the dates given, and prints every day it computes.
+void CheckEphemerisDays(TDateTime start, int spanDays);
+
 // A time zone in hours east of Greenwich, from -11.99 to 11.99; a leading "+"
 // is allowed.
 [[nodiscard]] double ParseZoneHours(std::string_view text);
+
+// The steps per day of the step selector's item that lasts `text` minutes
+// (1440, 720, 360, 180, 120, 60, 30, 15, 10 or 5).
+[[nodiscard]] int ParseStepsPerDay(std::string_view text);
+
+// A body by its label, "Sol" to "Nod" in any case: its number, FirstBody to
+// LastComputedBody. The message offers "todos" too, which the commands that
+// take it check first.
+[[nodiscard]] int ParseBody(std::string_view text);
+
+// A zodiac sign as the sign lists name it, "Ari" to "Pis" with "Acu" the
+// eleventh, in any case: 0 for Aries to 11 for Pisces.
+[[nodiscard]] int ParseSign(std::string_view text);
+
+// The contact angle: whole degrees from 0 to 180.
+[[nodiscard]] int ParseAngle(std::string_view text);
+
+// The contact position "G[:M[:S]]" as its spin edits take it: degrees up to
+// 360 (30 within `sign`), minutes and seconds up to 60, carried and wrapped as
+// the window's handler does. Without a sign the degrees are ecliptic ones.
+[[nodiscard]] ContactPosition ParsePosition(std::string_view text, std::optional<int> sign);
+
+// The orb "G[:M]": degrees from 0 to 5 and minutes up to 60, carried as the
+// window's handler does: never under 0° 30', never over 5° 59'.
+[[nodiscard]] OrbSpin ParseOrb(std::string_view text);
 
 }  // namespace kalto::cli

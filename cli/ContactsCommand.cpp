@@ -7,7 +7,6 @@
 #include "RtfOutput.h"
 #include "UsageError.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -24,6 +23,7 @@ namespace {
 constexpr std::array<std::string_view, 11> OptionNames = {"--cuerpo", "--posicion", "--signo", "--desde",
                                                           "--hasta",  "--angulo",   "--tipo",  "--orbe",
                                                           "--tz",     "--formato",  "--salida"};
+constexpr std::array<std::string_view, 3> Flags = {"--directo", "--detalle", "--opciones"};
 constexpr std::string_view CsvHeader =
     "indice,cuerpo,posicion,inicia,partil,finaliza,contacto,lon_inicia,lon_partil,lon_finaliza\n";
 
@@ -53,101 +53,11 @@ struct ContactsOptions {
     bool searchOptions = false;
 };
 
-std::string Quoted(std::string_view text) {
-    return "«" + std::string(text) + "»";
-}
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
-// The index of `text` among `items`, in any case, or nothing.
-template <std::size_t N>
-std::optional<int> ItemIndex(std::string_view text, const std::array<std::string_view, N>& items) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (SameLetters(text, items[i])) return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
-// A whole number of decimal digits alone, at most `highest`.
-std::optional<int> Whole(std::string_view text, int highest) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    const bool digitsOnly = !text.empty() && text.front() != '-';
-    if (error != std::errc() || end != text.data() + text.size() || !digitsOnly || value > highest) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// "a:b:c" split at the colons.
-std::vector<std::string_view> Fields(std::string_view text) {
-    std::vector<std::string_view> fields;
-    for (std::size_t colon; (colon = text.find(':')) != std::string_view::npos; text.remove_prefix(colon + 1)) {
-        fields.push_back(text.substr(0, colon));
-    }
-    fields.push_back(text);
-    return fields;
-}
-
-int ParseBody(std::string_view text) {
+// The body of the list RGPlanetas, which has no "todos".
+int ParseContactBody(std::string_view text) {
     if (const auto item = ItemIndex(text, ContactBodyItems)) return *item + 1;
     throw UsageError("cuerpo desconocido: " + Quoted(text) +
                      "; debe ser Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu o Nod");
-}
-
-int ParseSign(std::string_view text) {
-    if (const auto item = ItemIndex(text, ContactSignItems)) return *item;
-    throw UsageError("signo desconocido: " + Quoted(text) +
-                     "; debe ser Ari, Tau, Gem, Can, Leo, Vir, Lib, Esc, Sag, Cap, Acu o Pis");
-}
-
-// The spin edits of the position, which reach one past their last value
-// (360 or 30 degrees, 60 minutes or seconds) before the handler carries it.
-ContactPosition ParsePosition(std::string_view text, std::optional<int> sign) {
-    const std::vector<std::string_view> fields = Fields(text);
-    const int degreesLimit = sign ? 30 : 360;
-    std::array<std::optional<int>, 3> parts{0, 0, 0};
-    bool wellFormed = fields.size() <= parts.size();
-    for (std::size_t i = 0; wellFormed && i < fields.size(); ++i) {
-        parts[i] = Whole(fields[i], i == 0 ? degreesLimit : 60);
-        wellFormed = parts[i].has_value();
-    }
-    if (!wellFormed) {
-        throw UsageError("posición no válida: " + Quoted(text) + "; se esperaba G[:M[:S]] en números enteros, " +
-                         (sign ? "grados de 0 a 29 dentro del signo" : "grados de 0 a 359") +
-                         ", minutos y segundos de 0 a 59");
-    }
-    ContactPosition position;
-    position.Degrees = *parts[0];
-    position.Minutes = *parts[1];
-    position.Seconds = *parts[2];
-    if (sign) {
-        position.Mode = CoordinateMode::Zodiac;
-        position.Sign = *sign;
-    }
-    return SEGraLonChange(position);
-}
-
-// SEGraOrb (0 to 5) and SEMinOrb (up to 60, which the handler carries).
-OrbSpin ParseOrb(std::string_view text) {
-    const std::vector<std::string_view> fields = Fields(text);
-    const std::optional<int> degrees = Whole(fields[0], MaxOrbDegrees);
-    const std::optional<int> minutes = fields.size() == 2 ? Whole(fields[1], 60) : std::optional<int>(0);
-    if (fields.size() > 2 || !degrees || !minutes) {
-        throw UsageError("orbe no válido: " + Quoted(text) + "; se esperaba G:M, grados de 0 a 5 y minutos de 0 a 59");
-    }
-    return SEGraOrbChange({*degrees, *minutes});
-}
-
-int ParseAngle(std::string_view text) {
-    if (const auto angle = Whole(text, MaxContactAngle)) return *angle;
-    throw UsageError("ángulo no válido: " + Quoted(text) + "; debe ser un número entero de grados de 0 a 180");
 }
 
 bool ParseIsExact(std::string_view text) {
@@ -176,41 +86,21 @@ void CheckDocumentOptions(const ContactsOptions& options) {
     }
 }
 
-std::string DateText(TDateTime value) {
-    const CalendarDate date = DecodeDate(value);
-    std::array<char, 32> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02d", date.year, date.month, date.day);
-    return buffer.data();
-}
-
 // Options are "--name value" or "--name=value", and the flags --directo,
 // --detalle and --opciones.
 ContactsOptions ParseOptions(std::span<const std::string_view> args) {
     ContactsOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (!arg.starts_with("--")) {
-            throw UsageError("sobra el argumento " + Quoted(arg) + ": contactos solo toma opciones");
-        }
-        if (arg == "--directo") {
+    ForEachOption(args, "contactos", OptionNames, Flags, [&](const CommandOption& option) {
+        const std::string_view name = option.Name;
+        const std::string_view value = option.Value.value_or("");
+        if (name == "--directo") {
             options.evaluation = SeriesEvaluation::Direct;
-            continue;
-        }
-        if (arg == "--detalle" || arg == "--opciones") {
-            (arg == "--detalle" ? options.details : options.searchOptions) = true;
-            continue;
-        }
-        const std::size_t equals = arg.find('=');
-        const std::string_view name = arg.substr(0, equals);
-        if (std::ranges::find(OptionNames, name) == OptionNames.end()) {
-            throw UsageError("opción desconocida: " + std::string(arg));
-        }
-        if (equals == std::string_view::npos && i + 1 == args.size()) {
-            throw UsageError("falta el valor de " + std::string(name));
-        }
-        const std::string_view value = equals == std::string_view::npos ? args[++i] : arg.substr(equals + 1);
-        if (name == "--cuerpo") {
-            options.body = ParseBody(value);
+        } else if (name == "--detalle") {
+            options.details = true;
+        } else if (name == "--opciones") {
+            options.searchOptions = true;
+        } else if (name == "--cuerpo") {
+            options.body = ParseContactBody(value);
         } else if (name == "--posicion") {
             options.position = value;
         } else if (name == "--signo") {
@@ -232,7 +122,7 @@ ContactsOptions ParseOptions(std::span<const std::string_view> args) {
         } else {
             options.format = ParseFormat(value);
         }
-    }
+    });
     if (!options.body) throw UsageError("falta --cuerpo NOMBRE, el cuerpo cuyos contactos se buscan");
     if (!options.position) throw UsageError("falta --posicion G[:M[:S]], la posición de contacto");
     if (!options.start) throw UsageError("falta --desde AAAA-MM-DD, el primer día");

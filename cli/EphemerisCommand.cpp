@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
-#include <cstdio>
 #include <future>
 #include <optional>
 #include <string>
@@ -30,6 +29,7 @@ constexpr auto ProgressInterval = 100ms;
 constexpr std::array<std::string_view, 8> OptionNames = {"--desde",   "--hasta",   "--cada",     "--tz",
                                                          "--cuerpo",  "--formato", "--columnas", "--salida"};
 constexpr std::string_view DirectFlag = "--directo";
+constexpr std::array<std::string_view, 1> DirectFlags = {DirectFlag};
 constexpr std::string_view AllBodies = "todos";
 constexpr std::string_view CsvHeader = "cuerpo,fecha_local,longitud,latitud,ascension_recta,declinacion,distancia\n";
 constexpr std::string_view SummaryHeader = "cuerpo,filas,longitud,latitud,ascension_recta,declinacion\n";
@@ -56,43 +56,9 @@ struct EphemerisOptions {
 // The table's optional columns when --columnas is not given: "hora,lon".
 const std::vector<int> DefaultDocumentColumns{3, 4};
 
-std::string Quoted(std::string_view text) {
-    return "«" + std::string(text) + "»";
-}
-
-// The item of the step selector whose length is `text` minutes.
-int ParseStepsPerDay(std::string_view text) {
-    int minutes = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), minutes);
-    if (error == std::errc() && end == text.data() + text.size()) {
-        for (const EphemerisStepChoice& choice : EphemerisStepChoices) {
-            if (minutes * choice.StepsPerDay == 1440) {
-                return choice.StepsPerDay;
-            }
-        }
-    }
-    throw UsageError("paso no válido: " + Quoted(text) + "; debe ser 1440, 720, 360, 180, 120, 60, 30, 15, 10 o 5 minutos");
-}
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
-
 // The body number of a label ("Sol" .. "Nod", in any case), or 0 for "todos".
-int ParseBody(std::string_view text) {
-    if (SameLetters(text, AllBodies)) {
-        return 0;
-    }
-    for (int body = FirstBody; body <= LastComputedBody; ++body) {
-        if (SameLetters(text, BodyLabels[body])) {
-            return body;
-        }
-    }
-    throw UsageError("cuerpo desconocido: " + Quoted(text) +
-                     "; debe ser Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu, Nod o todos");
+int ParseBodyOrAll(std::string_view text) {
+    return SameLetters(text, AllBodies) ? 0 : ParseBody(text);
 }
 
 OutputFormat ParseFormat(std::string_view text) {
@@ -122,25 +88,12 @@ void CheckDocumentOptions(const EphemerisOptions& options) {
 // Options are "--name value" or "--name=value", and the flag --directo.
 EphemerisOptions ParseOptions(std::span<const std::string_view> args) {
     EphemerisOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (!arg.starts_with("--")) {
-            throw UsageError("sobra el argumento " + Quoted(arg) + ": efemerides solo toma opciones");
-        }
-        if (arg == DirectFlag) {
+    ForEachOption(args, "efemerides", OptionNames, DirectFlags, [&](const CommandOption& option) {
+        const std::string_view name = option.Name;
+        const std::string_view value = option.Value.value_or("");
+        if (name == DirectFlag) {
             options.evaluation = SeriesEvaluation::Direct;
-            continue;
-        }
-        const std::size_t equals = arg.find('=');
-        const std::string_view name = arg.substr(0, equals);
-        if (std::ranges::find(OptionNames, name) == OptionNames.end()) {
-            throw UsageError("opción desconocida: " + std::string(arg));
-        }
-        if (equals == std::string_view::npos && i + 1 == args.size()) {
-            throw UsageError("falta el valor de " + std::string(name));
-        }
-        const std::string_view value = equals == std::string_view::npos ? args[++i] : arg.substr(equals + 1);
-        if (name == "--desde") {
+        } else if (name == "--desde") {
             options.start = ParseDate(value);
         } else if (name == "--hasta") {
             options.end = ParseDate(value);
@@ -149,7 +102,7 @@ EphemerisOptions ParseOptions(std::span<const std::string_view> args) {
         } else if (name == "--tz") {
             options.zoneHours = ParseZoneHours(value);
         } else if (name == "--cuerpo") {
-            const int body = ParseBody(value);
+            const int body = ParseBodyOrAll(value);
             options.firstBody = body == 0 ? FirstBody : body;
             options.lastBody = body == 0 ? LastComputedBody : body;
         } else if (name == "--columnas") {
@@ -159,7 +112,7 @@ EphemerisOptions ParseOptions(std::span<const std::string_view> args) {
         } else {
             options.format = ParseFormat(value);
         }
-    }
+    });
     if (!options.start) {
         throw UsageError("falta --desde AAAA-MM-DD, el primer día");
     }
@@ -168,13 +121,6 @@ EphemerisOptions ParseOptions(std::span<const std::string_view> args) {
     }
     CheckDocumentOptions(options);
     return options;
-}
-
-std::string DateText(TDateTime value) {
-    const CalendarDate date = DecodeDate(value);
-    std::array<char, 32> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02d", date.year, date.month, date.day);
-    return buffer.data();
 }
 
 // Appends `value` as `digits` decimal digits with leading zeros.
@@ -313,13 +259,7 @@ void RunEphemerisCommand(std::span<const std::string_view> args, std::istream& /
     const TDateTime end = LimitEndDate(start, *options.end);
     const EphemerisRequest request{start, end, SpanDays(start, end), options.stepsPerDay, options.zoneHours,
                                    options.evaluation};
-    // The run goes forward from the start whatever the order of the dates; the
-    // dates it prints must stay in 0001..9999.
-    const TDateTime lastDay = start + (request.SpanDays - 1);
-    if (start < EncodeDate(1, 1, 1) || lastDay > EncodeDate(9999, 12, 31)) {
-        throw UsageError("las efemérides van del " + DateText(start) + " al " + DateText(lastDay) +
-                         "; deben quedar entre los años 0001 y 9999");
-    }
+    CheckEphemerisDays(start, request.SpanDays);
     if (end != *options.end) {
         err << "kalto-cli: nota: de " << DateText(start) << " a " << DateText(*options.end)
             << " hay más de 730 días; se calcula hasta " << DateText(end) << ", 24 meses después de --desde.\n";

@@ -18,7 +18,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <future>
@@ -41,7 +40,10 @@ constexpr std::array<std::string_view, 15> OptionNames = {
     "--desde",  "--hasta", "--cada",    "--tz",       "--cuerpos", "--signos", "--primer-signo",
     "--glifo",  "--sin-lineas", "--rejilla", "--marcador", "--ancho",   "--alto",   "--salida",
     "--formato"};
+// --sin-lineas is a flag; it is among the names above too, so that a value
+// given to it is refused with a message of its own.
 constexpr std::string_view FlagOption = "--sin-lineas";
+constexpr std::array<std::string_view, 1> Flags = {FlagOption};
 constexpr int MaxImageSide = 4096;
 
 constexpr std::array<std::string_view, GraphGlyphCount> GlyphNames = {"circulo",   "cuadrado", "triangulo",
@@ -59,17 +61,6 @@ struct GraphOptions {
     GraphFrame frame;
 };
 
-std::string Quoted(std::string_view text) {
-    return "«" + std::string(text) + "»";
-}
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
-
 // The parts of a comma-separated list.
 std::vector<std::string_view> ListItems(std::string_view text) {
     std::vector<std::string_view> items;
@@ -84,28 +75,12 @@ std::vector<std::string_view> ListItems(std::string_view text) {
 }
 
 int ParseWhole(std::string_view text, int low, int high, std::string_view what) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+    const std::optional<int> value = WholeNumber(text, low, high);
+    if (!value) {
         throw UsageError(std::string(what) + " no válido: " + Quoted(text) + "; debe ser un número entero de " +
                          std::to_string(low) + " a " + std::to_string(high));
     }
-    return value;
-}
-
-// The item of the step selector whose length is `text` minutes.
-int ParseStepsPerDay(std::string_view text) {
-    int minutes = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), minutes);
-    if (error == std::errc() && end == text.data() + text.size()) {
-        for (const EphemerisStepChoice& choice : EphemerisStepChoices) {
-            if (minutes * choice.StepsPerDay == 1440) {
-                return choice.StepsPerDay;
-            }
-        }
-    }
-    throw UsageError("paso no válido: " + Quoted(text) +
-                     "; debe ser 1440, 720, 360, 180, 120, 60, 30, 15, 10 o 5 minutos");
+    return *value;
 }
 
 std::array<bool, Rue + 1> ParseBodies(std::string_view text) {
@@ -115,13 +90,7 @@ std::array<bool, Rue + 1> ParseBodies(std::string_view text) {
         return shown;
     }
     for (const std::string_view item : ListItems(text)) {
-        const auto* label = std::find_if(BodyLabels.begin() + FirstBody, BodyLabels.begin() + LastComputedBody + 1,
-                                         [&](std::string_view name) { return SameLetters(item, name); });
-        if (label == BodyLabels.begin() + LastComputedBody + 1) {
-            throw UsageError("cuerpo desconocido: " + Quoted(item) +
-                             "; debe ser Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu, Nod o todos");
-        }
-        shown[static_cast<std::size_t>(label - BodyLabels.begin())] = true;
+        shown[static_cast<std::size_t>(ParseBody(item))] = true;
     }
     return shown;
 }
@@ -129,21 +98,12 @@ std::array<bool, Rue + 1> ParseBodies(std::string_view text) {
 // The index of a sign as the first-sign list names it; the abbreviation
 // table's "Aqu" is taken too.
 int ParseFirstSign(std::string_view text) {
-    for (std::size_t sign = 0; sign < GraphSignChoices.size(); ++sign) {
-        if (SameLetters(text, GraphSignChoices[sign]) || SameLetters(text, SignAbbreviations[sign])) {
-            return static_cast<int>(sign);
-        }
-    }
-    throw UsageError("signo desconocido: " + Quoted(text) +
-                     "; debe ser Ari, Tau, Gem, Can, Leo, Vir, Lib, Esc, Sag, Cap, Acu o Pis");
+    if (const auto sign = ItemIndex(text, SignAbbreviations)) return *sign;
+    return ParseSign(text);
 }
 
 GraphGlyph ParseGlyph(std::string_view text) {
-    for (std::size_t i = 0; i < GlyphNames.size(); ++i) {
-        if (SameLetters(text, GlyphNames[i])) {
-            return static_cast<GraphGlyph>(i);
-        }
-    }
+    if (const auto glyph = ItemIndex(text, GlyphNames)) return static_cast<GraphGlyph>(*glyph);
     throw UsageError("glifo desconocido: " + Quoted(text) +
                      "; debe ser circulo, cuadrado, triangulo, asterisco, imagen o ninguno");
 }
@@ -157,12 +117,12 @@ void ParseGrid(std::string_view text, GraphFrame& frame) {
         return;
     }
     for (const std::string_view item : ListItems(text)) {
-        const auto* name = std::ranges::find_if(GridNames, [&](std::string_view n) { return SameLetters(item, n); });
-        if (name == GridNames.end()) {
+        const std::optional<int> line = ItemIndex(item, GridNames);
+        if (!line) {
             throw UsageError("línea de rejilla desconocida: " + Quoted(item) +
                              "; debe ser signos, decanos, dias, meses o ninguna");
         }
-        *gridLines[static_cast<std::size_t>(name - GridNames.begin())] = true;
+        *gridLines[static_cast<std::size_t>(*line)] = true;
     }
 }
 
@@ -186,27 +146,17 @@ GraphFrame DefaultFrame() {
 GraphOptions ParseOptions(std::span<const std::string_view> args) {
     GraphOptions options;
     options.frame = DefaultFrame();
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (!arg.starts_with("--")) {
-            throw UsageError("sobra el argumento " + Quoted(arg) + ": grafico solo toma opciones");
-        }
-        const std::size_t equals = arg.find('=');
-        const std::string_view name = arg.substr(0, equals);
-        if (std::ranges::find(OptionNames, name) == OptionNames.end()) {
-            throw UsageError("opción desconocida: " + std::string(arg));
-        }
+    ForEachOption(args, "grafico", OptionNames, Flags, [&](const CommandOption& option) {
+        const std::string_view name = option.Name;
         if (name == FlagOption) {
-            if (equals != std::string_view::npos) {
+            // "--sin-lineas=…" comes as an option with a value.
+            if (option.Value) {
                 throw UsageError(std::string(FlagOption) + " no lleva valor");
             }
             options.frame.Lines = false;
-            continue;
+            return;
         }
-        if (equals == std::string_view::npos && i + 1 == args.size()) {
-            throw UsageError("falta el valor de " + std::string(name));
-        }
-        const std::string_view value = equals == std::string_view::npos ? args[++i] : arg.substr(equals + 1);
+        const std::string_view value = *option.Value;
         GraphFrame& frame = options.frame;
         if (name == "--desde") {
             options.start = ParseDate(value);
@@ -238,7 +188,7 @@ GraphOptions ParseOptions(std::span<const std::string_view> args) {
         } else {
             options.output = std::string(value);
         }
-    }
+    });
     if (!options.start) {
         throw UsageError("falta --desde AAAA-MM-DD, el primer día");
     }
@@ -250,13 +200,6 @@ GraphOptions ParseOptions(std::span<const std::string_view> args) {
                                           : "falta --salida ARCHIVO.png, el archivo del gráfico");
     }
     return options;
-}
-
-std::string DateText(TDateTime value) {
-    const CalendarDate date = DecodeDate(value);
-    std::array<char, 32> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02d", date.year, date.month, date.day);
-    return buffer.data();
 }
 
 // The run, with a progress bar on a terminal once it has lasted a moment.
@@ -335,12 +278,7 @@ void RunGraphCommand(std::span<const std::string_view> args, std::istream& /*in*
     const TDateTime start = *options.start;
     const TDateTime end = LimitEndDate(start, *options.end);
     const EphemerisRequest request{start, end, SpanDays(start, end), options.stepsPerDay, options.zoneHours};
-    // The run goes forward from the start whatever the order of the dates.
-    const TDateTime lastDay = start + (request.SpanDays - 1);
-    if (start < EncodeDate(1, 1, 1) || lastDay > EncodeDate(9999, 12, 31)) {
-        throw UsageError("las efemérides van del " + DateText(start) + " al " + DateText(lastDay) +
-                         "; deben quedar entre los años 0001 y 9999");
-    }
+    CheckEphemerisDays(start, request.SpanDays);
     if (end != *options.end) {
         err << "kalto-cli: nota: de " << DateText(start) << " a " << DateText(*options.end)
             << " hay más de 730 días; se dibuja hasta " << DateText(end) << ", 24 meses después de --desde.\n";

@@ -192,6 +192,7 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cada", "60.0"}, "paso no válido"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cada", "2880"}, "paso no válido"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cada=-60"}, "paso no válido"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cada", "2147483647"}, "paso no válido"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--tz", "12"}, "zona horaria no válida"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cuerpo", "Luna"}, "cuerpo desconocido"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cuerpo", "Rue"}, "cuerpo desconocido"},
@@ -557,6 +558,15 @@ TEST(KaltoCli, ContactosNormalisesItsValuesAsTheWindowDoes) {
     const std::string text = run({"--posicion", "5", "--orbe", "0:10", "--formato", "texto", "--tipo", "exacto"});
     EXPECT_NE(text.find(" por el ángulo de  15\u00B0 00' 00\", orbe de  00\u00B0 30' 00\"."), std::string::npos)
         << text;
+}
+
+// The orb's minutes reach 60 as the window's spin edit does; carried into a
+// sixth degree, which the degrees' spin edit lacks, the orb stays at 5° 59'.
+TEST(KaltoCli, ContactosHoldsACarriedOrbAtItsLargest) {
+    const CliResult result = RunCli({"contactos", "--cuerpo", "Sol", "--posicion", "5", "--orbe", "5:60", "--desde",
+                                     "2027-01-01", "--hasta", "2027-01-31", "--formato", "texto"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find(", orbe de  05\u00B0 59' 00\"."), std::string::npos) << result.out;
 }
 
 TEST(KaltoCli, ContactosRejectsWrongOptions) {

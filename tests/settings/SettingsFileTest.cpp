@@ -373,6 +373,20 @@ TEST(SettingsFile, ALineThatOpensASectionWithoutClosingItIsLeftOut) {
     EXPECT_EQ(ReadText(file), saved);
 }
 
+// A lone CR ends a line as LF does: the unclosed section after it is left out
+// too, so that the keys below it keep their section, at every save and load.
+TEST(SettingsFile, ALineThatOpensASectionWithoutClosingItIsLeftOutAfterALoneCarriageReturn) {
+    const TemporaryFolder folder;
+    const auto file = folder.Path() / "kalto.ini";
+    WriteText(file, "[Config]\r[Broken\nDeca=0\rMes=0\n");
+    KaltoSettings expected;
+    expected.DecanLines = false;
+    expected.MonthLines = false;
+    EXPECT_EQ(LoadSettings(file, KaltoSettings{}), expected);
+    ASSERT_EQ(SaveSettings(file, expected, '.'), std::nullopt);
+    EXPECT_EQ(LoadSettings(file, KaltoSettings{}), expected);
+}
+
 TEST(SettingsFile, ValuesAreReadUpTo2047Characters) {
     struct Case {
         std::string text;
