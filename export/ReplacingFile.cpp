@@ -58,7 +58,10 @@ void SyncFolder(const std::filesystem::path& folder) noexcept {
 }  // namespace
 
 ReplacingFile::ReplacingFile(std::filesystem::path target) : Target(std::move(target)) {
-    if (!Target.has_filename()) {
+    // A folder of the target's name would refuse the final rename: said at
+    // once, before the whole document is written for nothing.
+    struct stat named {};
+    if (!Target.has_filename() || (::lstat(Target.c_str(), &named) == 0 && S_ISDIR(named.st_mode))) {
         Fail("crear", EISDIR);
         return;
     }

@@ -2,6 +2,7 @@
 // export dialog answered (its save dialog answered by the test), the document
 // read back, the file opened through the desktop, and a failure reported.
 
+#include "../support/ChildProcess.h"
 #include "AppTests.h"
 #include "ContactGrid.h"
 #include "ContactInputs.h"
@@ -16,8 +17,10 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -33,6 +36,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <filesystem>
 #include <memory>
 
 using namespace kalto;
@@ -57,6 +61,32 @@ QString ReadDocument(const QString& path) {
 // The \cellx of a first column `pixels` wide on this screen.
 QString FirstBoundary(int pixels, int pixelsPerInch) {
     return QStringLiteral("\\cellx%1").arg(std::lrint((pixels + 4) * 1440.0 / pixelsPerInch + 108));
+}
+
+// Why a document cannot be written.
+enum class WriteFailure { ReadOnlyFolder, FileSizeLimit, FolderName };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(WriteFailure)
+
+namespace {
+
+// Bytes that no export writes, a zero byte and line ends among them.
+const QByteArray PreviousContent("{\\rtf1 previous}\0\r\n\xff", 21);
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 }  // namespace
@@ -359,6 +389,83 @@ private slots:
         QVERIFY(!Form->DlgAviso->isVisible());
         QVERIFY(Form->SBEfemToRtf->isEnabled());
         QVERIFY(Form->SBTranToRTF->isEnabled());
+    }
+
+    // A table that cannot be written whole: in a folder the user may not
+    // write in, under a file size limit of 8 KB that stops it part way (the
+    // table is over four times that), or onto the name of a folder. The message says why
+    // in Spanish, nothing is opened, the file of that name stays byte for
+    // byte, and nothing else is left in the folder.
+    void writeFailureKeepsTheFileOfThatName_data() {
+        QTest::addColumn<WriteFailure>("failure");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a folder without write permission")
+            << WriteFailure::ReadOnlyFolder << QStringLiteral("No se pudo crear el archivo \"%1\": permiso denegado.");
+        QTest::newRow("a file size limit")
+            << WriteFailure::FileSizeLimit
+            << QStringLiteral("No se pudo escribir el archivo \"%1\": el archivo supera el tamaño permitido.");
+        QTest::newRow("a folder of that name")
+            << WriteFailure::FolderName
+            << QStringLiteral("No se pudo crear el archivo \"%1\": el nombre es el de una carpeta.");
+    }
+
+    void writeFailureKeepsTheFileOfThatName() {
+        QFETCH(WriteFailure, failure);
+        QFETCH(QString, message);
+        constexpr rlim_t SizeLimit = 8 << 10;
+        QVERIFY(RunJanuary());
+        namespace fs = std::filesystem;
+        const fs::path base = QFile::encodeName(Folder->path()).toStdString();
+        fs::permissions(base, fs::perms(0755));  // reachable by the unprivileged user
+        const QString folder = FilePath(QStringLiteral("carpeta"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString file = folder + QStringLiteral("/tabla.rtf");
+        // The file of that name, or for a folder of that name a file inside it.
+        const QString kept = failure == WriteFailure::FolderName ? file + QStringLiteral("/dentro.rtf") : file;
+        if (failure == WriteFailure::FolderName) {
+            QVERIFY(QDir().mkdir(file));
+        }
+        QVERIFY(WriteBytes(kept, PreviousContent));
+
+        test::WriteLimits limits;
+        if (failure == WriteFailure::ReadOnlyFolder) {
+            fs::permissions(QFile::encodeName(folder).toStdString(), fs::perms(0555));
+            limits.OrdinaryUser = true;
+        }
+        if (failure == WriteFailure::FileSizeLimit) {
+            limits.MaxFileSize = SizeLimit;
+        }
+        AnswerNextMessageBox();
+        bool applied = false;
+        {
+            const test::ProcessWriteLimits limited(limits);
+            applied = limited.IsApplied();
+            if (applied) {
+                ExportTo(Form->SBEfemToRtf, file);
+            }
+        }
+        fs::permissions(QFile::encodeName(folder).toStdString(), fs::perms(0755));
+        QVERIFY(applied);
+        QTRY_VERIFY(!MessageText.isEmpty());
+        QCOMPARE(MessageText, message.arg(file));
+        QVERIFY(Opened.Urls.isEmpty());
+        QCOMPARE(Entries(folder), QStringList{QStringLiteral("tabla.rtf")});
+        QCOMPARE(ReadBytes(kept), PreviousContent);
+        if (failure == WriteFailure::FolderName) {
+            QCOMPARE(Entries(file), QStringList{QStringLiteral("dentro.rtf")});
+        }
+        QVERIFY(!Form->DlgAviso->isVisible());
+        QVERIFY(Form->SBEfemToRtf->isEnabled());
+        QVERIFY(Form->SBTranToRTF->isEnabled());
+
+        // Without the limit the same export replaces the file: the failure
+        // came from the limit, part way through a larger document.
+        if (failure == WriteFailure::FileSizeLimit) {
+            ExportTo(Form->SBEfemToRtf, file);
+            QVERIFY(QFileInfo(file).size() > 4 * static_cast<qint64>(SizeLimit));
+            QCOMPARE(Opened.Urls, QList<QUrl>{QUrl::fromLocalFile(file)});
+            QCOMPARE(Entries(folder), QStringList{QStringLiteral("tabla.rtf")});
+        }
     }
 };
 

@@ -3,6 +3,7 @@
 // range; closing it, by the user or by SIGTERM, writes the controls back once;
 // a file that cannot be written is reported and left as it was.
 
+#include "../support/ChildProcess.h"
 #include "AppTests.h"
 #include "ColorPicker.h"
 #include "ContactSearch.h"
@@ -32,7 +33,6 @@
 #include <QTimer>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <array>
@@ -42,6 +42,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 using namespace kalto;
 
@@ -155,28 +156,6 @@ private:
     int Saved = -1;
 };
 
-// No file grows past a few bytes while the limit lives, as on a full disk;
-// writing past it fails with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    FileSizeLimit() {
-        ::getrlimit(RLIMIT_FSIZE, &Previous);
-        PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit tiny{16, Previous.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &tiny);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &Previous);
-        std::signal(SIGXFSZ, PreviousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit Previous{};
-    void (*PreviousHandler)(int) = SIG_DFL;
-};
-
 // The handlers of SIGTERM and SIGINT as they were, back when it goes out of
 // scope (the test framework has its own).
 class SignalHandlersKept {
@@ -219,9 +198,13 @@ private:
 
 enum class CloseBy { User, Sigterm };
 
+// Why the settings file cannot be written.
+enum class SaveFailure { FileSizeLimit, ReadOnlyFolder, FolderName };
+
 }  // namespace
 
 Q_DECLARE_METATYPE(CloseBy)
+Q_DECLARE_METATYPE(SaveFailure)
 
 namespace {
 
@@ -508,15 +491,48 @@ private slots:
 
     // A save that fails leaves the previous file whole and says where: on
     // stderr always, and in a message box when the user closed the window.
-    void unwritableFileKeepsTheOldOne_data() { AddCloseRows(); }
+    // It fails under a file size limit of 16 bytes (the file needs some 300),
+    // in a folder the user may not write in, and where a folder has the name.
+    void unwritableFileKeepsTheOldOne_data() {
+        QTest::addColumn<CloseBy>("how");
+        QTest::addColumn<SaveFailure>("failure");
+        const std::pair<const char*, CloseBy> closes[] = {{"closed by the user", CloseBy::User},
+                                                          {"closed by SIGTERM", CloseBy::Sigterm}};
+        const std::pair<const char*, SaveFailure> failures[] = {
+            {"a file size limit", SaveFailure::FileSizeLimit},
+            {"a folder without write permission", SaveFailure::ReadOnlyFolder},
+            {"a folder of that name", SaveFailure::FolderName}};
+        for (const auto& [closeName, how] : closes) {
+            for (const auto& [failureName, failure] : failures) {
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(closeName, failureName))) << how << failure;
+            }
+        }
+    }
 
     void unwritableFileKeepsTheOldOne() {
         QFETCH(CloseBy, how);
+        QFETCH(SaveFailure, failure);
         const QByteArray old("[Config]\nTZ=1\n");
-        QVERIFY(StartWith(old));
+        // The previous file, or for a folder of that name a file inside it.
+        const fs::path kept = failure == SaveFailure::FolderName ? File() / "dentro.ini" : File();
+        if (failure == SaveFailure::FolderName) {
+            QVERIFY(fs::create_directory(File()));
+        }
+        QVERIFY(WriteAll(kept, old));
+        QVERIFY(Start());
         Form->SETz->setValue(4);
         const QString message = QStringLiteral("Unable to write to ") + QFile::decodeName(File().c_str());
 
+        test::WriteLimits limits;
+        if (failure == SaveFailure::FileSizeLimit) {
+            limits.MaxFileSize = 16;
+        }
+        const fs::path folder = QFile::encodeName(Folder->path()).toStdString();
+        if (failure == SaveFailure::ReadOnlyFolder) {
+            fs::permissions(folder, fs::perms(0555));  // readable by the unprivileged user
+            limits.OrdinaryUser = true;
+        }
+        bool applied = false;
         bool closed = false;
         QString written;
         QStringList boxes;
@@ -524,17 +540,24 @@ private slots:
             MessageBoxAnswerer answerer;
             StderrCapture capture;
             {
-                const FileSizeLimit full;
-                closed = Close(how);
+                const test::ProcessWriteLimits limited(limits);
+                applied = limited.IsApplied();
+                closed = applied && Close(how);
             }
             written = capture.Text();
             boxes = answerer.Texts;
         }
+        fs::permissions(folder, fs::perms(0700));
+        QVERIFY(applied);
         QVERIFY(closed);
         QCOMPARE(written, message + u'\n');
         QCOMPARE(boxes, how == CloseBy::User ? QStringList{message} : QStringList{});
-        QCOMPARE(ReadAll(File()), old);
+        QCOMPARE(ReadAll(kept), old);
         QCOMPARE(EntryNames(*Folder), QStringList{"kalto.ini"});
+        if (failure == SaveFailure::FolderName) {
+            const QDir inside(Folder->filePath("kalto.ini"));
+            QCOMPARE(inside.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"dentro.ini"});
+        }
     }
 
     // A window made without a settings file, as the other tests make theirs,

@@ -1,3 +1,4 @@
+#include "../support/ChildProcess.h"
 #include "SettingsLocation.h"
 #include "SettingsTestSupport.h"
 
@@ -79,13 +80,23 @@ TEST(SettingsLocationDeathTest, AReadOnlyProgramFolderGivesTheUserConfigurationF
     fs::permissions(folder.Path() / "config", fs::perms(0777));
     const ConfigHome home(folder.Path() / "config");
     const auto configFolder = folder.Path() / "config" / "Kalto";
-    EXPECT_EXIT(
-        {
-            test::BecomeOrdinaryUser();
-            const bool chosen = SettingsFilePath(ToQString(program)) == configFolder / "kalto.ini";
-            std::_Exit(chosen && fs::is_directory(configFolder) ? 0 : 1);
-        },
-        testing::ExitedWithCode(0), "");
+    const test::ChildOutcome outcome = test::RunInChild(test::AsOrdinaryUser(), [&] {
+        const bool chosen = SettingsFilePath(ToQString(program)) == configFolder / "kalto.ini";
+        return chosen && fs::is_directory(configFolder) ? 0 : 1;
+    });
+    EXPECT_EQ(outcome.ExitCode, 0) << outcome.Errors;
+}
+
+// The installed program keeps no settings beside itself, even when root, who
+// can write there, runs it.
+TEST(SettingsLocation, AProgramFolderUnderUsrGivesTheUserConfigurationFolder) {
+    const TemporaryFolder folder;
+    const ConfigHome home(folder.Path() / "config");
+    const auto configFolder = folder.Path() / "config" / "Kalto";
+    for (const char* program : {"/usr/bin", "/usr/local/bin", "/usr/local/../bin"}) {
+        SCOPED_TRACE(program);
+        EXPECT_EQ(SettingsFilePath(QString::fromUtf8(program)), configFolder / "kalto.ini");
+    }
 }
 
 TEST(SettingsLocation, TheDecimalSeparatorIsTheLocalesOrAPointOutsideAscii) {

@@ -3,17 +3,16 @@
 // permission checks run in a child process as an ordinary user, and a write
 // cut short comes from a file size limit set in a child.
 
+#include "../support/ChildProcess.h"
 #include "Settings.h"
 #include "SettingsTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -31,19 +30,14 @@ constexpr const char* OldFile = "; the previous settings\n[Posicion]\nGra=10\n";
 
 std::string FailureMessage(const fs::path& file) { return "Unable to write to " + file.string(); }
 
-// In a child: saves, prints the message, and exits with 0 only when the save
-// failed with the message for `file`.
-[[noreturn]] void SaveAndExitWithTheOutcome(const fs::path& file) {
-    const auto message = SaveSettings(file, ChangedSettings(), ',');
-    if (message) std::fprintf(stderr, "%s\n", message->c_str());
-    std::_Exit(message == FailureMessage(file) ? 0 : 1);
-}
-
-// In a child: files grow no larger than `bytes`, and no core file is written.
-void LimitFileSize(rlim_t bytes) {
-    const rlimit size{bytes, bytes};
-    const rlimit noCore{0, 0};
-    if (::setrlimit(RLIMIT_FSIZE, &size) != 0 || ::setrlimit(RLIMIT_CORE, &noCore) != 0) std::_Exit(2);
+// Saves in a child process under `limits`: the message on its standard error,
+// and exit code 1 if the save reported success.
+test::ChildOutcome SaveInChild(const test::WriteLimits& limits, const fs::path& file) {
+    return test::RunInChild(limits, [&file] {
+        const auto message = SaveSettings(file, ChangedSettings(), ',');
+        if (message) std::fprintf(stderr, "%s\n", message->c_str());
+        return message ? 0 : 1;
+    });
 }
 
 TEST(SettingsSaveFailure, AFolderThatIsAFileReportsThePath) {
@@ -65,18 +59,17 @@ TEST(SettingsSaveFailure, AFileThatCannotBeReadIsNotReplaced) {
     EXPECT_EQ(ReadText(file / "inside"), OldFile);
 }
 
+// The suites named DeathTest run first, while the process has no other
+// threads to make a fork unsafe.
 TEST(SettingsSaveFailureDeathTest, AFolderTheUserCannotWriteKeepsTheOldFile) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
     WriteText(file, OldFile);
     fs::permissions(file, fs::perms(0644));
     fs::permissions(folder.Path(), fs::perms(0555));
-    EXPECT_EXIT(
-        {
-            test::BecomeOrdinaryUser();
-            SaveAndExitWithTheOutcome(file);
-        },
-        testing::ExitedWithCode(0), "Unable to write to ");
+    const test::ChildOutcome outcome = SaveInChild(test::AsOrdinaryUser(), file);
+    EXPECT_EQ(outcome.ExitCode, 0) << outcome.Errors;
+    EXPECT_EQ(outcome.Errors, FailureMessage(file) + "\n");
     EXPECT_EQ(ReadText(file), OldFile);
     EXPECT_EQ(EntryNames(folder.Path()), std::vector<std::string>{"kalto.ini"});
 }
@@ -85,13 +78,9 @@ TEST(SettingsSaveFailureDeathTest, AWriteCutShortKeepsTheOldFileAndLeavesNoTempo
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
     WriteText(file, OldFile);
-    EXPECT_EXIT(
-        {
-            LimitFileSize(128);  // the new file needs about 330 bytes
-            std::signal(SIGXFSZ, SIG_IGN);
-            SaveAndExitWithTheOutcome(file);
-        },
-        testing::ExitedWithCode(0), "Unable to write to ");
+    const test::ChildOutcome outcome = SaveInChild(test::UnderFileSizeLimit(128), file);  // the file needs some 330
+    EXPECT_EQ(outcome.ExitCode, 0) << outcome.Errors;
+    EXPECT_EQ(outcome.Errors, FailureMessage(file) + "\n");
     EXPECT_EQ(ReadText(file), OldFile);
     EXPECT_EQ(EntryNames(folder.Path()), std::vector<std::string>{"kalto.ini"});
 }
@@ -100,14 +89,9 @@ TEST(SettingsSaveFailureDeathTest, AProgramKilledWhileWritingKeepsTheOldFile) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
     WriteText(file, OldFile);
-    EXPECT_EXIT(
-        {
-            LimitFileSize(128);
-            std::signal(SIGXFSZ, SIG_DFL);  // the kernel kills the writer past the limit
-            (void)SaveSettings(file, ChangedSettings(), ',');
-            std::_Exit(0);
-        },
-        testing::KilledBySignal(SIGXFSZ), "");
+    // The kernel kills the writer past the limit.
+    const test::ChildOutcome outcome = SaveInChild(test::UnderFileSizeLimit(128, false), file);
+    EXPECT_EQ(outcome.Signal, SIGXFSZ) << outcome.Errors;
     EXPECT_EQ(ReadText(file), OldFile);
     // The next save, by a program left to finish, replaces it.
     ASSERT_EQ(SaveSettings(file, ChangedSettings(), ','), std::nullopt);

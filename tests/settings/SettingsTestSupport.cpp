@@ -1,6 +1,5 @@
 #include "SettingsTestSupport.h"
 
-#include <grp.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -69,13 +68,6 @@ std::vector<std::string> EntryNames(const std::filesystem::path& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-void BecomeOrdinaryUser() {
-    constexpr uid_t Nobody = 65534;
-    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)) {
-        std::_Exit(2);
-    }
 }
 
 }  // namespace kalto::test

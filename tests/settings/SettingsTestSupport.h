@@ -1,6 +1,6 @@
 #pragma once
 // What the settings tests share: a fresh folder removed with its contents when
-// the test ends, file helpers, and a child process's way to drop root.
+// the test ends, and file helpers.
 
 #include "Settings.h"
 
@@ -31,9 +31,5 @@ void WriteText(const std::filesystem::path& file, const std::string& text);
 [[nodiscard]] std::string ReadText(const std::filesystem::path& file);
 // The names of the entries of `folder`, sorted.
 [[nodiscard]] std::vector<std::string> EntryNames(const std::filesystem::path& folder);
-
-// In a child process run as root, becomes the user "nobody" so that folder
-// permissions apply; exits with status 2 when that fails.
-void BecomeOrdinaryUser();
 
 }  // namespace kalto::test

@@ -1,0 +1,168 @@
+// kalto-cli's output files when writing cannot finish: in a folder the user
+// may not write in, under a file size limit that stops the file part way (as a
+// full disk does, and as `ulimit -f` sets, the signal SIGXFSZ left to its
+// default action or ignored), or onto the name of a folder. The program says
+// why in Spanish on standard error, naming the file, and exits with status 1;
+// a file already under that name stays byte for byte, and nothing of the new
+// one remains in the folder.
+
+#include "../support/ChildProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace kalto {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ChildOutcome;
+using test::RunProgram;
+using test::WriteLimits;
+
+// Bytes that kalto-cli never writes, a zero byte and line ends among them.
+const std::string PreviousContent("{\\rtf1 previous}\0\r\n\xff", 21);
+
+constexpr rlim_t SizeLimit = 4 << 10;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const fs::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::vector<std::string> Entries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+struct Command {
+    const char* FileName;
+    std::vector<std::string> Arguments;  // all but --salida
+};
+
+// Each file is several times larger than the size limit (see the last test).
+const Command Commands[] = {
+    {"luna.rtf",
+     {"efemerides", "--desde", "2027-01-01", "--hasta", "2027-02-28", "--cada", "60", "--cuerpo", "Lun", "--columnas",
+      "hora,lon,lat,ar,dec", "--formato", "rtf"}},
+    {"ingresos.rtf",
+     {"contactos", "--cuerpo", "Sol", "--posicion", "0", "--angulo", "30", "--desde", "2027-01-01", "--hasta",
+      "2027-12-31", "--detalle", "--opciones", "--formato", "rtf"}},
+    {"grafico.rtf", {"grafico", "--desde", "2027-01-01", "--hasta", "2027-01-31", "--formato", "rtf"}},
+    {"grafico.png", {"grafico", "--desde", "2027-01-01", "--hasta", "2027-06-30", "--glifo", "imagen"}},
+};
+
+ChildOutcome RunCli(const WriteLimits& limits, const Command& command, const fs::path& output) {
+    std::vector<std::string> line{KALTO_CLI_PATH};
+    line.insert(line.end(), command.Arguments.begin(), command.Arguments.end());
+    line.insert(line.end(), {"--salida", output.string()});
+    return RunProgram(limits, line);
+}
+
+enum class Place { ReadOnlyFolder, SizeLimit, FolderName };
+
+struct Failure {
+    const char* Name;
+    Place Where;
+    WriteLimits Limits;
+    const char* Message;  // after "No se pudo "
+};
+
+const Failure Failures[] = {
+    {"a folder without write permission", Place::ReadOnlyFolder, test::AsOrdinaryUser(),
+     "crear el archivo \"%s\": permiso denegado."},
+    {"a file size limit, SIGXFSZ ignored", Place::SizeLimit, test::UnderFileSizeLimit(SizeLimit),
+     "escribir el archivo \"%s\": el archivo supera el tamaño permitido."},
+    {"a file size limit, SIGXFSZ as a shell leaves it", Place::SizeLimit,
+     test::UnderFileSizeLimit(SizeLimit, false),
+     "escribir el archivo \"%s\": el archivo supera el tamaño permitido."},
+    {"a folder of that name", Place::FolderName, {}, "crear el archivo \"%s\": el nombre es el de una carpeta."},
+};
+
+std::string Expected(const char* message, const fs::path& output) {
+    std::string text = std::string("kalto-cli: No se pudo ") + message + "\n";
+    text.replace(text.find("%s"), 2, output.string());
+    return text;
+}
+
+class KaltoCliWriteFailure : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string name = (fs::temp_directory_path() / "kalto-cli-write-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(name.data()), nullptr);
+        Base = name;
+        // Reachable by the unprivileged user a child may become.
+        fs::permissions(Base, fs::perms(0755));
+    }
+    void TearDown() override {
+        for (const auto& entry : fs::recursive_directory_iterator(Base)) {
+            if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+        }
+        fs::remove_all(Base);
+    }
+    fs::path Base;
+};
+
+TEST_F(KaltoCliWriteFailure, Status1AMessageNamingTheFileAndNothingLeftOrHarmed) {
+    for (const Failure& failure : Failures) {
+        for (const Command& command : Commands) {
+            SCOPED_TRACE(std::string(command.Arguments.front()) + " " + command.FileName + " in " + failure.Name);
+            const fs::path folder = Base / "carpeta";
+            fs::create_directory(folder);
+            const fs::path output = folder / command.FileName;
+            if (failure.Where == Place::FolderName) {
+                fs::create_directory(output);
+                WriteFile(output / "dentro.rtf", PreviousContent);
+            } else {
+                WriteFile(output, PreviousContent);
+            }
+            if (failure.Where == Place::ReadOnlyFolder) fs::permissions(folder, fs::perms(0555));
+
+            const ChildOutcome outcome = RunCli(failure.Limits, command, output);
+            EXPECT_EQ(outcome.Signal, 0);
+            EXPECT_EQ(outcome.ExitCode, 1);
+            EXPECT_EQ(outcome.Output, "");
+            EXPECT_EQ(outcome.Errors, Expected(failure.Message, output));
+            EXPECT_EQ(Entries(folder), std::vector<std::string>{command.FileName});
+            if (failure.Where == Place::FolderName) {
+                EXPECT_EQ(Entries(output), std::vector<std::string>{"dentro.rtf"});
+                EXPECT_EQ(ReadFile(output / "dentro.rtf"), PreviousContent);
+            } else {
+                EXPECT_EQ(ReadFile(output), PreviousContent);
+            }
+            fs::permissions(folder, fs::perms(0755));
+            fs::remove_all(folder);
+        }
+    }
+}
+
+// Without the limits the same commands replace the file, so that the failures
+// above come from the limits alone; every file is larger than the size limit.
+TEST_F(KaltoCliWriteFailure, TheSameCommandsWriteTheirFilesWithoutTheLimits) {
+    for (const Command& command : Commands) {
+        SCOPED_TRACE(command.FileName);
+        const fs::path output = Base / command.FileName;
+        WriteFile(output, PreviousContent);
+        const ChildOutcome outcome = RunCli({}, command, output);
+        EXPECT_EQ(outcome.ExitCode, 0) << outcome.Errors;
+        EXPECT_EQ(outcome.Errors, "");
+        EXPECT_GT(fs::file_size(output), 4 * SizeLimit);
+        fs::remove(output);
+    }
+    EXPECT_TRUE(Entries(Base).empty());
+}
+
+}  // namespace
+}  // namespace kalto
