@@ -98,7 +98,9 @@ void ColorPicker::Pick(QColor color) {
 }
 
 void ColorPicker::PickOther() {
-    const QColor color = QColorDialog::getColor(Current, this, QStringLiteral("Color"));
+    // Qt's own dialog, in Spanish like the program, not the desktop's.
+    const QColor color =
+        QColorDialog::getColor(Current, this, QStringLiteral("Color"), QColorDialog::DontUseNativeDialog);
     if (color.isValid()) {
         Pick(color);
     }

@@ -7,6 +7,7 @@
 #include "ContactGridFont.h"
 #include "QtText.h"
 #include "RadioGroup.h"
+#include "ScrollColumn.h"
 #include "StringGridLook.h"
 
 #include <QCheckBox>
@@ -22,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -112,7 +114,7 @@ QWidget* TFormMain::CreateContactosPage() {
     auto* page = new QWidget;
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(CreateContactInputPanel());
+    layout->addWidget(ScrollColumn(CreateContactInputPanel()));
     layout->addWidget(CreateContactResultsPanel(), 1);
 
     connect(&RunnerCalc, &ContactSearchRunner::ProgressChanged, this, &TFormMain::RunnerCalcProgress);
@@ -356,6 +358,9 @@ QWidget* TFormMain::CreateContactToolStrip() {
         this->*bandButtons[i] = button;
         ToolBarCasas->addWidget(button);
     }
+    // Without a caption the last button would take the toolbar's icon size:
+    // it keeps the size of the others.
+    TBTra13->setFixedSize(TBTra1->sizeHint());
     // Never folds buttons away into an overflow menu.
     ToolBarCasas->setMinimumWidth(ToolBarCasas->sizeHint().width());
     layout->addWidget(ToolBarCasas);

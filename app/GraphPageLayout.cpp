@@ -8,6 +8,7 @@
 #include "KaltoDraw.h"
 #include "PaintBox.h"
 #include "QtText.h"
+#include "ScrollColumn.h"
 #include "StatusPanels.h"
 
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -51,7 +53,7 @@ QWidget* TFormMain::CreateGraficoPage() {
     page->setObjectName(QStringLiteral("Grafico"));
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(CreateGraphOptionsPanel());
+    layout->addWidget(ScrollColumn(CreateGraphOptionsPanel()));
 
     PaintBoxEfem = new PaintBox;
     PaintBoxEfem->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

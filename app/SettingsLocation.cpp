@@ -16,6 +16,13 @@ bool IsWritableFolder(const QString& folder) {
     return QFileInfo(folder).isDir() && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
+// /usr holds installed programs and their read-only data, never a user's files
+// (Filesystem Hierarchy Standard), though root could write there.
+bool IsUnderUsr(const QString& folder) {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical == QStringLiteral("/usr") || canonical.startsWith(QStringLiteral("/usr/"));
+}
+
 std::filesystem::path FileIn(const QString& folder) {
     return std::filesystem::path(QFile::encodeName(folder).toStdString()) / SettingsFileName;
 }
@@ -23,7 +30,7 @@ std::filesystem::path FileIn(const QString& folder) {
 }  // namespace
 
 std::filesystem::path SettingsFilePath(const QString& programDirectory) {
-    if (IsWritableFolder(programDirectory)) return FileIn(programDirectory);
+    if (IsWritableFolder(programDirectory) && !IsUnderUsr(programDirectory)) return FileIn(programDirectory);
     const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(configFolder);  // when this fails, saving reports the path it could not write
     return FileIn(configFolder);

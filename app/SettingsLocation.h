@@ -13,8 +13,9 @@ namespace kalto {
 inline constexpr const char* SettingsFileName = "kalto.ini";
 
 // The settings file: kalto.ini in `programDirectory` (the folder of the program
-// file, taken as it is) when that folder can be written; otherwise, as for a
-// program installed under /usr, in the user's configuration folder
+// file, taken as it is) when that folder can be written and does not lie under
+// /usr; otherwise, as for a program installed under /usr (even when root runs
+// it), in the user's configuration folder
 // (QStandardPaths::AppConfigLocation), created here when missing. The program
 // reads the file at this path and writes it back to the same path.
 [[nodiscard]] std::filesystem::path SettingsFilePath(const QString& programDirectory);

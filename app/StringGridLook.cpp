@@ -14,6 +14,8 @@ void SetStringGridLook(QTableView* grid) {
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows are chosen with the arrow keys; Tab goes on to the next control.
+    grid->setTabKeyNavigation(false);
     grid->setShowGrid(true);
     grid->setAlternatingRowColors(false);
     grid->setWordWrap(false);

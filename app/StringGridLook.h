@@ -1,6 +1,6 @@
 #pragma once
 // The look the window's grids share: a header row, thin fixed rows, whole-row
-// selection in yellow, no editing.
+// selection in yellow, no editing, and Tab that leaves the grid.
 
 class QTableView;
 

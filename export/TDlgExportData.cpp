@@ -48,6 +48,9 @@ void TDlgExportData::CreateSaveDialog() {
     SaveDialog1->setDefaultSuffix(QStringLiteral("rtf"));
     SaveDialog1->setNameFilters({QStringLiteral("Rich text format (*.rtf)"), QStringLiteral("Todos los archivos (*)")});
     SaveDialog1->setSizeGripEnabled(true);
+    // Qt's own dialog, in Spanish like the program, not the desktop's, which
+    // speaks the desktop's language.
+    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
     // Overwriting an existing file is asked about: DontConfirmOverwrite stays clear.
 }
 

@@ -5,8 +5,10 @@
 set -euo pipefail
 
 # qt6-base-dev brings Qt Widgets and Test with the offscreen and xcb platform
-# plugins; fonts-dejavu-core gives the window a font where no desktop is installed.
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core libsimpleini-dev)
+# plugins; fonts-dejavu-core gives the window a font where no desktop is installed;
+# qt6-translations-l10n has Qt's Spanish texts (dialog buttons, file and colour
+# dialogs), which the program loads whatever the system language.
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core libsimpleini-dev qt6-translations-l10n)
 # LibreOffice's word processor reads the exported documents back in the tests;
 # Liberation Sans stands in for the documents' Arial.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils libreoffice-writer-nogui fonts-liberation2)
