@@ -38,6 +38,8 @@ void ContactSearchRunner::Start(const ContactSearchInput& input) {
     auto search = std::make_unique<Search>();
     search->Generation = ++LastGeneration;
     search->Input = input;
+    // Until its thread examines the first instant, the search reports its start.
+    search->Progress.Instant.store(input.StartDate, std::memory_order_relaxed);
     LastInput = input;
     Current = search.get();
     // The worker reports to this object's thread; only a report of the current

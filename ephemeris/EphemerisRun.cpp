@@ -81,8 +81,11 @@ struct RunState {
     std::atomic<std::int64_t> StepsComputed{0};
 };
 
+// Pieces until none are left or a stop is requested: a run stopped early
+// must not spend the time of fitting its whole span before it ends.
 void FitPieces(RunState& state) {
     for (;;) {
+        if (state.Progress.StopRequested.load(std::memory_order_relaxed)) return;
         const std::size_t i = state.NextPiece.fetch_add(1, std::memory_order_relaxed);
         if (i >= state.Pieces.size()) return;
         state.Fits->Prepare(state.Pieces[i]);
@@ -172,10 +175,13 @@ std::unique_ptr<EphemerisRowSet> RunEphemeris(const EphemerisRequest& request, E
             }
         }
         try {
-            for (int body = FirstBody; body <= LastComputedBody; ++body) {
+            // A run stopped before or while its rows are sized sizes no more.
+            int body = FirstBody;
+            while (body <= LastComputedBody && !progress.StopRequested.load(std::memory_order_relaxed)) {
                 SizeRows(rows->Bodies[body], static_cast<std::size_t>(total));
+                ++body;
             }
-            state.RowsSized = true;
+            state.RowsSized = body > LastComputedBody;
         } catch (...) {
             state.RowsReady.store(true, std::memory_order_release);
             state.RowsReady.notify_all();
@@ -184,7 +190,9 @@ std::unique_ptr<EphemerisRowSet> RunEphemeris(const EphemerisRequest& request, E
         state.RowsReady.store(true, std::memory_order_release);
         state.RowsReady.notify_all();
         FitPieces(state);
-        ComputeSteps(state);
+        if (state.RowsSized) {
+            ComputeSteps(state);
+        }
     }
     if (state.StepsComputed.load() < total) {
         return nullptr;

@@ -104,13 +104,17 @@ private slots:
         runner.Start(LongInput());
         QTRY_VERIFY_WITH_TIMEOUT(progress.count() >= 2, LongTimeout);
         runner.Stop();
-        const double start = LongInput().StartDate;
+        // A contact already in orb at the start is refined back to where the
+        // body entered the orb: the instants examined reach before the span,
+        // as far as the fine scan's bound (Mercury's first contact of 1900
+        // begins eight days before it).
+        const double start = LongInput().StartDate - DefaultFineScan(Mer).MaxDays;
         const double end = LongInput().EndDate;
         for (int i = 0; i < progress.count(); ++i) {
             const int count = progress.at(i).at(0).toInt();
             const double instant = progress.at(i).at(1).toDouble();
             const int days = progress.at(i).at(2).toInt();
-            QVERIFY(instant >= start - 1 && instant <= end + 400);
+            QVERIFY2(instant >= start && instant <= end + 400, qPrintable(QString::number(instant)));
             QVERIFY(days >= 0 && days <= ContactGaugeMaximum(LongInput()));
             if (i > 0) {
                 QVERIFY(count >= progress.at(i - 1).at(0).toInt());

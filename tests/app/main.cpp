@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     int failed = 0;
     for (const auto run : {RunEphemerisTableModelTests, RunEphemerisRunnerTests, RunLocaleNamesTests,
                            RunTFormMainTests, RunContactSearchRunnerTests, RunContactsPageTests, RunGraphPageTests,
-                           RunApplicationShellTests, RunTFormMainSettingsTests, RunTFormMainExportTests}) {
+                           RunApplicationShellTests, RunTFormMainSettingsTests, RunTFormMainExportTests,
+                           RunTFormMainStopTests, RunQtSpanishTests, RunWindowUseTests}) {
         failed += run(argc, argv) != 0 ? 1 : 0;
     }
     return failed;

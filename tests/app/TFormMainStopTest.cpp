@@ -1,0 +1,519 @@
+// The main window's runs stopped and restarted many times in a row: at once,
+// after some progress, and by a new start while one goes on. Whatever the
+// stops, the window ends with the status of the last thing the user did, the
+// stopped runs never commit, a final run gives what an undisturbed one gives,
+// and the stopped runs leave neither threads nor memory behind.
+
+#include "AppTests.h"
+#include "DateConversion.h"
+#include "EphemerisTexts.h"
+#include "LocaleNames.h"
+#include "RadioGroup.h"
+#include "TFormMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+
+#include <malloc.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+using namespace kalto;
+
+namespace {
+
+// Generous: runs share the machine with other tests.
+constexpr int RunTimeout = 180000;
+
+constexpr int Cycles = 50;
+
+// How a cycle ends the run it starts.
+enum class StopMoment {
+    AtOnce,            // "Parar" right after the start, before any event is handled
+    AfterProgress,     // "Parar" after a progress report
+    RestartThenStop,   // a new start after some progress, "Parar" after the new run's progress
+    RestartsAtOnce,    // a burst of starts, then "Parar", all before any event is handled
+};
+constexpr std::array StopMoments{StopMoment::AtOnce, StopMoment::AfterProgress, StopMoment::RestartThenStop,
+                                 StopMoment::RestartsAtOnce};
+// The starts of a burst: a user pressing the key again and again.
+constexpr int BurstStarts = 10;
+
+const char* MomentName(StopMoment moment) {
+    switch (moment) {
+        case StopMoment::AtOnce: return "stop at once";
+        case StopMoment::AfterProgress: return "stop after progress";
+        case StopMoment::RestartThenStop: return "restart, then stop";
+        case StopMoment::RestartsAtOnce: return "restarts at once, then stop";
+    }
+    return "";
+}
+
+// The process's resident memory, from /proc/self/statm, once the allocator
+// has handed its free pages back.
+std::int64_t ResidentBytes() {
+    ::malloc_trim(0);
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * ::sysconf(_SC_PAGESIZE) : -1;
+}
+
+constexpr std::int64_t MB = std::int64_t{1} << 20;
+// The rows of the long run: 731 days of 288 steps for eleven bodies.
+constexpr std::int64_t LongRunRows = std::int64_t{731} * 288 * 11 * sizeof(TPosPlanet);
+
+// Resident memory over the cycles. Stopped runs may allocate their rows before
+// they see the stop, and the allocator (and AddressSanitizer's quarantine)
+// keeps freed blocks for reuse: the baseline is taken once those caches are
+// warm, after a few cycles and with every stopped run ended.
+constexpr int WarmUpCycles = 12;
+
+class MemoryWatch {
+public:
+    void Start() { Baseline = Peak = ResidentBytes(); }
+    void Sample() { Peak = std::max(Peak, ResidentBytes()); }
+
+    // What went wrong, or nothing, once every stopped run has ended. While the
+    // cycles went on, only the run going on and the stopped ones about to end
+    // held rows: a stopped run must end at once, not go on sizing its rows and
+    // fitting its whole span. At the end no more than the allocator's leftovers
+    // of one run remain, however many cycles went by.
+    [[nodiscard]] QString Growth() const {
+        const std::int64_t end = ResidentBytes();
+        if (Baseline <= 0 || end <= 0) {
+            return QStringLiteral("no resident memory in /proc/self/statm");
+        }
+        if (Peak - Baseline > 4 * LongRunRows || end - Baseline > LongRunRows) {
+            return QStringLiteral("resident memory went from %1 MB up to %2 MB and ended at %3 MB")
+                .arg(Baseline / MB)
+                .arg(Peak / MB)
+                .arg(end / MB);
+        }
+        return {};
+    }
+
+private:
+    std::int64_t Baseline = 0;
+    std::int64_t Peak = 0;
+};
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString RangeLabel(QDate start, QDate end) {
+    const auto names = LocaleDateFormatNames(QLocale::system());
+    return Q(FormatDateTime(RangeDatePattern, ToDateTime(start), names) + std::string(RangeSeparator) +
+             FormatDateTime(RangeDatePattern, ToDateTime(end), names));
+}
+
+// The ephemeris runs, all at "5   min": the reference run of one day, and the
+// run that the cycles stop, 24 months (long enough to be caught running).
+constexpr int FiveMinutes = 9;
+const QDate ReferenceDay(2024, 3, 1);
+const QDate LongStart(2024, 1, 1);
+
+bool SameRows(const EphemerisRowSet& a, const EphemerisRowSet& b) {
+    if (a.StartDate != b.StartDate || a.EndDate != b.EndDate) {
+        return false;
+    }
+    for (int body = FirstBody; body <= LastComputedBody; ++body) {
+        const auto& rowsA = a.Bodies[static_cast<std::size_t>(body)];
+        const auto& rowsB = b.Bodies[static_cast<std::size_t>(body)];
+        if (rowsA.size() != rowsB.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < rowsA.size(); ++i) {
+            const TPosPlanet& p = rowsA[i];
+            const TPosPlanet& q = rowsB[i];
+            if (p.Longitude != q.Longitude || p.Latitude != q.Latitude || p.RightAscension != q.RightAscension ||
+                p.Declination != q.Declination || p.Distance != q.Distance || p.LocalTime != q.LocalTime) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The contact searches: the Sun by multiples of 90° from 0° Ari around the
+// March equinox of 2027 (one contact), and Mercury by multiples of 15° with a
+// 5° orb over two centuries, the search that the cycles stop.
+struct Search {
+    int Item = 0;  // of RGPlanetas
+    QDate Start;
+    QDate End;
+    int Angle = 90;
+    int OrbDegrees = 1;
+};
+const Search SunEquinox{.Item = 0, .Start = QDate(2027, 3, 1), .End = QDate(2027, 4, 15)};
+const Search MercuryLong{
+    .Item = 2, .Start = QDate(1900, 1, 1), .End = QDate(2099, 12, 31), .Angle = 15, .OrbDegrees = 5};
+
+bool SameContact(const TContactoRecord& a, const TContactoRecord& b) {
+    return a.BodyIndex == b.BodyIndex && a.PositionText == b.PositionText && a.Index == b.Index &&
+           a.StartTime == b.StartTime && a.ExactTime == b.ExactTime && a.EndTime == b.EndTime &&
+           a.ContactAngle == b.ContactAngle && a.DetectLongitude == b.DetectLongitude &&
+           a.StartLongitude == b.StartLongitude && a.ExactLongitude == b.ExactLongitude &&
+           a.EndLongitude == b.EndLongitude && a.MomentsFound == b.MomentsFound;
+}
+
+bool SameContacts(const ContactRecordList& a, const ContactRecordList& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (!SameContact(*a[i], *b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+class TFormMainStopTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFormMain> Form;
+
+    // --- The ephemeris run --------------------------------------------------
+
+    // F8 on even cycles, "Calcular" on odd ones.
+    void StartEphemeris(int cycle) {
+        if (cycle % 2 == 0) {
+            QTest::keyClick(Form.get(), Qt::Key_F8);
+        } else {
+            QTest::mouseClick(Form->BCalContac, Qt::LeftButton);
+        }
+    }
+
+    void SetEphemerisSpan(QDate start, QDate end) {
+        Form->DE1->setDate(start);
+        Form->DE2->setDate(end);
+    }
+
+    void SetLongEphemerisSpan() {
+        Form->DE1->setDate(LongStart);
+        QTest::mouseClick(Form->SBMD7, Qt::LeftButton);  // 24 m
+    }
+
+    // Waits for the next progress report of the run going on; whether it
+    // still goes.
+    [[nodiscard]] bool EphemerisProgressed() {
+        QSignalSpy progress(&Form->RunnerEfem, &EphemerisRunner::ProgressChanged);
+        return QTest::qWaitFor([&] { return !progress.isEmpty() || !Form->RunnerEfem.IsRunning(); },
+                               RunTimeout) &&
+               Form->RunnerEfem.IsRunning();
+    }
+
+    [[nodiscard]] bool EphemerisRunningState() const {
+        return Form->BitBtnStopEfem->isEnabled() && !Form->CBDeltaTiempo->isEnabled() &&
+               !Form->PanelEfemDateInterval->isEnabled() && Form->LabelFecha->text() == QStringLiteral("calculando") &&
+               Form->LabelStatusEfem->text().startsWith(Q(StatusComputing));
+    }
+
+    // Starts the long run and ends it as `moment` says; returns what went
+    // wrong, or nothing.
+    [[nodiscard]] QString StopEphemerisCycle(int cycle, StopMoment moment) {
+        StartEphemeris(cycle);
+        if (!EphemerisRunningState()) {
+            return QStringLiteral("not running after the start: %1").arg(Form->LabelStatusEfem->text());
+        }
+        switch (moment) {
+            case StopMoment::AtOnce:
+                break;
+            case StopMoment::AfterProgress:
+                if (!EphemerisProgressed()) {
+                    return QStringLiteral("the run ended before it could be stopped");
+                }
+                if (!EphemerisRunningState()) {
+                    return QStringLiteral("no running status after progress: %1").arg(Form->LabelStatusEfem->text());
+                }
+                break;
+            case StopMoment::RestartThenStop:
+                if (!EphemerisProgressed()) {
+                    return QStringLiteral("the first run ended before the restart");
+                }
+                StartEphemeris(cycle + 1);
+                if (!EphemerisRunningState() || Form->GaugeProgressEfem->value() != 0) {
+                    return QStringLiteral("the restart does not show a new run: %1").arg(Form->LabelStatusEfem->text());
+                }
+                if (!EphemerisProgressed()) {
+                    return QStringLiteral("the new run ended before it could be stopped");
+                }
+                break;
+            case StopMoment::RestartsAtOnce:
+                for (int start = 1; start < BurstStarts; ++start) {
+                    StartEphemeris(cycle + start);
+                }
+                if (!EphemerisRunningState()) {
+                    return QStringLiteral("not running after the restarts");
+                }
+                break;
+        }
+        QTest::mouseClick(Form->BitBtnStopEfem, Qt::LeftButton);
+        return {};
+    }
+
+    // The window as a stop leaves it: interrupted, the reference run still
+    // the committed one.
+    [[nodiscard]] QString EphemerisStoppedState(const EphemerisRows& committed) const {
+        if (Form->LabelStatusEfem->text() != Q(StatusInterrupted)) {
+            return QStringLiteral("status %1").arg(Form->LabelStatusEfem->text());
+        }
+        if (Form->LabelFecha->text() != RangeLabel(ReferenceDay, ReferenceDay)) {
+            return QStringLiteral("range label %1").arg(Form->LabelFecha->text());
+        }
+        if (Form->RunnerEfem.IsRunning() || Form->BitBtnStopEfem->isEnabled() || !Form->CBDeltaTiempo->isEnabled() ||
+            !Form->PanelEfemDateInterval->isEnabled()) {
+            return QStringLiteral("the controls still show a run");
+        }
+        if (Form->EphemerisRows != committed || Form->ModelEfem->rowCount() != 288) {
+            return QStringLiteral("a stopped run was committed");
+        }
+        return {};
+    }
+
+    // --- The contact search -------------------------------------------------
+
+    // F9 on even cycles, "Calcular" on odd ones.
+    void StartSearch(int cycle) {
+        if (cycle % 2 == 0) {
+            QTest::keyClick(Form.get(), Qt::Key_F9);
+        } else {
+            QTest::mouseClick(Form->BCalc, Qt::LeftButton);
+        }
+    }
+
+    void SetInputs(const Search& search) {
+        QTest::mouseClick(Form->RGPlanetas->Button(search.Item), Qt::LeftButton);
+        Form->DTP1->setDate(search.Start);
+        Form->DTP2->setDate(search.End);
+        Form->SEAngulo->setValue(search.Angle);
+        Form->RGTipoAngulo->setCurrentIndex(0);
+        Form->SEGraOrb->setValue(search.OrbDegrees);
+        Form->SEMinOrb->setValue(0);
+        Form->SEGraLon->setValue(0);
+        Form->SEMinLon->setValue(0);
+        Form->SESecLon->setValue(0);
+    }
+
+    [[nodiscard]] bool SearchCompleted() const {
+        return Form->LabelStatusContact->text().startsWith(QStringLiteral("Status: Contactos = "));
+    }
+
+    [[nodiscard]] bool SearchProgressed() {
+        QSignalSpy progress(&Form->RunnerCalc, &ContactSearchRunner::ProgressChanged);
+        return QTest::qWaitFor([&] { return !progress.isEmpty() || !Form->RunnerCalc.IsRunning(); },
+                               RunTimeout) &&
+               Form->RunnerCalc.IsRunning();
+    }
+
+    // Running the long search: "Parar" enabled and the status naming an
+    // instant being examined, from the start on: one of the span, or of the
+    // refinement of a contact that was already in orb at the start (which
+    // goes back to where the body entered the orb, some days before).
+    [[nodiscard]] bool SearchRunningState() const {
+        static const QRegularExpression running(
+            QStringLiteral("^Status: contactos = \\d+\\. Calculando \\S+-\\d\\d-(\\d{4}), \\d\\d:\\d\\d (am|pm)$"));
+        const QRegularExpressionMatch match = running.match(Form->LabelStatusContact->text());
+        const int year = match.captured(1).toInt();
+        return Form->BitBtnStopCalc->isEnabled() && match.hasMatch() && year >= MercuryLong.Start.year() - 1 &&
+               year <= MercuryLong.End.year() + 1;
+    }
+
+    [[nodiscard]] QString StopSearchCycle(int cycle, StopMoment moment) {
+        StartSearch(cycle);
+        if (!SearchRunningState()) {
+            return QStringLiteral("not running after the start: %1").arg(Form->LabelStatusContact->text());
+        }
+        switch (moment) {
+            case StopMoment::AtOnce:
+                break;
+            case StopMoment::AfterProgress:
+                if (!SearchProgressed()) {
+                    return QStringLiteral("the search ended before it could be stopped");
+                }
+                if (!SearchRunningState()) {
+                    return QStringLiteral("no running status after progress: %1")
+                        .arg(Form->LabelStatusContact->text());
+                }
+                break;
+            case StopMoment::RestartThenStop:
+                if (!SearchProgressed()) {
+                    return QStringLiteral("the first search ended before the restart");
+                }
+                StartSearch(cycle + 1);
+                if (!SearchRunningState() || Form->GaugeProgressCalc->value() != 0) {
+                    return QStringLiteral("the restart does not show a new search: %1")
+                        .arg(Form->LabelStatusContact->text());
+                }
+                if (!SearchProgressed()) {
+                    return QStringLiteral("the new search ended before it could be stopped");
+                }
+                break;
+            case StopMoment::RestartsAtOnce:
+                for (int start = 1; start < BurstStarts; ++start) {
+                    StartSearch(cycle + start);
+                }
+                if (!SearchRunningState()) {
+                    return QStringLiteral("not running after the restarts");
+                }
+                break;
+        }
+        QTest::mouseClick(Form->BitBtnStopCalc, Qt::LeftButton);
+        return {};
+    }
+
+    [[nodiscard]] QString SearchStoppedState(const ContactRecordList& committed, const QString& memo) const {
+        if (Form->LabelStatusContact->text() != QStringLiteral("Cálculos Interrumpidos")) {
+            return QStringLiteral("status %1").arg(Form->LabelStatusContact->text());
+        }
+        if (Form->RunnerCalc.IsRunning() || Form->BitBtnStopCalc->isEnabled()) {
+            return QStringLiteral("the controls still show a search");
+        }
+        if (Form->Contacts.ContactList != committed || Form->Contacts.SortedContactList != committed ||
+            Form->ModelCont->ShownContactList() != committed || Form->MemoInfoCalc->toPlainText() != memo) {
+            return QStringLiteral("a stopped search was committed");
+        }
+        return {};
+    }
+
+private slots:
+    void init() {
+        Form = std::make_unique<TFormMain>();
+        Form->show();
+        Form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+    }
+
+    void cleanup() { Form.reset(); }
+
+    void ephemerisStopsAndRestarts() {
+        Form->CBDeltaTiempo->setCurrentIndex(FiveMinutes);
+        SetEphemerisSpan(ReferenceDay, ReferenceDay);
+        StartEphemeris(0);
+        QTRY_COMPARE_WITH_TIMEOUT(Form->LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
+        const EphemerisRows reference = Form->EphemerisRows;
+        QVERIFY(reference != nullptr);
+        QCOMPARE(reference->RowCount(), std::size_t{288});
+
+        SetLongEphemerisSpan();
+        MemoryWatch memory;
+        for (int cycle = 0; cycle < Cycles; ++cycle) {
+            const StopMoment moment = StopMoments[static_cast<std::size_t>(cycle) % StopMoments.size()];
+            const QString where = QStringLiteral("cycle %1, %2: ").arg(cycle).arg(QLatin1String(MomentName(moment)));
+            const QString failure = StopEphemerisCycle(cycle, moment);
+            QVERIFY2(failure.isEmpty(), qPrintable(where + failure));
+            const QString state = EphemerisStoppedState(reference);
+            QVERIFY2(state.isEmpty(), qPrintable(where + state));
+            if (cycle == WarmUpCycles) {
+                QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
+                memory.Start();
+            } else if (cycle > WarmUpCycles) {
+                memory.Sample();
+            }
+        }
+        // However late the stopped runs end, none of them commits.
+        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
+        const QString state = EphemerisStoppedState(reference);
+        QVERIFY2(state.isEmpty(), qPrintable(state));
+        const QString growth = memory.Growth();
+        QVERIFY2(growth.isEmpty(), qPrintable(growth));
+
+        // A final run started over a running one completes with the rows of
+        // the undisturbed run.
+        StartEphemeris(0);
+        QVERIFY(EphemerisProgressed());
+        SetEphemerisSpan(ReferenceDay, ReferenceDay);
+        StartEphemeris(1);
+        QTRY_COMPARE_WITH_TIMEOUT(Form->LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
+        QCOMPARE(Form->LabelStatusEfem->text(), Q(StatusComputed));
+        QCOMPARE(Form->LabelFecha->text(), RangeLabel(ReferenceDay, ReferenceDay));
+        QVERIFY(Form->EphemerisRows != reference);
+        QVERIFY(SameRows(*Form->EphemerisRows, *reference));
+        QCOMPARE(Form->ModelEfem->rowCount(), 288);
+        QCOMPARE(Form->GaugeProgressEfem->value(), Form->GaugeProgressEfem->maximum());
+        QVERIFY(!Form->BitBtnStopEfem->isEnabled());
+        QVERIFY(Form->CBDeltaTiempo->isEnabled());
+        QVERIFY(Form->PanelEfemDateInterval->isEnabled());
+    }
+
+    void contactSearchStopsAndRestarts() {
+        QTest::keyClick(Form.get(), Qt::Key_F6);
+        SetInputs(SunEquinox);
+        StartSearch(0);
+        QVERIFY(QTest::qWaitFor([this] { return SearchCompleted(); }, RunTimeout));
+        QCOMPARE(Form->LabelStatusContact->text(), QStringLiteral("Status: Contactos = 1"));
+        const ContactRecordList reference = Form->Contacts.ContactList;
+        QCOMPARE(reference.size(), std::size_t{1});
+        const QString memo = Form->MemoInfoCalc->toPlainText();
+
+        SetInputs(MercuryLong);
+        MemoryWatch memory;
+        for (int cycle = 0; cycle < Cycles; ++cycle) {
+            const StopMoment moment = StopMoments[static_cast<std::size_t>(cycle) % StopMoments.size()];
+            const QString where = QStringLiteral("cycle %1, %2: ").arg(cycle).arg(QLatin1String(MomentName(moment)));
+            const QString failure = StopSearchCycle(cycle, moment);
+            QVERIFY2(failure.isEmpty(), qPrintable(where + failure));
+            const QString state = SearchStoppedState(reference, memo);
+            QVERIFY2(state.isEmpty(), qPrintable(where + state));
+            if (cycle == WarmUpCycles) {
+                QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerCalc.WorkerCount(), 0, RunTimeout);
+                memory.Start();
+            } else if (cycle > WarmUpCycles) {
+                memory.Sample();
+            }
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerCalc.WorkerCount(), 0, RunTimeout);
+        const QString state = SearchStoppedState(reference, memo);
+        QVERIFY2(state.isEmpty(), qPrintable(state));
+        const QString growth = memory.Growth();
+        QVERIFY2(growth.isEmpty(), qPrintable(growth));
+
+        // A final search started over a running one completes with the
+        // contacts of the undisturbed search and adds its description once.
+        StartSearch(0);
+        QVERIFY(SearchProgressed());
+        SetInputs(SunEquinox);
+        StartSearch(1);
+        QVERIFY(QTest::qWaitFor([this] { return SearchCompleted(); }, RunTimeout));
+        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerCalc.WorkerCount(), 0, RunTimeout);
+        QCOMPARE(Form->LabelStatusContact->text(), QStringLiteral("Status: Contactos = 1"));
+        QVERIFY(!Form->BitBtnStopCalc->isEnabled());
+        QVERIFY(Form->Contacts.ContactList != reference);
+        QVERIFY(SameContacts(Form->Contacts.ContactList, reference));
+        QVERIFY(SameContacts(Form->Contacts.SortedContactList, reference));
+        QVERIFY(SameContacts(Form->ModelCont->ShownContactList(), reference));
+        QCOMPARE(Form->MemoInfoCalc->toPlainText(), memo + QStringLiteral("\n") + memo);
+        QCOMPARE(Form->GaugeProgressCalc->value(), Form->GaugeProgressCalc->maximum());
+    }
+};
+
+int RunTFormMainStopTests(int argc, char** argv) {
+    TFormMainStopTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TFormMainStopTest.moc"
