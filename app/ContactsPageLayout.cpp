@@ -42,8 +42,7 @@ namespace {
 // Calls a handler when the watched widget is double-clicked.
 class DoubleClickWatcher : public QObject {
 public:
-    DoubleClickWatcher(QObject* parent, std::function<void()> handler)
-        : QObject(parent), Handler(std::move(handler)) {}
+    DoubleClickWatcher(QObject* parent, std::function<void()> handler) : QObject(parent), Handler(std::move(handler)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonDblClick) {
@@ -150,9 +149,9 @@ QWidget* TFormMain::CreateContactInputPanel() {
     dates->addWidget(DTP2, 1, 1, 1, 3);
     auto* spans = new QGridLayout;
     spans->setSpacing(2);
-    const std::array<QToolButton* TFormMain::*, 7> spanButtons{&TFormMain::SE1, &TFormMain::SE2, &TFormMain::SE3,
-                                                               &TFormMain::SE4, &TFormMain::SE5, &TFormMain::SE6,
-                                                               &TFormMain::SE7};
+    const std::array<QToolButton * TFormMain::*, 7> spanButtons{&TFormMain::SE1, &TFormMain::SE2, &TFormMain::SE3,
+                                                                &TFormMain::SE4, &TFormMain::SE5, &TFormMain::SE6,
+                                                                &TFormMain::SE7};
     for (std::size_t i = 0; i < spanButtons.size(); ++i) {
         const int months = ContactSpanButtonMonths[i];
         auto* button = new QToolButton;
@@ -339,9 +338,9 @@ QWidget* TFormMain::CreateContactToolStrip() {
 
     // One check button a band of 15 degrees; tag = band + 1.
     ToolBarCasas = new QToolBar;
-    const std::array<QToolButton* TFormMain::*, AngleBandCount> bandButtons{
-        &TFormMain::TBTra1, &TFormMain::TBTra2,  &TFormMain::TBTra3,  &TFormMain::TBTra4, &TFormMain::TBTra5,
-        &TFormMain::TBTra6, &TFormMain::TBTra7,  &TFormMain::TBTra8,  &TFormMain::TBTra9, &TFormMain::TBTra10,
+    const std::array<QToolButton * TFormMain::*, AngleBandCount> bandButtons{
+        &TFormMain::TBTra1,  &TFormMain::TBTra2,  &TFormMain::TBTra3, &TFormMain::TBTra4, &TFormMain::TBTra5,
+        &TFormMain::TBTra6,  &TFormMain::TBTra7,  &TFormMain::TBTra8, &TFormMain::TBTra9, &TFormMain::TBTra10,
         &TFormMain::TBTra11, &TFormMain::TBTra12, &TFormMain::TBTra13};
     for (std::size_t i = 0; i < bandButtons.size(); ++i) {
         const int tag = static_cast<int>(i) + 1;

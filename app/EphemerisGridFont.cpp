@@ -33,8 +33,7 @@ std::vector<TPosPlanet> WidestRows() {
     return rows;
 }
 
-bool ColumnsFit(const QFont& font, const std::vector<TPosPlanet>& rows, const DateFormatNames& names,
-                int cellMargin) {
+bool ColumnsFit(const QFont& font, const std::vector<TPosPlanet>& rows, const DateFormatNames& names, int cellMargin) {
     const QFontMetrics metrics(font);
     for (int column = 0; column < EphemerisColumnCount; ++column) {
         const int room = EphemerisColumns[static_cast<std::size_t>(column)].Width - 2 * cellMargin;

@@ -142,10 +142,10 @@ QWidget* TFormMain::CreateGraphBodyGroup() {
     auto* layout = new QGridLayout(group);
     layout->setContentsMargins(6, 2, 6, 4);
     layout->setVerticalSpacing(0);
-    const std::array<QCheckBox* TFormMain::*, Rue> boxes{
-        &TFormMain::CBVP1, &TFormMain::CBVP2, &TFormMain::CBVP3,  &TFormMain::CBVP4,
-        &TFormMain::CBVP5, &TFormMain::CBVP6, &TFormMain::CBVP7,  &TFormMain::CBVP8,
-        &TFormMain::CBVP9, &TFormMain::CBVP10, &TFormMain::CBVP11, &TFormMain::CBVP12};
+    const std::array<QCheckBox * TFormMain::*, Rue> boxes{&TFormMain::CBVP1,  &TFormMain::CBVP2,  &TFormMain::CBVP3,
+                                                          &TFormMain::CBVP4,  &TFormMain::CBVP5,  &TFormMain::CBVP6,
+                                                          &TFormMain::CBVP7,  &TFormMain::CBVP8,  &TFormMain::CBVP9,
+                                                          &TFormMain::CBVP10, &TFormMain::CBVP11, &TFormMain::CBVP12};
     constexpr int rows = (ComputedBodyCount + 1) / 2;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const int body = static_cast<int>(i) + FirstBody;
@@ -216,7 +216,7 @@ QWidget* TFormMain::CreateGraphColorGroup() {
     auto* layout = new QGridLayout(group);
     layout->setContentsMargins(6, 2, 6, 4);
     layout->setVerticalSpacing(0);
-    const std::array<QRadioButton* TFormMain::*, GraphColorSlotCount> slotButtons{
+    const std::array<QRadioButton * TFormMain::*, GraphColorSlotCount> slotButtons{
         &TFormMain::RBC1, &TFormMain::RBC2, &TFormMain::RBC3, &TFormMain::RBC4, &TFormMain::RBC5, &TFormMain::RBC6};
     constexpr int rows = GraphColorSlotCount / 2;
     for (std::size_t i = 0; i < slotButtons.size(); ++i) {

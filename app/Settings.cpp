@@ -115,8 +115,8 @@ std::string WithoutUnclosedSections(std::string_view text) {
         const std::size_t lineEnd = text.find_first_of("\r\n");
         const std::string_view line = text.substr(0, lineEnd == std::string_view::npos ? text.size() : lineEnd + 1);
         const std::size_t first = line.find_first_not_of(" \t");
-        const bool unclosed = first != std::string_view::npos && line[first] == '[' &&
-                              line.find(']') == std::string_view::npos;
+        const bool unclosed =
+            first != std::string_view::npos && line[first] == '[' && line.find(']') == std::string_view::npos;
         if (!unclosed) kept += line;
         text.remove_prefix(line.size());
     }
@@ -126,7 +126,8 @@ std::string WithoutUnclosedSections(std::string_view text) {
 // SimpleIni keeps a comment with the section or key that follows it and drops
 // the comments after the last one. A section that no file names (its name
 // starts with a control character) placed after the text collects them.
-constexpr const char* EndOfFileSection = "\x1F" "end of file";
+constexpr const char* EndOfFileSection = "\x1F"
+                                         "end of file";
 
 bool LoadIni(CSimpleIniA& ini, std::string_view text) {
     ini.SetMultiKey(false);

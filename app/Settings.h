@@ -61,7 +61,7 @@ inline constexpr std::size_t MaxSettingsValueLength = 2047;
 // replaces the old file only once it is wholly on disk, so a failure or a crash
 // leaves the previous file as it was. Returns nothing on success, otherwise the
 // message to show: "Unable to write to " and the file's path.
-[[nodiscard]] std::optional<std::string> SaveSettings(const std::filesystem::path& file,
-                                                      const KaltoSettings& settings, char decimalSeparator);
+[[nodiscard]] std::optional<std::string> SaveSettings(const std::filesystem::path& file, const KaltoSettings& settings,
+                                                      char decimalSeparator);
 
 }  // namespace kalto

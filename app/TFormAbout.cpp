@@ -62,7 +62,8 @@ TFormAbout::TFormAbout(QWidget* owner, const QDateTime& programFileTime)
     LabelDateComp->setGeometry(16, 196, AboutWidth - 32, 18);
     LabelDateComp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    LabelApp = NewLink(this, QStringLiteral("%1 v.%2").arg(ProductName, ProductVersion), QRect(16, 216, AboutWidth - 32, 30));
+    LabelApp =
+        NewLink(this, QStringLiteral("%1 v.%2").arg(ProductName, ProductVersion), QRect(16, 216, AboutWidth - 32, 30));
     LabelApp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont large = LabelApp->font();
     large.setBold(true);
@@ -102,8 +103,7 @@ void TFormAbout::TimerTimer() {
 
 // The logo, the site label and LabelApp open the user manual.
 bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         OpenUserManual();
         return true;
     }

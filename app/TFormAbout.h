@@ -13,8 +13,8 @@ class QTimer;
 namespace kalto {
 
 inline constexpr int AboutWidth = 346;
-inline constexpr int AboutHeight = 295;         // opened by F2, with its OK button
-inline constexpr int SplashHeight = 265;        // as a splash, the OK button cut off
+inline constexpr int AboutHeight = 295;        // opened by F2, with its OK button
+inline constexpr int SplashHeight = 265;       // as a splash, the OK button cut off
 inline constexpr int SplashIntervalMs = 3000;  // how long the splash stays
 
 class TFormAbout : public QDialog {

@@ -185,9 +185,8 @@ void TFormMain::CalculateEphemeris() {
 void TFormMain::ShowComputingStatus(std::int64_t stepsDone) {
     const auto& request = RunnerEfem.Request();
     const std::int64_t step = std::clamp<std::int64_t>(stepsDone, 0, TotalSteps(request) - 1);
-    LabelStatusEfem->setText(
-        ToQString(std::string(StatusComputing) +
-                  FormatDateTime(ComputingInstantPattern, StepInstant(request, step), Names)));
+    LabelStatusEfem->setText(ToQString(std::string(StatusComputing) +
+                                       FormatDateTime(ComputingInstantPattern, StepInstant(request, step), Names)));
 }
 
 void TFormMain::RunnerEfemProgress(qint64 stepsDone) {

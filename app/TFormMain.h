@@ -201,7 +201,7 @@ public:
     double ContactTarget = 0;  // degrees of the position on the spin edits
     double ContactOrb = MinContactOrb;
     int ContactSpanDays = 0;
-    int ContactBody = Sol;             // the body chosen in RGPlanetas
+    int ContactBody = Sol;  // the body chosen in RGPlanetas
     // How the degrees on SEGraLon count: the coordinates RGCord last applied.
     CoordinateMode ShownCoordinates = CoordinateMode::Ecliptic;
     bool CleanListOnCompletion = true;  // "limpiar lista" as it was when the search started

@@ -23,8 +23,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QTableView>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QUrl>
 

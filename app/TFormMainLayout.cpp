@@ -146,9 +146,9 @@ QWidget* TFormMain::CreateRunPanel() {
     // Span buttons; each one's tag is the months it adds.
     auto* spans = new QGridLayout;
     spans->setSpacing(2);
-    const std::array<QToolButton* TFormMain::*, 7> spanButtons{&TFormMain::SBMD1, &TFormMain::SBMD2, &TFormMain::SBMD3,
-                                                               &TFormMain::SBMD4, &TFormMain::SBMD5, &TFormMain::SBMD6,
-                                                               &TFormMain::SBMD7};
+    const std::array<QToolButton * TFormMain::*, 7> spanButtons{&TFormMain::SBMD1, &TFormMain::SBMD2, &TFormMain::SBMD3,
+                                                                &TFormMain::SBMD4, &TFormMain::SBMD5, &TFormMain::SBMD6,
+                                                                &TFormMain::SBMD7};
     for (std::size_t i = 0; i < spanButtons.size(); ++i) {
         const int months = SpanButtonMonths[i];
         auto* button = new QToolButton;
@@ -204,7 +204,7 @@ QWidget* TFormMain::CreateTablePanel() {
     auto* side = new QVBoxLayout(PanelButtonEfem);
     side->setContentsMargins(0, 4, 0, 0);
     side->setSpacing(2);
-    const std::array<QToolButton* TFormMain::*, 11> bodyButtons{
+    const std::array<QToolButton * TFormMain::*, 11> bodyButtons{
         &TFormMain::SBP1, &TFormMain::SBP2, &TFormMain::SBP3, &TFormMain::SBP4,  &TFormMain::SBP5, &TFormMain::SBP6,
         &TFormMain::SBP7, &TFormMain::SBP8, &TFormMain::SBP9, &TFormMain::SBP10, &TFormMain::SBP11};
     auto* bodyGroup = new QButtonGroup(PanelButtonEfem);

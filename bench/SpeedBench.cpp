@@ -149,9 +149,9 @@ void TimeSearch(int body, int runs) {
     const ContactSearchInput input = DemandingSearch(body);
     ContactSearchResult result;
     const double seconds = BestTime(runs, [&] {
-        ContactSearchProgress progress;
-        result = SearchContacts(input, progress);
-    }).Seconds;
+                               ContactSearchProgress progress;
+                               result = SearchContacts(input, progress);
+                           }).Seconds;
     ContactSearchInput directInput = input;
     directInput.Evaluation = SeriesEvaluation::Direct;
     ContactSearchProgress progress;

@@ -57,8 +57,7 @@ void ForEachOption(std::span<const std::string_view> args, std::string_view comm
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (!arg.starts_with("--")) {
-            throw UsageError("sobra el argumento " + Quoted(arg) + ": " + std::string(command) +
-                             " solo toma opciones");
+            throw UsageError("sobra el argumento " + Quoted(arg) + ": " + std::string(command) + " solo toma opciones");
         }
         if (std::ranges::find(flags, arg) != flags.end()) {
             apply({arg, std::nullopt});
@@ -115,7 +114,8 @@ TDateTime ParseLocalDateTime(std::string_view text) {
                             Separator(text, 13, ':') && (!withSeconds || Separator(text, 16, ':')) &&
                             text.size() == (withSeconds ? 19u : 16u);
     if (!wellFormed) {
-        throw UsageError("fecha y hora mal escritas: " + Quoted(text) + "; se esperaba AAAA-MM-DD HH:MM o AAAA-MM-DD HH:MM:SS");
+        throw UsageError("fecha y hora mal escritas: " + Quoted(text) +
+                         "; se esperaba AAAA-MM-DD HH:MM o AAAA-MM-DD HH:MM:SS");
     }
     if (!IsValidDate(year, month, day)) {
         throw UsageError("la fecha " + std::string(text.substr(0, 10)) + " no existe en el calendario");
@@ -131,8 +131,8 @@ TDateTime ParseDate(std::string_view text) {
     const int year = Digits(text, 0, 4);
     const int month = Digits(text, 5, 2);
     const int day = Digits(text, 8, 2);
-    const bool wellFormed = year >= 0 && month >= 0 && day >= 0 && Separator(text, 4, '-') &&
-                            Separator(text, 7, '-') && text.size() == 10;
+    const bool wellFormed =
+        year >= 0 && month >= 0 && day >= 0 && Separator(text, 4, '-') && Separator(text, 7, '-') && text.size() == 10;
     if (!wellFormed) {
         throw UsageError("fecha mal escrita: " + Quoted(text) + "; se esperaba AAAA-MM-DD");
     }
@@ -175,7 +175,8 @@ int ParseStepsPerDay(std::string_view text) {
             }
         }
     }
-    throw UsageError("paso no válido: " + Quoted(text) + "; debe ser 1440, 720, 360, 180, 120, 60, 30, 15, 10 o 5 minutos");
+    throw UsageError("paso no válido: " + Quoted(text) +
+                     "; debe ser 1440, 720, 360, 180, 120, 60, 30, 15, 10 o 5 minutos");
 }
 
 int ParseBody(std::string_view text) {

@@ -64,8 +64,7 @@ void PrintHelp(std::ostream& out) {
 
 }  // namespace
 
-int RunCommandLine(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
-                   std::ostream& err) {
+int RunCommandLine(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (args.empty() || IsHelp(args.front())) {
         PrintHelp(out);
         return ExitOk;

@@ -155,8 +155,8 @@ ContactSearchInput SearchInput(const ContactsOptions& options) {
 std::string DateTimeText(TDateTime value) {
     const DecodedDateTime decoded = DecodeDateTime(std::round(value * 86400) / 86400);
     std::array<char, 48> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02dT%02d:%02d:%02d", decoded.date.year,
-                  decoded.date.month, decoded.date.day, decoded.time.hour, decoded.time.minute, decoded.time.second);
+    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02dT%02d:%02d:%02d", decoded.date.year, decoded.date.month,
+                  decoded.date.day, decoded.time.hour, decoded.time.minute, decoded.time.second);
     return buffer.data();
 }
 
@@ -173,7 +173,7 @@ void WriteCsv(const ContactRecordList& contacts, double target, std::ostream& ou
     for (const ContactRecordPtr& record : contacts) {
         const std::array<TDateTime, ContactMomentCount> times{record->StartTime, record->ExactTime, record->EndTime};
         const std::array<double, ContactMomentCount> longitudes{record->StartLongitude, record->ExactLongitude,
-                                                                 record->EndLongitude};
+                                                                record->EndLongitude};
         std::string line = std::to_string(record->Index) + ',' +
                            std::string(ContactBodyItems[static_cast<std::size_t>(record->BodyIndex)]) + ',' +
                            AngleNumber(target);

@@ -26,8 +26,8 @@ using namespace std::chrono_literals;
 constexpr auto ProgressDelay = 500ms;
 constexpr auto ProgressInterval = 100ms;
 
-constexpr std::array<std::string_view, 8> OptionNames = {"--desde",   "--hasta",   "--cada",     "--tz",
-                                                         "--cuerpo",  "--formato", "--columnas", "--salida"};
+constexpr std::array<std::string_view, 8> OptionNames = {"--desde",  "--hasta",   "--cada",     "--tz",
+                                                         "--cuerpo", "--formato", "--columnas", "--salida"};
 constexpr std::string_view DirectFlag = "--directo";
 constexpr std::array<std::string_view, 1> DirectFlags = {DirectFlag};
 constexpr std::string_view AllBodies = "todos";
@@ -257,8 +257,8 @@ void RunEphemerisCommand(std::span<const std::string_view> args, std::istream& /
     const EphemerisOptions options = ParseOptions(args);
     const TDateTime start = *options.start;
     const TDateTime end = LimitEndDate(start, *options.end);
-    const EphemerisRequest request{start, end, SpanDays(start, end), options.stepsPerDay, options.zoneHours,
-                                   options.evaluation};
+    const EphemerisRequest request{
+        start, end, SpanDays(start, end), options.stepsPerDay, options.zoneHours, options.evaluation};
     CheckEphemerisDays(start, request.SpanDays);
     if (end != *options.end) {
         err << "kalto-cli: nota: de " << DateText(start) << " a " << DateText(*options.end)

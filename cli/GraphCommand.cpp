@@ -37,9 +37,8 @@ constexpr auto ProgressDelay = 500ms;
 constexpr auto ProgressInterval = 100ms;
 
 constexpr std::array<std::string_view, 15> OptionNames = {
-    "--desde",  "--hasta", "--cada",    "--tz",       "--cuerpos", "--signos", "--primer-signo",
-    "--glifo",  "--sin-lineas", "--rejilla", "--marcador", "--ancho",   "--alto",   "--salida",
-    "--formato"};
+    "--desde",      "--hasta",   "--cada",     "--tz",    "--cuerpos", "--signos", "--primer-signo", "--glifo",
+    "--sin-lineas", "--rejilla", "--marcador", "--ancho", "--alto",    "--salida", "--formato"};
 // --sin-lineas is a flag; it is among the names above too, so that a value
 // given to it is refused with a message of its own.
 constexpr std::string_view FlagOption = "--sin-lineas";

@@ -40,16 +40,15 @@ void RunPositions(std::span<const std::string_view> args, std::istream& in, std:
         double jde = 0;
         if (!ParseJde(text, jde)) {
             out.flush();
-            throw UsageError("la línea " + std::to_string(lineNumber) + " no es un Día Juliano: «" +
-                             std::string(text) + "»");
+            throw UsageError("la línea " + std::to_string(lineNumber) + " no es un Día Juliano: «" + std::string(text) +
+                             "»");
         }
         const StepPositions step = ComputeAllBodies(engine, jde);
         const std::string jdeText = Fixed(jde, 6);
         for (int body = FirstBody; body <= LastComputedBody; ++body) {
             const RecPlaneta& p = step[body];
             out << jdeText << ' ' << body << ' ' << Fixed(p.Longitude, 9) << ' ' << Fixed(p.Latitude, 9) << ' '
-                << Fixed(p.Distance, 9) << ' ' << Fixed(p.RightAscension, 9) << ' ' << Fixed(p.Declination, 9)
-                << '\n';
+                << Fixed(p.Distance, 9) << ' ' << Fixed(p.RightAscension, 9) << ' ' << Fixed(p.Declination, 9) << '\n';
         }
     }
 }

@@ -27,8 +27,7 @@ void ProgressBar::Show(std::int64_t done) {
     std::string percentText = std::to_string(percent);
     percentText.insert(0, 3 - std::min<std::size_t>(percentText.size(), 3), ' ');
     out_ << '\r' << Caption << '[' << std::string(static_cast<std::size_t>(filled), '#')
-         << std::string(static_cast<std::size_t>(BarWidth - filled), '-') << "] " << percentText << " %"
-         << std::flush;
+         << std::string(static_cast<std::size_t>(BarWidth - filled), '-') << "] " << percentText << " %" << std::flush;
 }
 
 void ProgressBar::Clear() {

@@ -51,7 +51,7 @@ std::vector<std::string> DetailRow(std::string_view name, TDateTime time, double
     double precision = std::fabs(s - angle);
     if (precision > ExactRowLimit) {
         precision = s - (angle - lastOrb) > InnerEdgeMargin ? std::fabs(s - (angle + lastOrb))
-                                                           : std::fabs(s - (angle - lastOrb));
+                                                            : std::fabs(s - (angle - lastOrb));
     }
     return {std::string(name),
             FormatDateTime(DetailDatePattern, time, names),

@@ -17,8 +17,8 @@ inline constexpr std::array<std::string_view, ComputedBodyCount> ContactBodyItem
     "Sol", "Lun", "Mer", "Ven", "Mar", "Jup", "Sat", "Ura", "Nep", "Plu", "Nod"};
 
 // Items of the sign list RGSignos (the eleventh is "Acu" here).
-inline constexpr std::array<std::string_view, 12> ContactSignItems = {
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Esc", "Sag", "Cap", "Acu", "Pis"};
+inline constexpr std::array<std::string_view, 12> ContactSignItems = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                                                                      "Lib", "Esc", "Sag", "Cap", "Acu", "Pis"};
 
 // Items of RGTipoAngulo and RGCord.
 inline constexpr std::array<std::string_view, 2> AngleTypeItems = {"Múltiplo", "Exacto"};

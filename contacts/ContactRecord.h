@@ -13,16 +13,16 @@ namespace kalto {
 inline constexpr int ContactMomentCount = 3;
 
 struct TContactoRecord {
-    int BodyIndex = 0;             // item of the body list: body number - 1 (0 "Sol" .. 10 "Nod")
-    std::string PositionText;      // the target position as the search wrote it
-    int Index = 0;                 // 0-based order of finding within its own search
-    TDateTime StartTime = 0;       // local time the body enters the orb ("inicia")
-    TDateTime ExactTime = 0;       // local time of exactness, or of the station that replaced it ("partil")
-    TDateTime EndTime = 0;         // local time the body leaves the orb ("finaliza")
-    double ContactAngle = 0;       // the multiple k × α of the contact, degrees
-    double DetectLongitude = 0;    // longitude at the coarse instant that found the contact
+    int BodyIndex = 0;           // item of the body list: body number - 1 (0 "Sol" .. 10 "Nod")
+    std::string PositionText;    // the target position as the search wrote it
+    int Index = 0;               // 0-based order of finding within its own search
+    TDateTime StartTime = 0;     // local time the body enters the orb ("inicia")
+    TDateTime ExactTime = 0;     // local time of exactness, or of the station that replaced it ("partil")
+    TDateTime EndTime = 0;       // local time the body leaves the orb ("finaliza")
+    double ContactAngle = 0;     // the multiple k × α of the contact, degrees
+    double DetectLongitude = 0;  // longitude at the coarse instant that found the contact
     double StartLongitude = 0;
-    double ExactLongitude = 0;     // one fine step before the turn when a station replaced exactness
+    double ExactLongitude = 0;  // one fine step before the turn when a station replaced exactness
     double EndLongitude = 0;
     // How many of the moments start, exact, end the fine scan fixed, in that
     // order. A contact whose scan reached its bound before the end has fewer;

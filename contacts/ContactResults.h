@@ -59,7 +59,6 @@ void ResetContactLists(ContactResults& results);
 //   " Time Zone: 0.00."
 // The third line reads " Para el Día viernes, 01 de ene, 2027." for a span of
 // one day, and is left out when the end precedes the start.
-[[nodiscard]] std::vector<std::string> SearchDescription(const ContactSearchInput& input,
-                                                         const DateFormatNames& names);
+[[nodiscard]] std::vector<std::string> SearchDescription(const ContactSearchInput& input, const DateFormatNames& names);
 
 }  // namespace kalto

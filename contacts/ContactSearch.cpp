@@ -42,8 +42,8 @@ constexpr std::array<double, LastComputedBody + 1> SearchSteps = {
 // The longest time the body stayed within 6 degrees of any point in 1900-2100,
 // days, rounded up: from the engine's positions every half day (every half
 // hour for the Moon). A contact of the widest orb lasts no longer.
-constexpr std::array<double, LastComputedBody + 1> LongestContactDays = {
-    0, 14, 1.1, 60, 60, 160, 320, 400, 1150, 1900, 3800, 230};
+constexpr std::array<double, LastComputedBody + 1> LongestContactDays = {0,   14,  1.1,  60,   60,   160,
+                                                                         320, 400, 1150, 1900, 3800, 230};
 
 // The fine scan gives a contact up after three times that span: a
 // refinement examines one contact and at most one coarse step before it.
@@ -78,9 +78,7 @@ public:
         return {jde, ContactLongitude(BodyEngine, Body, jde)};
     }
 
-    [[nodiscard]] bool StopRequested() const noexcept {
-        return Progress.StopRequested.load(std::memory_order_relaxed);
-    }
+    [[nodiscard]] bool StopRequested() const noexcept { return Progress.StopRequested.load(std::memory_order_relaxed); }
 
 private:
     Engine BodyEngine;
@@ -276,8 +274,7 @@ ContactSearchResult SearchContacts(const ContactSearchInput& input, ContactSearc
             record->ContactAngle = match.Multiple * alpha;
             record->DetectLongitude = lambda;
             const double center = ContactCenter(lambda, target, record->ContactAngle);
-            const Refinement refinement =
-                RefineContact(track, policy, fineStep, L, dir, center, orb, *record);
+            const Refinement refinement = RefineContact(track, policy, fineStep, L, dir, center, orb, *record);
             if (refinement.Outcome == RefineOutcome::Stopped) return result;
             record->Index = count - 1;
             record->BodyIndex = body - 1;

@@ -38,9 +38,9 @@ struct ContactSearchInput {
 // Shared between the search and the window that watches it; safe from any thread.
 struct ContactSearchProgress {
     std::atomic<bool> StopRequested{false};
-    std::atomic<int> Count{0};         // contacts found so far by this search
-    std::atomic<double> Instant{0};    // the local instant being examined
-    std::atomic<int> DaysDone{0};      // for the gauge, 0..ContactGaugeMaximum
+    std::atomic<int> Count{0};       // contacts found so far by this search
+    std::atomic<double> Instant{0};  // the local instant being examined
+    std::atomic<int> DaysDone{0};    // for the gauge, 0..ContactGaugeMaximum
 };
 
 struct ContactSearchResult {

@@ -9,9 +9,9 @@ namespace {
 
 // The arguments shared by the nutation in longitude and in obliquity (Meeus ch. 22).
 struct NutationArguments {
-    double node;          // Ω, longitude of the Moon's ascending node
-    double sunLongitude;  // L, mean longitude of the Sun
-    double moonLongitude; // L', mean longitude of the Moon
+    double node;           // Ω, longitude of the Moon's ascending node
+    double sunLongitude;   // L, mean longitude of the Sun
+    double moonLongitude;  // L', mean longitude of the Moon
 };
 
 NutationArguments NutationArgumentsAt(double jde) noexcept {
@@ -24,10 +24,10 @@ NutationArguments NutationArgumentsAt(double jde) noexcept {
 }
 
 double NutationInLongitudeOf(const NutationArguments& a) noexcept {
-    return -0.004777777778 * std::sin(a.node * DegToRad)                 // -17.20"
-           - 0.0003666666667 * std::sin(2 * a.sunLongitude * DegToRad)   //  -1.32"
-           - 6.388888889e-5 * std::sin(2 * a.moonLongitude * DegToRad)   //  -0.23"
-           + 5.833333333e-5 * std::sin(2 * a.node * DegToRad);           //  +0.21"
+    return -0.004777777778 * std::sin(a.node * DegToRad)                // -17.20"
+           - 0.0003666666667 * std::sin(2 * a.sunLongitude * DegToRad)  //  -1.32"
+           - 6.388888889e-5 * std::sin(2 * a.moonLongitude * DegToRad)  //  -0.23"
+           + 5.833333333e-5 * std::sin(2 * a.node * DegToRad);          //  +0.21"
 }
 
 double MeanObliquity(double jde) noexcept {
@@ -37,10 +37,10 @@ double MeanObliquity(double jde) noexcept {
 
 // The mean obliquity plus the nutation in obliquity.
 double TrueObliquityOf(double mean, const NutationArguments& a) noexcept {
-    return mean + 0.002555555556 * std::cos(a.node * DegToRad)           //  9.20"
-           + 0.000158333333 * std::cos(2 * a.sunLongitude * DegToRad)    //  0.57"
-           + 2.777777778e-5 * std::cos(2 * a.moonLongitude * DegToRad)   //  0.10"
-           - 2.5e-5 * std::cos(2 * a.node * DegToRad);                   // -0.09"
+    return mean + 0.002555555556 * std::cos(a.node * DegToRad)          //  9.20"
+           + 0.000158333333 * std::cos(2 * a.sunLongitude * DegToRad)   //  0.57"
+           + 2.777777778e-5 * std::cos(2 * a.moonLongitude * DegToRad)  //  0.10"
+           - 2.5e-5 * std::cos(2 * a.node * DegToRad);                  // -0.09"
 }
 
 }  // namespace
@@ -86,8 +86,7 @@ void FK5Correction(double& longitude, double& latitude, double tau) noexcept {
     latitude += 1.087777778e-5 * (std::cos(lambda) - std::sin(lambda));
 }
 
-void AberrationAndNutation(double& longitude, double& latitude, double sunLongitude, double T,
-                           double jde) noexcept {
+void AberrationAndNutation(double& longitude, double& latitude, double sunLongitude, double T, double jde) noexcept {
     AddAberrationAndNutation(longitude, latitude, sunLongitude, T, NutationInLongitude(jde));
 }
 
@@ -134,8 +133,7 @@ double PerihelionLongitude(double T) noexcept {
     return 102.93735 + 1.71946 * T + 0.00046 * T * T;
 }
 
-EclipticShift Aberration(SinCos longitude, SinCos latitude, SinCos sunLongitude, SinCos perihelion,
-                         double T) noexcept {
+EclipticShift Aberration(SinCos longitude, SinCos latitude, SinCos sunLongitude, SinCos perihelion, double T) noexcept {
     const double e = 0.016708634 - 0.000042037 * T - 0.0000001267 * T * T;
     constexpr double kappa = 0.0056932;  // 20.49552"
     // The differences of the angles from the sines and cosines of each.

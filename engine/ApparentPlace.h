@@ -11,7 +11,9 @@ inline constexpr double RadToDeg = 57.295779513082320877;
 inline constexpr double J2000 = 2451545.0;
 
 // Julian centuries of dynamical time from J2000.0.
-[[nodiscard]] constexpr double JulianCenturies(double jde) noexcept { return (jde - J2000) / 36525.0; }
+[[nodiscard]] constexpr double JulianCenturies(double jde) noexcept {
+    return (jde - J2000) / 36525.0;
+}
 
 // Reduces to [0, 360) for x > 0. Zero and the non-positive multiples of 360 give
 // 360, so callers that index by sign reduce further.
@@ -42,8 +44,7 @@ void FK5Correction(double& longitude, double& latitude, double tau) noexcept;
 
 // Adds the annual aberration (Meeus 23.2) to longitude and latitude and the
 // nutation in longitude to the longitude; T in Julian centuries.
-void AberrationAndNutation(double& longitude, double& latitude, double sunLongitude, double T,
-                           double jde) noexcept;
+void AberrationAndNutation(double& longitude, double& latitude, double sunLongitude, double T, double jde) noexcept;
 // The same with the nutation in longitude already known.
 void AddAberrationAndNutation(double& longitude, double& latitude, double sunLongitude, double T,
                               double nutationInLongitude) noexcept;
@@ -59,8 +60,7 @@ struct EclipticPosition {
 };
 
 // Meeus 13.3 and 13.4.
-[[nodiscard]] EquatorialPosition EclipticToEquatorial(double obliquity, double latitude,
-                                                      double longitude) noexcept;
+[[nodiscard]] EquatorialPosition EclipticToEquatorial(double obliquity, double latitude, double longitude) noexcept;
 // Meeus 13.1 and 13.2.
 [[nodiscard]] EclipticPosition EquatorialToEcliptic(double obliquity, double declination,
                                                     double rightAscension) noexcept;

@@ -17,9 +17,9 @@ enum Body : int {
     Sat,
     Ura,
     Nep,
-    Plu,      // Pluto
-    Nod,      // mean ascending lunar node
-    Rue,      // a twelfth slot that nothing computes
+    Plu,  // Pluto
+    Nod,  // mean ascending lunar node
+    Rue,  // a twelfth slot that nothing computes
 };
 
 inline constexpr int FirstBody = Sol;

@@ -45,13 +45,21 @@ inline constexpr std::array<double, 348> DeltaTMonthly = std::to_array<double>({
 // 2001 .. 2003, index (year - 2001) * 4 + (quarter - 1), quarter 1 = January-March.
 inline constexpr std::array<double, 12> DeltaTQuarterly = std::to_array<double>({
     64.01, 64.05, 64.14, 64.9,  // 2001
-    65.1, 65.3, 65.5, 65.8,  // 2002
-    66.0, 66.1, 66.4, 67.0,  // 2003
+    65.1, 65.3, 65.5, 65.8,     // 2002
+    66.0, 66.1, 66.4, 67.0,     // 2003
 });
 
 // 2004 .. 2012, index year - 2004.
 inline constexpr std::array<double, 9> DeltaTYearly = std::to_array<double>({
-    67.0, 68.0, 69.0, 70.0, 71.0, 72.0, 73.0, 74.0, 75.0,
+    67.0,
+    68.0,
+    69.0,
+    70.0,
+    71.0,
+    72.0,
+    73.0,
+    74.0,
+    75.0,
 });
 
 // 1 January of 2013 .. 2028, index year - 2013.

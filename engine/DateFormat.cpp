@@ -73,8 +73,8 @@ constexpr TDateTime EndDateTime = 2958466;
 DateFormatNames SpanishDateFormatNames() {
     return {
         {"ene", "feb", "mar", "abr", "may", "jun", "jul", "ago", "sep", "oct", "nov", "dic"},
-        {"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto", "septiembre", "octubre",
-         "noviembre", "diciembre"},
+        {"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto", "septiembre", "octubre", "noviembre",
+         "diciembre"},
         {"dom", "lun", "mar", "mié", "jue", "vie", "sáb"},
         {"domingo", "lunes", "martes", "miércoles", "jueves", "viernes", "sábado"},
         "/",
@@ -157,15 +157,9 @@ std::string FormatDateTime(std::string_view pattern, TDateTime value, const Date
                 AppendNumber(out, hour, count == 1 ? 1 : 2);
                 break;
             }
-            case 'n':
-                AppendNumber(out, time.minute, count == 1 ? 1 : 2);
-                break;
-            case 's':
-                AppendNumber(out, time.second, count == 1 ? 1 : 2);
-                break;
-            default:
-                out += pattern.substr(i, count);
-                break;
+            case 'n': AppendNumber(out, time.minute, count == 1 ? 1 : 2); break;
+            case 's': AppendNumber(out, time.second, count == 1 ? 1 : 2); break;
+            default: out += pattern.substr(i, count); break;
         }
         lastLetter = letter;
         i += count;

@@ -19,9 +19,9 @@ namespace kalto {
 // One entry of the position table. Angles in degrees; right ascension in
 // degrees too (0..360, never hours).
 struct RecPlaneta {
-    double Longitude = 0;       // geocentric ecliptic, equinox of the date
+    double Longitude = 0;  // geocentric ecliptic, equinox of the date
     double Latitude = 0;
-    double Distance = 0;        // AU for the Sun and planets, km for the Moon, 0 for Pluto and the node
+    double Distance = 0;  // AU for the Sun and planets, km for the Moon, 0 for Pluto and the node
     double RightAscension = 0;
     double Declination = 0;
 };
@@ -48,9 +48,9 @@ struct EclipticVector {
 [[nodiscard]] EclipticVector EarthVector(const EarthPosition& earth) noexcept;
 
 struct GeocentricVectorResult {
-    double x, y, z;     // geocentric ecliptic rectangular coordinates, AU
-    double Distance;    // AU
-    double LightTime;   // days
+    double x, y, z;    // geocentric ecliptic rectangular coordinates, AU
+    double Distance;   // AU
+    double LightTime;  // days
 };
 
 // The body's geocentric vector with the Earth at `earth`; the Sun (body 1)

@@ -3,10 +3,10 @@
 // with the low-precision nutation in longitude added. No aberration or light
 // time is applied.
 
+#include "Moon.h"
 #include "ApparentPlace.h"
 #include "ConstTables.h"
 #include "Engine.h"
-#include "Moon.h"
 #include "SeriesFits.h"
 
 #include <array>
@@ -24,14 +24,14 @@ namespace {
 
 // L', the Moon's mean longitude.
 [[nodiscard]] double MeanLongitude(double t) noexcept {
-    return Normalize360(218.3164477 +
-                        t * (481267.88123421 + t * (-0.0015786 + t * (1.855835023689734e-6 - t * 1.5338834862103876e-8))));
+    return Normalize360(218.3164477 + t * (481267.88123421 +
+                                           t * (-0.0015786 + t * (1.855835023689734e-6 - t * 1.5338834862103876e-8))));
 }
 
 // D, the Moon's mean elongation.
 [[nodiscard]] double MeanElongation(double t) noexcept {
-    return Normalize360(297.8501921 +
-                        t * (445267.1114034 + t * (-0.0018819 + t * (1.8319447192361523e-6 - t * 8.844469995135542e-9))));
+    return Normalize360(
+        297.8501921 + t * (445267.1114034 + t * (-0.0018819 + t * (1.8319447192361523e-6 - t * 8.844469995135542e-9))));
 }
 
 // M, the Sun's mean anomaly.
@@ -41,14 +41,14 @@ namespace {
 
 // M', the Moon's mean anomaly.
 [[nodiscard]] double MoonMeanAnomaly(double t) noexcept {
-    return Normalize360(134.9633964 +
-                        t * (477198.8675055 + t * (0.0087414 + t * (1.4347408140719379e-5 - t * 6.797172376291463e-8))));
+    return Normalize360(
+        134.9633964 + t * (477198.8675055 + t * (0.0087414 + t * (1.4347408140719379e-5 - t * 6.797172376291463e-8))));
 }
 
 // F, the Moon's argument of latitude.
 [[nodiscard]] double ArgumentOfLatitude(double t) noexcept {
-    return Normalize360(93.272095 +
-                        t * (483202.0175233 + t * (-0.0036539 + t * (-2.8360748723766307e-7 + t * 1.1583324645839848e-9))));
+    return Normalize360(
+        93.272095 + t * (483202.0175233 + t * (-0.0036539 + t * (-2.8360748723766307e-7 + t * 1.1583324645839848e-9))));
 }
 
 // E of Meeus 47.6: the decreasing eccentricity of the Earth's orbit scales the
@@ -59,8 +59,7 @@ namespace {
 
 // Ω of Meeus 47.7, the longitude of the mean ascending node.
 [[nodiscard]] double MeanNodeLongitude(double t) noexcept {
-    return 125.0445479 +
-           t * (-1934.1362891 + t * (0.0020754 + t * (2.13930742061565e-6 - t * 1.649729444371123e-8)));
+    return 125.0445479 + t * (-1934.1362891 + t * (0.0020754 + t * (2.13930742061565e-6 - t * 1.649729444371123e-8)));
 }
 
 struct LunarArguments {
@@ -97,7 +96,9 @@ struct LunarArguments {
     return sum;
 }
 
-[[nodiscard]] double SinDeg(double degrees) noexcept { return std::sin(degrees * DegToRad); }
+[[nodiscard]] double SinDeg(double degrees) noexcept {
+    return std::sin(degrees * DegToRad);
+}
 
 }  // namespace
 

@@ -22,8 +22,8 @@ namespace {
 constexpr std::size_t FirstPoisson1 = 82;
 constexpr std::size_t FirstPoisson2 = 101;
 
-[[nodiscard]] double PartialSum(const PlutoCoordinate& coordinate, const PlutoArguments& arguments,
-                                std::size_t first, std::size_t last) noexcept {
+[[nodiscard]] double PartialSum(const PlutoCoordinate& coordinate, const PlutoArguments& arguments, std::size_t first,
+                                std::size_t last) noexcept {
     double sum = 0;
     for (std::size_t i = first; i < last; ++i)
         sum += coordinate.Cosines[i] * arguments.Cos[i] + coordinate.Sines[i] * arguments.Sin[i];

@@ -22,10 +22,14 @@ struct RectangularPosition {
 
 // The time argument of the Pluto series: -1 on 1700 January 1, 0h
 // (JD 2341972.5), +1 at JD 2488092.5, 0 at JD 2415032.5 (1900 January 1, 0h).
-[[nodiscard]] constexpr double PlutoTime(double jde) noexcept { return 2 * (jde - 2341972.5) / 146120 - 1; }
+[[nodiscard]] constexpr double PlutoTime(double jde) noexcept {
+    return 2 * (jde - 2341972.5) / 146120 - 1;
+}
 
 // Days from JD 2415032.5 for the time argument x.
-[[nodiscard]] constexpr double PlutoDays(double x) noexcept { return 73060 * x; }
+[[nodiscard]] constexpr double PlutoDays(double x) noexcept {
+    return 73060 * x;
+}
 
 // cos and sin of ν_i fx for the 106 frequencies, shared by X, Y and Z.
 struct PlutoArguments {
@@ -37,8 +41,7 @@ struct PlutoArguments {
 
 // One coordinate in units of 1e-10 AU: the cubic polynomial in x, the periodic
 // terms, and the Poisson terms multiplied by x and x².
-[[nodiscard]] double PlutoSeries(const PlutoCoordinate& coordinate, const PlutoArguments& arguments,
-                                 double x) noexcept;
+[[nodiscard]] double PlutoSeries(const PlutoCoordinate& coordinate, const PlutoArguments& arguments, double x) noexcept;
 
 // Pluto's heliocentric position, equatorial J2000.0 (valid 1700 to 2100).
 [[nodiscard]] RectangularPosition PlutoHeliocentric(double jde) noexcept;
@@ -66,7 +69,6 @@ struct PrecessionAngleSet {
 
 // Precesses a J2000.0 right ascension and declination (degrees) to the equinox
 // of jde (Meeus 21.3 and 21.4). The right ascension is not reduced.
-[[nodiscard]] EquatorialPosition PrecessJ2000ToDate(double rightAscension, double declination,
-                                                    double jde) noexcept;
+[[nodiscard]] EquatorialPosition PrecessJ2000ToDate(double rightAscension, double declination, double jde) noexcept;
 
 }  // namespace kalto

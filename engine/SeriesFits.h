@@ -22,9 +22,9 @@ namespace kalto {
 // What each approximation reproduces, and the time argument it is a function
 // of: the one that the direct evaluation computes from the Julian Ephemeris Day.
 enum class FittedSeries : int {
-    Earth,       // VSOP87D L, B as summed (radians) and R (AU); τ, Julian millennia
-    Mercury,     // the planets: heliocentric x, y, z (AU), ecliptic and equinox of the
-    Venus,       //   date after the FK5 correction, as the light-time passes use them; τ
+    Earth,    // VSOP87D L, B as summed (radians) and R (AU); τ, Julian millennia
+    Mercury,  // the planets: heliocentric x, y, z (AU), ecliptic and equinox of the
+    Venus,    //   date after the FK5 correction, as the light-time passes use them; τ
     Mars,
     Jupiter,
     Saturn,

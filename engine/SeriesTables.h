@@ -45,9 +45,9 @@ struct MoonTables {
 inline constexpr std::size_t PlutoTermCount = 106;
 
 struct PlutoCoordinate {
-    std::array<double, 4> Polynomial;               // 1e-10 AU, x^0 .. x^3
-    std::array<double, PlutoTermCount> Cosines;     // 1e-10 AU
-    std::array<double, PlutoTermCount> Sines;       // 1e-10 AU
+    std::array<double, 4> Polynomial;            // 1e-10 AU, x^0 .. x^3
+    std::array<double, PlutoTermCount> Cosines;  // 1e-10 AU
+    std::array<double, PlutoTermCount> Sines;    // 1e-10 AU
 };
 
 struct PlutoSeriesTables {

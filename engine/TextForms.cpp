@@ -102,14 +102,10 @@ SplitValue Split(double value, int modulus) noexcept {
 
 std::string PrefixText(AnglePrefix prefix, double value) {
     switch (prefix) {
-        case AnglePrefix::None:
-            return {};
-        case AnglePrefix::WestEast:
-            return value > 0 ? "W " : "E ";
-        case AnglePrefix::NorthSouth:
-            return value > 0 ? "N " : "S ";
-        case AnglePrefix::PlusMinus:
-            return value > 0 ? "+ " : "- ";
+        case AnglePrefix::None: return {};
+        case AnglePrefix::WestEast: return value > 0 ? "W " : "E ";
+        case AnglePrefix::NorthSouth: return value > 0 ? "N " : "S ";
+        case AnglePrefix::PlusMinus: return value > 0 ? "+ " : "- ";
     }
     return {};
 }
@@ -188,18 +184,10 @@ std::string AngleToText(int modulus, int decimals, AnglePrefix prefix, AngleStyl
     std::string text = PrefixText(prefix, value);
     const double magnitude = std::fabs(value);
     switch (style) {
-        case AngleStyle::DMS:
-            text += SexagesimalText(magnitude, modulus, decimals, DegreeGlyph);
-            break;
-        case AngleStyle::DM:
-            text += DegreeMinuteText(magnitude, modulus);
-            break;
-        case AngleStyle::Decimal:
-            text += FormatFixed(magnitude, decimals);
-            break;
-        case AngleStyle::HMS:
-            text += SexagesimalText(magnitude, modulus, decimals, "h");
-            break;
+        case AngleStyle::DMS: text += SexagesimalText(magnitude, modulus, decimals, DegreeGlyph); break;
+        case AngleStyle::DM: text += DegreeMinuteText(magnitude, modulus); break;
+        case AngleStyle::Decimal: text += FormatFixed(magnitude, decimals); break;
+        case AngleStyle::HMS: text += SexagesimalText(magnitude, modulus, decimals, "h"); break;
     }
     return text;
 }

@@ -14,13 +14,13 @@ inline constexpr std::string_view DegreeGlyph = "\u00B0";
 inline constexpr std::string_view OrdinalGlyph = "\u00BA";
 
 // Abbreviations of the zodiac signs, index 0 = Aries (0 to 30 degrees).
-inline constexpr std::array<std::string_view, 12> SignAbbreviations = {
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Esc", "Sag", "Cap", "Aqu", "Pis"};
+inline constexpr std::array<std::string_view, 12> SignAbbreviations = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                                                                       "Lib", "Esc", "Sag", "Cap", "Aqu", "Pis"};
 
 struct DegreeParts {
     int whole = 0;
-    int minutes = 0;      // 0..59
-    double seconds = 0;   // 0 <= seconds < 60
+    int minutes = 0;     // 0..59
+    double seconds = 0;  // 0 <= seconds < 60
 };
 
 enum class AngleStyle { DMS = 0, DM = 1, Decimal = 2, HMS = 5 };
@@ -49,8 +49,7 @@ inline constexpr int MaxDecimals = 20;
 //   HMS      "13h 30' 00\"" (as DMS, for a value in hours)
 //   Decimal  the value with `decimals` decimals
 // A style outside these codes gives the prefix alone.
-[[nodiscard]] std::string AngleToText(int modulus, int decimals, AnglePrefix prefix, AngleStyle style,
-                                      double value);
+[[nodiscard]] std::string AngleToText(int modulus, int decimals, AnglePrefix prefix, AngleStyle style, double value);
 
 // The longitude form " 123° 30' 00\"": parts computed in single precision, each
 // printed rounded to the nearest, halves away from zero, with no carry (59.6

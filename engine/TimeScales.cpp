@@ -65,7 +65,7 @@ double EspenakMeeusBefore1800(double y) noexcept {
 // such year; the table chosen goes by the calendar year.
 constexpr std::array DeltaT1800To1899{-2.50,      228.95,     5218.61,    56282.84,  324011.78, 1061660.75,
                                       2087298.89, 2513807.78, 1818961.41, 727058.63, 123563.95};
-constexpr std::array DeltaT1900To1971{-2.44,      87.24,     815.20,     -2637.80,   -18756.33,
+constexpr std::array DeltaT1900To1971{-2.44,     87.24,      815.20,    -2637.80,   -18756.33,
                                       124906.15, -303191.19, 372919.88, -232424.66, 58353.42};
 
 double Tabulated1800To2012(TDateTime t, const CalendarDate& date) noexcept {

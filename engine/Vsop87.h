@@ -8,7 +8,9 @@
 namespace kalto {
 
 // Julian millennia of dynamical time from J2000.0.
-[[nodiscard]] constexpr double JulianMillennia(double jde) noexcept { return (jde - 2451545.0) / 365250.0; }
+[[nodiscard]] constexpr double JulianMillennia(double jde) noexcept {
+    return (jde - 2451545.0) / 365250.0;
+}
 
 // Σ A cos(B + C tau) over the terms of one series.
 [[nodiscard]] double SumSeries(const VsopSeries& series, double tau) noexcept;

@@ -78,8 +78,8 @@ void EphemerisRunner::PollProgress() {
 }
 
 void EphemerisRunner::RunFinished(std::uint64_t generation) {
-    const auto found = std::find_if(Runs.begin(), Runs.end(),
-                                    [generation](const auto& run) { return run->Generation == generation; });
+    const auto found =
+        std::find_if(Runs.begin(), Runs.end(), [generation](const auto& run) { return run->Generation == generation; });
     if (found == Runs.end()) {
         return;
     }

@@ -35,7 +35,6 @@ inline constexpr std::string_view EphemerisDatePattern = "mmm dd yyyy, ddd";
 inline constexpr std::string_view EphemerisTimePattern = "hh:nn am/pm";
 
 // The text of `column` for `row` shown on table line `line` (1-based).
-[[nodiscard]] std::string EphemerisCellText(const TPosPlanet& row, int line, int column,
-                                            const DateFormatNames& names);
+[[nodiscard]] std::string EphemerisCellText(const TPosPlanet& row, int line, int column, const DateFormatNames& names);
 
 }  // namespace kalto

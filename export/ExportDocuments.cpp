@@ -206,8 +206,8 @@ void WriteContacts(DocumentPass& pass, const ContactsExport& contacts) {
 
 std::string EphemerisTitle(int body, double zoneHours) {
     const auto item = static_cast<std::size_t>(std::clamp(body, FirstBody, LastComputedBody) - FirstBody);
-    return std::string(EphemerisTitlePrefix) + std::string(ContactBodyItems[item]) + ". Time Zone: " +
-           FormatFixed(zoneHours, 2) + ".";
+    return std::string(EphemerisTitlePrefix) + std::string(ContactBodyItems[item]) +
+           ". Time Zone: " + FormatFixed(zoneHours, 2) + ".";
 }
 
 RtfPage ExportPage(const ExportContent& content, int pixelsPerInch) {

@@ -42,7 +42,8 @@ void ExportRunner::Start(std::filesystem::path file, ExportContent content, Expo
             // The writer, gone with the exception, has removed its temporary file.
             job->Status.ErrorMessage = std::string(ExportOutOfMemory);
         }
-        QMetaObject::invokeMethod(this, [this] { JobFinished(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { JobFinished(); }, Qt::QueuedConnection);
     });
 }
 

@@ -86,7 +86,9 @@ ReplacingFile::ReplacingFile(std::filesystem::path target) : Target(std::move(ta
     }
 }
 
-ReplacingFile::~ReplacingFile() { Discard(); }
+ReplacingFile::~ReplacingFile() {
+    Discard();
+}
 
 bool ReplacingFile::Write(std::string_view bytes) {
     if (Failed() || Committed) return false;
@@ -124,8 +126,7 @@ bool ReplacingFile::Commit() {
 }
 
 void ReplacingFile::Fail(std::string_view action, int error) {
-    Error = "No se pudo " + std::string(action) + " el archivo \"" + Target.string() + "\": " +
-            ReasonText(error) + ".";
+    Error = "No se pudo " + std::string(action) + " el archivo \"" + Target.string() + "\": " + ReasonText(error) + ".";
     Discard();
 }
 

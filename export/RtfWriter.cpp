@@ -20,11 +20,21 @@ struct ColorTableEntry {
 // The document's colour table, in the order written; an entry's index is its
 // colour word.
 constexpr std::array<ColorTableEntry, 16> ColorTable{{
-    {0, 0, 0, "\\cf0"},       {128, 0, 0, "\\cf1"},     {0, 128, 0, "\\cf2"},
-    {128, 128, 0, "\\cf3"},   {0, 0, 128, "\\cf4"},     {128, 0, 128, "\\cf5"},
-    {0, 128, 128, "\\cf6"},   {128, 128, 128, "\\cf7"}, {192, 192, 192, "\\cf8"},
-    {255, 0, 0, "\\cf9"},     {0, 255, 0, "\\cf10"},    {255, 255, 0, "\\cf11"},
-    {0, 0, 255, "\\cf12"},    {255, 0, 255, "\\cf13"},  {0, 255, 255, "\\cf14"},
+    {0, 0, 0, "\\cf0"},
+    {128, 0, 0, "\\cf1"},
+    {0, 128, 0, "\\cf2"},
+    {128, 128, 0, "\\cf3"},
+    {0, 0, 128, "\\cf4"},
+    {128, 0, 128, "\\cf5"},
+    {0, 128, 128, "\\cf6"},
+    {128, 128, 128, "\\cf7"},
+    {192, 192, 192, "\\cf8"},
+    {255, 0, 0, "\\cf9"},
+    {0, 255, 0, "\\cf10"},
+    {255, 255, 0, "\\cf11"},
+    {0, 0, 255, "\\cf12"},
+    {255, 0, 255, "\\cf13"},
+    {0, 255, 255, "\\cf14"},
     {255, 255, 255, "\\cf15"},
 }};
 
@@ -43,10 +53,9 @@ constexpr std::array<std::string_view, 11> GridPrologue{{
     R"()}}{\*\pnseclvl9\pnlcrm\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
 }};
 
-constexpr std::string_view GridRowStart =
-    R"(\trowd\trgaph108\trrh260\trleft90)"
-    R"(\trbrdrt\brdrs\brdrw10\trbrdrl\brdrs\brdrw10\trbrdrb\brdrs\brdrw10)"
-    R"(\trbrdrr\brdrs\brdrw10\trbrdrh\brdrs\brdrw10\trbrdrv\brdrs\brdrw10)";
+constexpr std::string_view GridRowStart = R"(\trowd\trgaph108\trrh260\trleft90)"
+                                          R"(\trbrdrt\brdrs\brdrw10\trbrdrl\brdrs\brdrw10\trbrdrb\brdrs\brdrw10)"
+                                          R"(\trbrdrr\brdrs\brdrw10\trbrdrh\brdrs\brdrw10\trbrdrv\brdrs\brdrw10)";
 constexpr std::string_view GridCellStart =
     R"(\clvertalt\clbrdrt\brdrs\brdrw10\clbrdrl\brdrs\brdrw10\clbrdrb\brdrs\brdrw10)"
     R"(\clbrdrr\brdrs\brdrw10\clcbpat15\cltxlrtb)";
@@ -64,7 +73,9 @@ constexpr int StandardPixelsPerInch = 96;
 constexpr std::size_t FlushBytes = 1 << 20;
 
 // Nearest integer, halves to the even neighbour (the default rounding mode).
-long long RoundHalfEven(double value) noexcept { return std::llrint(value); }
+long long RoundHalfEven(double value) noexcept {
+    return std::llrint(value);
+}
 
 int UsablePixelsPerInch(int pixelsPerInch) noexcept {
     return pixelsPerInch > 0 ? pixelsPerInch : StandardPixelsPerInch;
@@ -193,8 +204,8 @@ void TCtrlToRTF::WriteGridStart() {
     for (std::string_view piece : GridPrologue) Append(piece);
 }
 
-void TCtrlToRTF::WriteGridRow(std::span<const int> colWidths, std::span<const std::string> cells,
-                              const RtfFont& font, int pixelsPerInch) {
+void TCtrlToRTF::WriteGridRow(std::span<const int> colWidths, std::span<const std::string> cells, const RtfFont& font,
+                              int pixelsPerInch) {
     std::string row(GridRowStart);
     long long rightEdge = 0;
     for (const int width : colWidths) {
@@ -215,7 +226,9 @@ void TCtrlToRTF::WriteGridRow(std::span<const int> colWidths, std::span<const st
     Append(row);
 }
 
-void TCtrlToRTF::WriteGridEnd() { Append("\\pard\\nowidctlpar\\widctlpar\\adjustright "); }
+void TCtrlToRTF::WriteGridEnd() {
+    Append("\\pard\\nowidctlpar\\widctlpar\\adjustright ");
+}
 
 void TCtrlToRTF::WritePicture(int pixelsPerInch, const BitmapImage& bitmap, RtfAlignment alignment) {
     std::string prefix = "\\par \\pard";
@@ -228,8 +241,8 @@ void TCtrlToRTF::WritePicture(int pixelsPerInch, const BitmapImage& bitmap, RtfA
 void TCtrlToRTF::WriteCellPicture(int pixelsPerInch, const BitmapImage& bitmap) {
     const std::vector<std::uint8_t> metafile = StretchedBitmapMetafile(bitmap);
     if (metafile.empty()) {
-        Fail(DocumentError("la imagen de " + std::to_string(bitmap.Width) + " × " +
-                           std::to_string(bitmap.Height) + " píxeles no cabe en un metarchivo de Windows"));
+        Fail(DocumentError("la imagen de " + std::to_string(bitmap.Width) + " × " + std::to_string(bitmap.Height) +
+                           " píxeles no cabe en un metarchivo de Windows"));
         return;
     }
     std::string group = R"({\pict\picscalex100\picscaley100\piccropl0\piccropr0\piccropt0\piccropb0)";

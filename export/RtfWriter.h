@@ -112,8 +112,8 @@ public:
     // RtfGrid: WriteGridStart, WriteGridRow for the header row and each row,
     // WriteGridEnd.
     void WriteGridStart();
-    void WriteGridRow(std::span<const int> colWidths, std::span<const std::string> cells,
-                      const RtfFont& font, int pixelsPerInch);
+    void WriteGridRow(std::span<const int> colWidths, std::span<const std::string> cells, const RtfFont& font,
+                      int pixelsPerInch);
     void WriteGridEnd();
     // A paragraph holding the bitmap as a Windows metafile picture shown at
     // the size the bitmap has on a screen of `pixelsPerInch`. A bitmap that a

@@ -9,7 +9,7 @@ namespace {
 // Sizes in 16-bit words, as the metafile counts them.
 constexpr std::uint32_t HeaderWords = 9;
 constexpr std::uint32_t SetMapModeWords = 4;
-constexpr std::uint32_t WindowPointWords = 5;  // META_SETWINDOWORG and META_SETWINDOWEXT
+constexpr std::uint32_t WindowPointWords = 5;       // META_SETWINDOWORG and META_SETWINDOWEXT
 constexpr std::uint32_t StretchDibFixedWords = 14;  // size, function, raster operation, usage, 8 coordinates
 constexpr std::uint32_t EofWords = 3;
 constexpr std::uint32_t BitmapInfoHeaderBytes = 40;
@@ -45,8 +45,7 @@ std::size_t DibRowBytes(int width) noexcept {
 bool FitsWindowsMetafile(const BitmapImage& bitmap) noexcept {
     return bitmap.Width > 0 && bitmap.Height > 0 && bitmap.Width <= MaxMetafileSide &&
            bitmap.Height <= MaxMetafileSide &&
-           bitmap.Pixels.size() ==
-               static_cast<std::size_t>(bitmap.Width) * static_cast<std::size_t>(bitmap.Height);
+           bitmap.Pixels.size() == static_cast<std::size_t>(bitmap.Width) * static_cast<std::size_t>(bitmap.Height);
 }
 
 std::vector<std::uint8_t> StretchedBitmapMetafile(const BitmapImage& bitmap) {
@@ -57,8 +56,7 @@ std::vector<std::uint8_t> StretchedBitmapMetafile(const BitmapImage& bitmap) {
     // Rows are padded to four bytes, so the DIB is a whole number of words.
     const auto stretchWords =
         static_cast<std::uint32_t>(StretchDibFixedWords + (BitmapInfoHeaderBytes + pixelBytes) / 2);
-    const std::uint32_t totalWords =
-        HeaderWords + SetMapModeWords + 2 * WindowPointWords + stretchWords + EofWords;
+    const std::uint32_t totalWords = HeaderWords + SetMapModeWords + 2 * WindowPointWords + stretchWords + EofWords;
 
     ByteWriter out(static_cast<std::size_t>(totalWords) * 2);
 
@@ -67,7 +65,7 @@ std::vector<std::uint8_t> StretchedBitmapMetafile(const BitmapImage& bitmap) {
     out.Word(HeaderWords);
     out.Word(MetafileVersionWithDibs);
     out.DoubleWord(totalWords);
-    out.Word(0);  // no graphics objects
+    out.Word(0);                   // no graphics objects
     out.DoubleWord(stretchWords);  // the largest record
     out.Word(0);
 

@@ -181,7 +181,8 @@ std::vector<std::string> RtfParagraphs(std::string_view rtf) {
             i += 4;
         } else if (!IsLetter(rtf[i + 1])) {
             if (rtf[i + 1] == '*' && opened) skipped.back() = true;
-            if (rtf[i + 1] == '\\' || rtf[i + 1] == '{' || rtf[i + 1] == '}') textChar(static_cast<unsigned char>(rtf[i + 1]));
+            if (rtf[i + 1] == '\\' || rtf[i + 1] == '{' || rtf[i + 1] == '}')
+                textChar(static_cast<unsigned char>(rtf[i + 1]));
             i += 2;
         } else {
             const ControlWord word = ReadControlWord(rtf, i + 1);

@@ -14,9 +14,15 @@ namespace kalto {
 // then blue (0x00BBGGRR).
 using TColor = std::uint32_t;
 
-[[nodiscard]] constexpr int RedOf(TColor color) noexcept { return static_cast<int>(color & 0xFF); }
-[[nodiscard]] constexpr int GreenOf(TColor color) noexcept { return static_cast<int>((color >> 8) & 0xFF); }
-[[nodiscard]] constexpr int BlueOf(TColor color) noexcept { return static_cast<int>((color >> 16) & 0xFF); }
+[[nodiscard]] constexpr int RedOf(TColor color) noexcept {
+    return static_cast<int>(color & 0xFF);
+}
+[[nodiscard]] constexpr int GreenOf(TColor color) noexcept {
+    return static_cast<int>((color >> 8) & 0xFF);
+}
+[[nodiscard]] constexpr int BlueOf(TColor color) noexcept {
+    return static_cast<int>((color >> 16) & 0xFF);
+}
 [[nodiscard]] constexpr TColor RgbColor(int red, int green, int blue) noexcept {
     return static_cast<TColor>((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16);
 }

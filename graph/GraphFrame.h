@@ -23,8 +23,8 @@ inline constexpr std::array<std::string_view, GraphGlyphCount> GraphGlyphCaption
 
 // The items of the first-sign list CBSigno; unlike the sign abbreviation
 // table it names the eleventh sign "Acu".
-inline constexpr std::array<std::string_view, 12> GraphSignChoices = {
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Esc", "Sag", "Cap", "Acu", "Pis"};
+inline constexpr std::array<std::string_view, 12> GraphSignChoices = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                                                                      "Lib", "Esc", "Sag", "Cap", "Acu", "Pis"};
 
 inline constexpr int MaxGraphSigns = 12;
 

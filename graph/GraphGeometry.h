@@ -14,17 +14,17 @@ struct GraphGeometry {
     int TopMargin = 20;   // the month labels' row
     int Width = 0;        // of the target rectangle
     int Height = 0;
-    int GraphSigns = 12;     // bands shown
-    int GraphFirstSign = 0;  // sign of the top band, 0 = Ari
+    int GraphSigns = 12;      // bands shown
+    int GraphFirstSign = 0;   // sign of the top band, 0 = Ari
     TDateTime AxisStart = 0;  // the date of day column 0
-    int GraphDays = 1;    // day columns: (end - start + 1) truncated
-    int GraphPoints = 0;  // points a series: (end - start) truncated
-    int PlotWidth = 0;    // Width - LeftMargin
-    int DayWidth = 0;     // pixels a day: PlotWidth / GraphDays, rounded
-    int BandHeight = 0;   // pixels a sign: (Height - TopMargin - 1) div GraphSigns
-    int DecanStep = 0;    // BandHeight div 3
-    int Bottom = 0;       // TopMargin + GraphSigns * BandHeight
-    int Right = 0;        // LeftMargin + GraphDays * DayWidth, or the plot's edge
+    int GraphDays = 1;        // day columns: (end - start + 1) truncated
+    int GraphPoints = 0;      // points a series: (end - start) truncated
+    int PlotWidth = 0;        // Width - LeftMargin
+    int DayWidth = 0;         // pixels a day: PlotWidth / GraphDays, rounded
+    int BandHeight = 0;       // pixels a sign: (Height - TopMargin - 1) div GraphSigns
+    int DecanStep = 0;        // BandHeight div 3
+    int Bottom = 0;           // TopMargin + GraphSigns * BandHeight
+    int Right = 0;            // LeftMargin + GraphDays * DayWidth, or the plot's edge
 
     // Days have columns at least one pixel wide. Not so when the start lies
     // after the end (no day columns) or when there are more than about twice

@@ -387,7 +387,8 @@ std::string SeriesSpans(const std::string& name) {
 
 std::string SharedEarthHeader(const VsopTheory& earth) {
     std::ostringstream out;
-    out << "#pragma once\n" << Banner("vsop87d/VSOP87D.ear")
+    out << "#pragma once\n"
+        << Banner("vsop87d/VSOP87D.ear")
         << "// The Earth's VSOP87D series L0 and B0, defined in ConstEarth.cpp and also\n"
         << "// used unchanged by the J2000 Earth series of ConstPlutoII.\n\n"
         << "namespace kalto::" << SharedNamespace << " {\n\n";
@@ -451,8 +452,7 @@ std::string LunarList(const std::vector<LunarRow>& terms) {
 
 std::string MoonSource(const fs::path& folder) {
     std::ostringstream out;
-    out << Banner("moon/*.csv")
-        << "// Periodic terms of the Moon, Meeus, Astronomical Algorithms, 2nd ed., ch. 47:\n"
+    out << Banner("moon/*.csv") << "// Periodic terms of the Moon, Meeus, Astronomical Algorithms, 2nd ed., ch. 47:\n"
         << "// rows of table 47.A with a longitude (sine) or a distance (cosine) coefficient,\n"
         << "// and table 47.B (latitude, sine), in the order of the tables.\n\n"
         << "#include \"ConstTables.h\"\n\n#include <array>\n#include <iterator>\n#include <tuple>\n\n"
@@ -489,8 +489,7 @@ std::string PlutoSource(const PlutoSeries& pluto, const EarthJ2000& earth) {
         const std::string amplitudes = "pluto/amplitudes_" + std::string(1, char('x' + k)) + ".csv";
         WriteFixedArray(out, "double", xyz + "Polynomial", DoubleList(c.polynomial), "PlutoCoordinate::Polynomial",
                         "pluto/polynomials.csv");
-        WriteFixedArray(out, "double", xyz + "Cosines", DoubleList(c.cosines), "PlutoCoordinate::Cosines",
-                        amplitudes);
+        WriteFixedArray(out, "double", xyz + "Cosines", DoubleList(c.cosines), "PlutoCoordinate::Cosines", amplitudes);
         WriteFixedArray(out, "double", xyz + "Sines", DoubleList(c.sines), "PlutoCoordinate::Sines", amplitudes);
     }
 
@@ -508,8 +507,10 @@ std::string PlutoSource(const PlutoSeries& pluto, const EarthJ2000& earth) {
         WriteSeriesArrays(out, name, earth.B1to4[k]);
         latitude += SeriesSpans(name);
     }
-    out << "\nconstexpr VsopSeries EarthLongitude[] = {\n" << longitude << "};\n"
-        << "\nconstexpr VsopSeries EarthLatitude[] = {\n" << latitude << "};\n"
+    out << "\nconstexpr VsopSeries EarthLongitude[] = {\n"
+        << longitude << "};\n"
+        << "\nconstexpr VsopSeries EarthLatitude[] = {\n"
+        << latitude << "};\n"
         << "\nconstinit const PlutoSeriesTables ConstPlutoII = {\n"
         << "    .Frequencies = std::to_array(Frequencies),\n";
     for (const char xyz : {'X', 'Y', 'Z'}) {

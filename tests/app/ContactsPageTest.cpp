@@ -79,12 +79,8 @@ const Search SunYear{.Item = 0, .Start = QDate(2027, 1, 1), .End = QDate(2027, 1
 const Search SunEquinox{.Item = 0, .Start = QDate(2027, 3, 1), .End = QDate(2027, 4, 15)};
 // Mercury by multiples of 15° with the widest orb over two centuries: long
 // enough to be caught running.
-const Search MercuryLong{.Item = 2,
-                         .Start = QDate(1900, 1, 1),
-                         .End = QDate(2099, 12, 31),
-                         .Angle = 15,
-                         .OrbDegrees = 5,
-                         .OrbMinutes = 0};
+const Search MercuryLong{
+    .Item = 2, .Start = QDate(1900, 1, 1), .End = QDate(2099, 12, 31), .Angle = 15, .OrbDegrees = 5, .OrbMinutes = 0};
 
 // The results the plain search gives for `searches` run one after the other,
 // "limpiar lista" checked for the first only.
@@ -122,8 +118,8 @@ class ContactsPageTest : public QObject {
     }
 
     QToolButton* BandButton(int tag) const {
-        const std::array buttons{Form->TBTra1, Form->TBTra2,  Form->TBTra3,  Form->TBTra4, Form->TBTra5,
-                                 Form->TBTra6, Form->TBTra7,  Form->TBTra8,  Form->TBTra9, Form->TBTra10,
+        const std::array buttons{Form->TBTra1,  Form->TBTra2,  Form->TBTra3, Form->TBTra4, Form->TBTra5,
+                                 Form->TBTra6,  Form->TBTra7,  Form->TBTra8, Form->TBTra9, Form->TBTra10,
                                  Form->TBTra11, Form->TBTra12, Form->TBTra13};
         return buttons[static_cast<std::size_t>(tag - 1)];
     }
@@ -282,12 +278,10 @@ private slots:
     void items_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QStringList>("items");
-        QTest::newRow("RGPlanetas") << "RGPlanetas"
-                                    << QStringList{"Sol", "Lun", "Mer", "Ven", "Mar", "Jup",
-                                                   "Sat", "Ura", "Nep", "Plu", "Nod"};
-        QTest::newRow("RGSignos") << "RGSignos"
-                                  << QStringList{"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                                                 "Lib", "Esc", "Sag", "Cap", "Acu", "Pis"};
+        QTest::newRow("RGPlanetas") << "RGPlanetas" << QStringList{"Sol", "Lun", "Mer", "Ven", "Mar", "Jup",
+                                                                   "Sat", "Ura", "Nep", "Plu", "Nod"};
+        QTest::newRow("RGSignos") << "RGSignos" << QStringList{"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                                                               "Lib", "Esc", "Sag", "Cap", "Acu", "Pis"};
         QTest::newRow("RGCord") << "RGCord" << QStringList{"Eclíptica", "Zodíaco"};
         QTest::newRow("RGTipoAngulo") << "RGTipoAngulo" << QStringList{"Múltiplo", "Exacto"};
         QTest::newRow("span buttons") << "SE" << QStringList{"1 m", "2 m", "3 m", "4 m", "6 m", "12 m", "24 m"};
@@ -325,17 +319,16 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<bool>("hidden");
         const std::vector<std::tuple<const char*, int, bool>> grid{
-            {"", 60, true},         {"No.", 40, false},     {"Pla.", 30, false},
-            {"Pos.", 85, false},    {"Inicia", 165, false}, {"Partil", 165, false},
+            {"", 60, true},           {"No.", 40, false},          {"Pla.", 30, false},
+            {"Pos.", 85, false},      {"Inicia", 165, false},      {"Partil", 165, false},
             {"Finaliza", 165, false}, {"Dur. Aprox.", 120, false}, {"Contacto", 65, false}};
         for (int column = 0; column < 9; ++column) {
             const auto& [title, width, hidden] = grid[static_cast<std::size_t>(column)];
             QTest::addRow("StrGridCont %d", column) << false << column << QString::fromUtf8(title) << width << hidden;
         }
-        const std::vector<std::pair<const char*, int>> detail{{"Det.", 40},          {"Fecha", 95},
-                                                              {"Hora", 70},          {"Angulo", 65},
-                                                              {"Pos. Zodíaco", 80},  {"Pos. Eclíptica", 65},
-                                                              {"Precisión", 65}};
+        const std::vector<std::pair<const char*, int>> detail{
+            {"Det.", 40},         {"Fecha", 95},          {"Hora", 70},     {"Angulo", 65},
+            {"Pos. Zodíaco", 80}, {"Pos. Eclíptica", 65}, {"Precisión", 65}};
         for (int column = 0; column < 7; ++column) {
             const auto& [title, width] = detail[static_cast<std::size_t>(column)];
             QTest::addRow("StrGridDetCont %d", column) << true << column << QString::fromUtf8(title) << width << false;
@@ -374,8 +367,8 @@ private slots:
                                            << QDateTime(QDate(2027, 3, 20), QTime(20, 24));
         QTest::newRow("June solstice, Calcular") << false << 90 << QDate(2027, 6, 1) << QDate(2027, 7, 1) << 90.0
                                                  << QDateTime(QDate(2027, 6, 21), QTime(14, 10));
-        QTest::newRow("September equinox by 180, F9") << true << 180 << QDate(2027, 9, 1) << QDate(2027, 10, 1)
-                                                      << 180.0 << QDateTime(QDate(2027, 9, 23), QTime(6, 1));
+        QTest::newRow("September equinox by 180, F9") << true << 180 << QDate(2027, 9, 1) << QDate(2027, 10, 1) << 180.0
+                                                      << QDateTime(QDate(2027, 9, 23), QTime(6, 1));
     }
 
     void searchCommitsContacts() {
@@ -424,8 +417,12 @@ private slots:
         const int width = Form->StrGridCont->columnWidth(7);
         QVERIFY(width > 120);
         // The Moon's conjunctions: contacts of hours.
-        QVERIFY(RunSearch({.Item = 1, .Start = QDate(2027, 3, 1), .End = QDate(2027, 3, 31), .Angle = 0,
-                           .OrbDegrees = 0, .OrbMinutes = 30}));
+        QVERIFY(RunSearch({.Item = 1,
+                           .Start = QDate(2027, 3, 1),
+                           .End = QDate(2027, 3, 31),
+                           .Angle = 0,
+                           .OrbDegrees = 0,
+                           .OrbMinutes = 30}));
         QVERIFY2(Cell(0, 7).startsWith(u' '), qPrintable(Cell(0, 7)));
         QCOMPARE(Form->StrGridCont->columnWidth(7), width);
     }
@@ -438,8 +435,8 @@ private slots:
         QVERIFY(Form->GBContacto->isEnabled());
         QCOMPARE(Form->GaugeProgressCalc->maximum(), ContactGaugeMaximum(MercuryLong.Input()));
         const QString status = StatusText();
-        const QRegularExpression running(QStringLiteral(
-            "^Status: contactos = \\d+\\. Calculando (\\S+)-\\d\\d-(\\d{4}), \\d\\d:\\d\\d (am|pm)$"));
+        const QRegularExpression running(
+            QStringLiteral("^Status: contactos = \\d+\\. Calculando (\\S+)-\\d\\d-(\\d{4}), \\d\\d:\\d\\d (am|pm)$"));
         const auto match = running.match(status);
         QVERIFY2(match.hasMatch(), qPrintable(status));
         // The instant shown lies within the span, in the locale's month names.
@@ -531,17 +528,17 @@ private slots:
                                     << 10 + 21 / 60.0;
         QTest::newRow("minutes 60") << false << QList<int>{10, 59, 5} << "min" << true << QList<int>{11, 0, 5}
                                     << 11 + 5 / 3600.0;
-        QTest::newRow("all carry to 360") << false << QList<int>{359, 59, 59} << "sec" << true << QList<int>{0, 0, 0}
-                                          << 0.0;
-        QTest::newRow("all borrow below 0") << false << QList<int>{0, 0, 0} << "sec" << false
-                                            << QList<int>{359, 59, 59} << 359 + 59 / 60.0 + 59 / 3600.0;
+        QTest::newRow("all carry to 360")
+            << false << QList<int>{359, 59, 59} << "sec" << true << QList<int>{0, 0, 0} << 0.0;
+        QTest::newRow("all borrow below 0") << false << QList<int>{0, 0, 0} << "sec" << false << QList<int>{359, 59, 59}
+                                            << 359 + 59 / 60.0 + 59 / 3600.0;
         QTest::newRow("degrees 360") << false << QList<int>{359, 0, 0} << "deg" << true << QList<int>{0, 0, 0} << 0.0;
-        QTest::newRow("zodiac degrees 30, Leo") << true << QList<int>{29, 0, 0} << "deg" << true << QList<int>{0, 0, 0}
-                                                << 120.0;
+        QTest::newRow("zodiac degrees 30, Leo")
+            << true << QList<int>{29, 0, 0} << "deg" << true << QList<int>{0, 0, 0} << 120.0;
         QTest::newRow("zodiac minutes carry to 30, Leo")
             << true << QList<int>{29, 59, 0} << "min" << true << QList<int>{0, 0, 0} << 120.0;
-        QTest::newRow("zodiac degrees -1, Leo") << true << QList<int>{0, 0, 0} << "deg" << false
-                                                << QList<int>{29, 0, 0} << 149.0;
+        QTest::newRow("zodiac degrees -1, Leo")
+            << true << QList<int>{0, 0, 0} << "deg" << false << QList<int>{29, 0, 0} << 149.0;
     }
 
     void positionSpins() {

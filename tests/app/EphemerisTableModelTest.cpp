@@ -35,8 +35,8 @@ EphemerisRows TwoRowRun() {
     auto rows = std::make_shared<EphemerisRowSet>();
     for (int body = FirstBody; body <= LastComputedBody; ++body) {
         auto& sequence = rows->Bodies[static_cast<std::size_t>(body)];
-        sequence.push_back(MakeRow(EncodeDate(2024, 3, 1) + EncodeTime(13, 5, 0), 135.36861F + static_cast<float>(body - Sol),
-                                   1.5F, 200.0F, -7.5F));
+        sequence.push_back(MakeRow(EncodeDate(2024, 3, 1) + EncodeTime(13, 5, 0),
+                                   135.36861F + static_cast<float>(body - Sol), 1.5F, 200.0F, -7.5F));
         sequence.push_back(MakeRow(EncodeDate(2024, 3, 2), 359.9999F, -0.25F, 10.0F, 23.25F));
     }
     return rows;
@@ -127,7 +127,8 @@ private slots:
             const auto& sequence = rows->Bodies[static_cast<std::size_t>(body)];
             for (int row = 0; row < model.rowCount(); ++row) {
                 for (int column = 0; column < model.columnCount(); ++column) {
-                    const auto expected = EphemerisCellText(sequence[static_cast<std::size_t>(row)], row + 1, column, names);
+                    const auto expected =
+                        EphemerisCellText(sequence[static_cast<std::size_t>(row)], row + 1, column, names);
                     QCOMPARE(Cell(model, row, column), QString::fromStdString(expected));
                 }
             }

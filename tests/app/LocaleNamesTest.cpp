@@ -21,14 +21,30 @@ private slots:
         QTest::addColumn<QString>("saturday");
         QTest::addColumn<QString>("dateSeparator");
         QTest::addColumn<QString>("timeSeparator");
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "Jan" << "March" << "Sun"
-                                 << "Saturday" << "/" << ":";
-        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << "ene" << "marzo" << "dom"
-                                 << "sábado" << "/" << ":";
-        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "Jan" << "März" << "So"
-                                << "Samstag" << "." << ":";
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "Jan"
+                                 << "March"
+                                 << "Sun"
+                                 << "Saturday"
+                                 << "/"
+                                 << ":";
+        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << "ene"
+                                 << "marzo"
+                                 << "dom"
+                                 << "sábado"
+                                 << "/"
+                                 << ":";
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "Jan"
+                                << "März"
+                                << "So"
+                                << "Samstag"
+                                << "."
+                                << ":";
         QTest::newRow("Finnish time separator") << QLocale(QLocale::Finnish, QLocale::Finland) << "tammi"
-                                                << "maaliskuu" << "su" << "lauantai" << "." << ".";
+                                                << "maaliskuu"
+                                                << "su"
+                                                << "lauantai"
+                                                << "."
+                                                << ".";
     }
 
     void names() {

@@ -71,13 +71,20 @@ private slots:
         QTest::addColumn<QDialogButtonBox::StandardButton>("button");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("spanish");
-        QTest::newRow("Ok") << QDialogButtonBox::Ok << "OK" << "Aceptar";
-        QTest::newRow("Cancel") << QDialogButtonBox::Cancel << "Cancel" << "Cancelar";
-        QTest::newRow("Save") << QDialogButtonBox::Save << "Save" << "Guardar";
-        QTest::newRow("Open") << QDialogButtonBox::Open << "Open" << "Abrir";
-        QTest::newRow("Close") << QDialogButtonBox::Close << "Close" << "Cerrar";
-        QTest::newRow("Yes") << QDialogButtonBox::Yes << "&Yes" << "&Sí";
-        QTest::newRow("No") << QDialogButtonBox::No << "&No" << "&No";
+        QTest::newRow("Ok") << QDialogButtonBox::Ok << "OK"
+                            << "Aceptar";
+        QTest::newRow("Cancel") << QDialogButtonBox::Cancel << "Cancel"
+                                << "Cancelar";
+        QTest::newRow("Save") << QDialogButtonBox::Save << "Save"
+                              << "Guardar";
+        QTest::newRow("Open") << QDialogButtonBox::Open << "Open"
+                              << "Abrir";
+        QTest::newRow("Close") << QDialogButtonBox::Close << "Close"
+                               << "Cerrar";
+        QTest::newRow("Yes") << QDialogButtonBox::Yes << "&Yes"
+                             << "&Sí";
+        QTest::newRow("No") << QDialogButtonBox::No << "&No"
+                            << "&No";
     }
 
     void dialogButtonBox() {

@@ -300,8 +300,8 @@ private slots:
         const QString document = ReadDocument(file);
         QVERIFY(document.contains(QStringLiteral(" \\par Equinoccio\\par \\pard\\plain\\cgrid")));
         QVERIFY(document.contains(QStringLiteral("No.\\cell Pla.\\cell Pos.\\cell Inicia\\cell")));
-        const QString start = Q(FormatDateTime(ContactMomentPattern, Form->Contacts.SortedContactList.front()->StartTime,
-                                               Form->Names));
+        const QString start =
+            Q(FormatDateTime(ContactMomentPattern, Form->Contacts.SortedContactList.front()->StartTime, Form->Names));
         QVERIFY(document.contains(QStringLiteral(" 1\\cell Sol\\cell  00° 00' 00\"\\cell ") + start +
                                   QStringLiteral("\\cell ")));
     }

@@ -343,17 +343,17 @@ private slots:
         QTest::newRow("zodiac") << QByteArray("[Posicion]\nGra=15\nCordenadas=1\nSignos=4\n") << 1 << 15 << 4 << 135.0;
         QTest::newRow("ecliptic, its sign from the degrees")
             << QByteArray("[Posicion]\nGra=200\nCordenadas=0\nSignos=4\n") << 0 << 200 << 6 << 200.0;
-        QTest::newRow("zodiac without a sign") << QByteArray("[Posicion]\nGra=10\nCordenadas=1\nSignos=-1\n") << 1
-                                               << 10 << 0 << 10.0;
+        QTest::newRow("zodiac without a sign")
+            << QByteArray("[Posicion]\nGra=10\nCordenadas=1\nSignos=-1\n") << 1 << 10 << 0 << 10.0;
         QTest::newRow("zodiac degrees held to the sign")
             << QByteArray("[Posicion]\nGra=45\nCordenadas=1\nSignos=2\n") << 1 << 29 << 2 << 89.0;
-        QTest::newRow("ecliptic degrees held to the circle") << QByteArray("[Posicion]\nGra=400\n") << 0 << 359 << 11
-                                                             << 359.0;
+        QTest::newRow("ecliptic degrees held to the circle")
+            << QByteArray("[Posicion]\nGra=400\n") << 0 << 359 << 11 << 359.0;
         QTest::newRow("negative degrees") << QByteArray("[Posicion]\nGra=-20\n") << 0 << 0 << 0 << 0.0;
         QTest::newRow("sign past Pis") << QByteArray("[Posicion]\nGra=0\nCordenadas=1\nSignos=20\n") << 1 << 0 << 11
                                        << 330.0;
-        QTest::newRow("coordinates past Zodiaco") << QByteArray("[Posicion]\nGra=3\nCordenadas=5\nSignos=1\n") << 1
-                                                  << 3 << 1 << 33.0;
+        QTest::newRow("coordinates past Zodiaco")
+            << QByteArray("[Posicion]\nGra=3\nCordenadas=5\nSignos=1\n") << 1 << 3 << 1 << 33.0;
         QTest::newRow("upper-case names, hexadecimal degrees")
             << QByteArray("[POSICION]\nGRA=0x1E\nCORDENADAS=0\n") << 0 << 30 << 1 << 30.0;
     }
@@ -388,12 +388,11 @@ private slots:
         QTest::newRow("negative angle") << QByteArray("[Contacto]\nAngulo=-10\n") << "SEAngulo" << 0.0;
         QTest::newRow("angle not a number") << QByteArray("[Contacto]\nAngulo=x\n") << "SEAngulo" << 15.0;
         QTest::newRow("angle type past Exacto") << QByteArray("[Contacto]\nTipAngulo=9\n") << "RGTipoAngulo" << 1.0;
-        QTest::newRow("angle type before Multiplo") << QByteArray("[Contacto]\nTipAngulo=-2\n") << "RGTipoAngulo"
-                                                    << 0.0;
+        QTest::newRow("angle type before Multiplo")
+            << QByteArray("[Contacto]\nTipAngulo=-2\n") << "RGTipoAngulo" << 0.0;
         QTest::newRow("orb degrees past 5") << QByteArray("[Contacto]\nGra=40\n") << "SEGraOrb" << 5.0;
         QTest::newRow("orb under 30 minutes") << QByteArray("[Contacto]\nGra=0\nMin=10\n") << "SEMinOrb" << 30.0;
-        QTest::newRow("orb never under 0.5 degrees") << QByteArray("[Contacto]\nGra=0\nMin=0\n") << "ContactOrb"
-                                                     << 0.5;
+        QTest::newRow("orb never under 0.5 degrees") << QByteArray("[Contacto]\nGra=0\nMin=0\n") << "ContactOrb" << 0.5;
         QTest::newRow("orb minutes past 59") << QByteArray("[Contacto]\nGra=1\nMin=75\n") << "SEMinOrb" << 59.0;
         QTest::newRow("time zone with a point") << QByteArray("[Config]\nTZ=-3.5\n") << "SETz" << -3.5;
         QTest::newRow("time zone with a comma") << QByteArray("[Config]\nTZ=5,75\n") << "SETz" << 5.75;
@@ -556,7 +555,8 @@ private slots:
         QCOMPARE(EntryNames(*Folder), QStringList{"kalto.ini"});
         if (failure == SaveFailure::FolderName) {
             const QDir inside(Folder->filePath("kalto.ini"));
-            QCOMPARE(inside.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"dentro.ini"});
+            QCOMPARE(inside.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                     QStringList{"dentro.ini"});
         }
     }
 

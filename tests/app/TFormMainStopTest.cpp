@@ -46,10 +46,10 @@ constexpr int Cycles = 50;
 
 // How a cycle ends the run it starts.
 enum class StopMoment {
-    AtOnce,            // "Parar" right after the start, before any event is handled
-    AfterProgress,     // "Parar" after a progress report
-    RestartThenStop,   // a new start after some progress, "Parar" after the new run's progress
-    RestartsAtOnce,    // a burst of starts, then "Parar", all before any event is handled
+    AtOnce,           // "Parar" right after the start, before any event is handled
+    AfterProgress,    // "Parar" after a progress report
+    RestartThenStop,  // a new start after some progress, "Parar" after the new run's progress
+    RestartsAtOnce,   // a burst of starts, then "Parar", all before any event is handled
 };
 constexpr std::array StopMoments{StopMoment::AtOnce, StopMoment::AfterProgress, StopMoment::RestartThenStop,
                                  StopMoment::RestartsAtOnce};
@@ -221,8 +221,7 @@ class TFormMainStopTest : public QObject {
     // still goes.
     [[nodiscard]] bool EphemerisProgressed() {
         QSignalSpy progress(&Form->RunnerEfem, &EphemerisRunner::ProgressChanged);
-        return QTest::qWaitFor([&] { return !progress.isEmpty() || !Form->RunnerEfem.IsRunning(); },
-                               RunTimeout) &&
+        return QTest::qWaitFor([&] { return !progress.isEmpty() || !Form->RunnerEfem.IsRunning(); }, RunTimeout) &&
                Form->RunnerEfem.IsRunning();
     }
 
@@ -240,8 +239,7 @@ class TFormMainStopTest : public QObject {
             return QStringLiteral("not running after the start: %1").arg(Form->LabelStatusEfem->text());
         }
         switch (moment) {
-            case StopMoment::AtOnce:
-                break;
+            case StopMoment::AtOnce: break;
             case StopMoment::AfterProgress:
                 if (!EphemerisProgressed()) {
                     return QStringLiteral("the run ended before it could be stopped");
@@ -324,8 +322,7 @@ class TFormMainStopTest : public QObject {
 
     [[nodiscard]] bool SearchProgressed() {
         QSignalSpy progress(&Form->RunnerCalc, &ContactSearchRunner::ProgressChanged);
-        return QTest::qWaitFor([&] { return !progress.isEmpty() || !Form->RunnerCalc.IsRunning(); },
-                               RunTimeout) &&
+        return QTest::qWaitFor([&] { return !progress.isEmpty() || !Form->RunnerCalc.IsRunning(); }, RunTimeout) &&
                Form->RunnerCalc.IsRunning();
     }
 
@@ -348,15 +345,13 @@ class TFormMainStopTest : public QObject {
             return QStringLiteral("not running after the start: %1").arg(Form->LabelStatusContact->text());
         }
         switch (moment) {
-            case StopMoment::AtOnce:
-                break;
+            case StopMoment::AtOnce: break;
             case StopMoment::AfterProgress:
                 if (!SearchProgressed()) {
                     return QStringLiteral("the search ended before it could be stopped");
                 }
                 if (!SearchRunningState()) {
-                    return QStringLiteral("no running status after progress: %1")
-                        .arg(Form->LabelStatusContact->text());
+                    return QStringLiteral("no running status after progress: %1").arg(Form->LabelStatusContact->text());
                 }
                 break;
             case StopMoment::RestartThenStop:

@@ -220,9 +220,8 @@ private slots:
         QTest::addColumn<QDateTime>("lastInstant");
         QTest::newRow("1 March, 24 horas, F8") << true << QDate(2024, 3, 1) << -1 << 0 << QDate(2024, 3, 1) << 1
                                                << QDateTime(QDate(2024, 3, 1), QTime(0, 0));
-        QTest::newRow("1 January + 1 m, 60 min, Calcular")
-            << false << QDate(2024, 1, 1) << 0 << 5 << QDate(2024, 2, 1) << 768
-            << QDateTime(QDate(2024, 2, 1), QTime(23, 0));
+        QTest::newRow("1 January + 1 m, 60 min, Calcular") << false << QDate(2024, 1, 1) << 0 << 5 << QDate(2024, 2, 1)
+                                                           << 768 << QDateTime(QDate(2024, 2, 1), QTime(23, 0));
         QTest::newRow("two days, 6 horas, F8") << true << QDate(2023, 12, 31) << -1 << 2 << QDate(2024, 1, 1) << 8
                                                << QDateTime(QDate(2024, 1, 1), QTime(18, 0));
     }
@@ -264,7 +263,8 @@ private slots:
         }
         const auto& sun = Form->EphemerisRows->Bodies[Sol];
         QCOMPARE(sun.front().LocalTime, ToDateTime(start));
-        const TDateTime last = ToDateTime(lastInstant.date()) + lastInstant.time().msecsSinceStartOfDay() / 86'400'000.0;
+        const TDateTime last =
+            ToDateTime(lastInstant.date()) + lastInstant.time().msecsSinceStartOfDay() / 86'400'000.0;
         QVERIFY(std::abs(sun.back().LocalTime - last) < 1e-6);
         QCOMPARE(Form->EphemerisStart, ToDateTime(start));
         QCOMPARE(Form->EphemerisEnd, ToDateTime(end));
@@ -477,8 +477,8 @@ private slots:
         QTest::newRow("730 days accepted") << true << start << start.addDays(729) << start.addDays(729) << 730;
         QTest::newRow("731 days limited") << true << start << start.addDays(730) << QDate(2026, 1, 1) << 732;
         QTest::newRow("end 800 days before") << true << start << start.addDays(-800) << QDate(2026, 1, 1) << 732;
-        QTest::newRow("from 29 February") << true << QDate(2024, 2, 29) << QDate(2027, 1, 1) << QDate(2026, 2, 28)
-                                          << 731;
+        QTest::newRow("from 29 February")
+            << true << QDate(2024, 2, 29) << QDate(2027, 1, 1) << QDate(2026, 2, 28) << 731;
         QTest::newRow("start 800 days back") << false << start.addDays(-800) << start << start << 801;
     }
 

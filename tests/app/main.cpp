@@ -8,10 +8,10 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the tests close windows themselves
-    qputenv("KALTO_NO_SPLASH", "1");                  // the splash's own tests turn it back on
+    qputenv("KALTO_NO_SPLASH", "1");                 // the splash's own tests turn it back on
     int failed = 0;
-    for (const auto run : {RunEphemerisTableModelTests, RunEphemerisRunnerTests, RunLocaleNamesTests,
-                           RunTFormMainTests, RunContactSearchRunnerTests, RunContactsPageTests, RunGraphPageTests,
+    for (const auto run : {RunEphemerisTableModelTests, RunEphemerisRunnerTests, RunLocaleNamesTests, RunTFormMainTests,
+                           RunContactSearchRunnerTests, RunContactsPageTests, RunGraphPageTests,
                            RunApplicationShellTests, RunTFormMainSettingsTests, RunTFormMainExportTests,
                            RunTFormMainStopTests, RunQtSpanishTests, RunWindowUseTests}) {
         failed += run(argc, argv) != 0 ? 1 : 0;

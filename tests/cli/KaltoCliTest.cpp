@@ -11,16 +11,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iomanip>
 #include <initializer_list>
+#include <iomanip>
 #include <iterator>
 #include <limits>
 #include <optional>
 #include <sstream>
 #include <string>
-#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace kalto {
 namespace {
@@ -270,7 +270,7 @@ TEST(KaltoCli, EphemerisRowsAreThePositionsOfTheSameInstantsNarrowedTo32Bits) {
     const auto lines = Cells(result.out, ',');
     ASSERT_EQ(lines.size(), 1u + 768u) << result.out.substr(0, 500);
     EXPECT_EQ(lines.front(), (std::vector<std::string>{"cuerpo", "fecha_local", "longitud", "latitud",
-                                                        "ascension_recta", "declinacion", "distancia"}));
+                                                       "ascension_recta", "declinacion", "distancia"}));
     EXPECT_EQ(lines.back()[1], "2027-02-01T23:00:00");
 
     // The same instants through posiciones: the JDE of each local hour (zone 0).
@@ -342,9 +342,9 @@ TEST(KaltoCli, EphemerisTextIsTheWindowTableOfEachBody) {
         for (int step = 0; step < 2; ++step) {
             const TDateTime local = EncodeDate(2027, 3, 1) + step * 0.5;
             const RecPlaneta p = ComputeAllBodies(engine, LocalToJDE(local, ZoneOffset(-3.5)).jde)[body];
-            const TPosPlanet row{static_cast<float>(p.Longitude),   static_cast<float>(p.Latitude),
+            const TPosPlanet row{static_cast<float>(p.Longitude),      static_cast<float>(p.Latitude),
                                  static_cast<float>(p.RightAscension), static_cast<float>(p.Declination),
-                                 static_cast<float>(p.Distance),    local};
+                                 static_cast<float>(p.Distance),       local};
             std::vector<std::string> expected;
             for (int column = 0; column < EphemerisColumnCount; ++column) {
                 expected.push_back(EphemerisCellText(row, step + 1, column, names));
@@ -360,8 +360,8 @@ TEST(KaltoCli, EphemerisTextIsTheWindowTableOfEachBody) {
 TEST(KaltoCli, EphemerisZoneShiftsTheInstantsAndKeepsLocalTimes) {
     // At -3.5 h, local 12:00 is 15:30 at zone 0.
     const auto run = [](const std::string& zone) {
-        const CliResult result = RunCli(
-            {"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-01", "--cada", "30", "--cuerpo", "lun", "--tz=" + zone});
+        const CliResult result = RunCli({"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-01", "--cada", "30",
+                                         "--cuerpo", "lun", "--tz=" + zone});
         EXPECT_EQ(result.status, 0) << result.err;
         return Cells(result.out, ',');
     };
@@ -471,18 +471,17 @@ TDateTime SunCrossing(double longitude, TDateTime a, TDateTime b, double zoneHou
 TEST(KaltoCli, ContactosListsTheCardinalIngressesOf2027) {
     // The almanacs' equinoxes and solstices of 2027, UT: Mar 20 20:24,
     // Jun 21 14:10, Sep 23 06:01, Dec 22 02:42.
-    const TDateTime published[] = {EncodeDate(2027, 3, 20) + EncodeTime(20, 24, 30),
-                                   EncodeDate(2027, 6, 21) + EncodeTime(14, 10, 30),
-                                   EncodeDate(2027, 9, 23) + EncodeTime(6, 1, 30),
-                                   EncodeDate(2027, 12, 22) + EncodeTime(2, 42, 30)};
+    const TDateTime published[] = {
+        EncodeDate(2027, 3, 20) + EncodeTime(20, 24, 30), EncodeDate(2027, 6, 21) + EncodeTime(14, 10, 30),
+        EncodeDate(2027, 9, 23) + EncodeTime(6, 1, 30), EncodeDate(2027, 12, 22) + EncodeTime(2, 42, 30)};
     const double angles[] = {0, 90, 180, 90};
     constexpr double Minute = 1.0 / 1440;
     for (const std::string zone : {"0", "5.5"}) {
         SCOPED_TRACE(zone);
         const double zoneHours = Number(zone);
-        const CliResult result = RunCli({"contactos", "--cuerpo", "Sol", "--posicion", "0", "--angulo", "90", "--tipo",
-                                         "multiplo", "--orbe", "1:0", "--desde", "2027-01-01", "--hasta", "2027-12-31",
-                                         "--tz", zone});
+        const CliResult result =
+            RunCli({"contactos", "--cuerpo", "Sol", "--posicion", "0", "--angulo", "90", "--tipo", "multiplo", "--orbe",
+                    "1:0", "--desde", "2027-01-01", "--hasta", "2027-12-31", "--tz", zone});
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(result.err, "");
         const auto lines = Cells(result.out, ',');
@@ -524,8 +523,8 @@ TEST(KaltoCli, ContactosTextIsTheSearchDescriptionAndTheWindowGrid) {
     EXPECT_EQ(lines[1][0], " por ángulos múltiplos de  90\u00B0 00' 00\", orbe de  01\u00B0 00' 00\".");
     EXPECT_EQ(lines[2][0], " Desde el viernes 01-ene-2027 hasta el viernes 31-dic-2027 (365 días).");
     EXPECT_EQ(lines[3][0], " Time Zone: 0.00.");
-    EXPECT_EQ(lines[4], (std::vector<std::string>{"No.", "Pla.", "Pos.", "Inicia", "Partil", "Finaliza",
-                                                  "Dur. Aprox.", "Contacto"}));
+    EXPECT_EQ(lines[4], (std::vector<std::string>{"No.", "Pla.", "Pos.", "Inicia", "Partil", "Finaliza", "Dur. Aprox.",
+                                                  "Contacto"}));
     for (std::size_t row = 1; row <= 4; ++row) {
         SCOPED_TRACE(row);
         const auto& cells = lines[row + 4];
@@ -574,8 +573,8 @@ TEST(KaltoCli, ContactosRejectsWrongOptions) {
         std::vector<std::string> args;
         const char* message;
     };
-    const std::vector<std::string> good = {"--cuerpo", "Sol", "--posicion", "0", "--desde", "2027-01-01",
-                                           "--hasta", "2027-12-31"};
+    const std::vector<std::string> good = {"--cuerpo", "Sol",        "--posicion", "0",
+                                           "--desde",  "2027-01-01", "--hasta",    "2027-12-31"};
     const auto with = [&](std::vector<std::string> extra) {
         std::vector<std::string> args = {"contactos"};
         args.insert(args.end(), good.begin(), good.end());
@@ -665,8 +664,8 @@ std::optional<ImageSize> PngSize(const std::filesystem::path& path) {
 }
 
 std::vector<std::string> GraphArgs(const std::filesystem::path& output, std::initializer_list<std::string> more) {
-    std::vector<std::string> args = {"grafico", "--desde", "2027-01-01", "--hasta", "2027-01-31", "--salida",
-                                     output.string()};
+    std::vector<std::string> args = {"grafico",    "--desde",  "2027-01-01",   "--hasta",
+                                     "2027-01-31", "--salida", output.string()};
     args.insert(args.end(), more);
     return args;
 }
@@ -795,7 +794,7 @@ std::string SummaryNumber(double value) {
 // order.
 TEST(KaltoCli, EphemerisSummaryCountsTheRowsAndSumsTheStoredAngles) {
     const std::vector<std::string> args = {"efemerides", "--desde", "2027-03-19", "--hasta", "2027-03-21",
-                                           "--cada",     "30",      "--tz",     "2"};
+                                           "--cada",     "30",      "--tz",       "2"};
     const CliResult csv = RunCli(args);
     std::vector<std::string> summaryArgs = args;
     summaryArgs.insert(summaryArgs.end(), {"--formato", "resumen"});
@@ -821,8 +820,8 @@ TEST(KaltoCli, EphemerisSummaryCountsTheRowsAndSumsTheStoredAngles) {
 
     const auto lines = Cells(summary.out, ',');
     ASSERT_EQ(lines.size(), 12u) << summary.out;
-    EXPECT_EQ(lines[0], (std::vector<std::string>{"cuerpo", "filas", "longitud", "latitud", "ascension_recta",
-                                                   "declinacion"}));
+    EXPECT_EQ(lines[0],
+              (std::vector<std::string>{"cuerpo", "filas", "longitud", "latitud", "ascension_recta", "declinacion"}));
     for (int body = FirstBody; body <= LastComputedBody; ++body) {
         SCOPED_TRACE(BodyLabels[body]);
         const auto b = static_cast<std::size_t>(body);
@@ -835,8 +834,8 @@ TEST(KaltoCli, EphemerisSummaryCountsTheRowsAndSumsTheStoredAngles) {
 }
 
 TEST(KaltoCli, SummaryOfOneBody) {
-    const CliResult result = RunCli({"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cuerpo",
-                                     "Plu", "--formato=resumen"});
+    const CliResult result = RunCli(
+        {"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--cuerpo", "Plu", "--formato=resumen"});
     EXPECT_EQ(result.status, 0);
     const auto lines = Cells(result.out, ',');
     ASSERT_EQ(lines.size(), 2u) << result.out;
@@ -846,8 +845,8 @@ TEST(KaltoCli, SummaryOfOneBody) {
 
 // --directo sums the full series: the same rows and the same contacts.
 TEST(KaltoCli, DirectoGivesTheResultsOfTheFittedSeries) {
-    const std::vector<std::string> ephemeris = {"efemerides", "--desde", "2027-01-01", "--hasta",   "2027-01-03",
-                                                "--cada",     "60",      "--formato", "resumen"};
+    const std::vector<std::string> ephemeris = {"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-03",
+                                                "--cada",     "60",      "--formato",  "resumen"};
     std::vector<std::string> direct = ephemeris;
     direct.push_back("--directo");
     const auto fitted = Cells(RunCli(ephemeris).out, ',');
@@ -865,9 +864,9 @@ TEST(KaltoCli, DirectoGivesTheResultsOfTheFittedSeries) {
         }
     }
 
-    const std::vector<std::string> contacts = {"contactos", "--cuerpo", "Sol",  "--posicion", "0",         "--angulo",
-                                               "90",        "--orbe",   "1:0",  "--desde",    "2027-01-01", "--hasta",
-                                               "2027-12-31"};
+    const std::vector<std::string> contacts = {"contactos",  "--cuerpo", "Sol",       "--posicion", "0",
+                                               "--angulo",   "90",       "--orbe",    "1:0",        "--desde",
+                                               "2027-01-01", "--hasta",  "2027-12-31"};
     std::vector<std::string> directContacts = contacts;
     directContacts.insert(directContacts.begin() + 1, "--directo");
     const auto fittedRows = Cells(RunCli(contacts).out, ',');
@@ -966,7 +965,8 @@ TEST(KaltoCli, EfemeridesRtfIsTheTableOfOneBodyWithTheChosenColumns) {
     const Case cases[] = {
         {{}, {0, 1, 2, 3, 4}, {"Día", "Fecha", "Val.", "Hora", "Lon."}},
         {{"--columnas", "dec,hora"}, {0, 1, 2, 3, 7}, {"Día", "Fecha", "Val.", "Hora", "Dec."}},
-        {{"--columnas=lat,ar,dec,lon,hora"}, {0, 1, 2, 3, 4, 5, 6, 7},
+        {{"--columnas=lat,ar,dec,lon,hora"},
+         {0, 1, 2, 3, 4, 5, 6, 7},
          {"Día", "Fecha", "Val.", "Hora", "Lon.", "Lat.", "Asc.", "Dec."}},
         {{"--columnas", "ninguna"}, {0, 1, 2}, {"Día", "Fecha", "Val."}},
     };
@@ -997,9 +997,9 @@ TEST(KaltoCli, EfemeridesRtfIsTheTableOfOneBodyWithTheChosenColumns) {
 TEST(KaltoCli, ContactosRtfIsTheSummaryOrTheDetailsWithTheOptionsFirst) {
     const std::filesystem::path folder = TemporaryFolder();
     const std::filesystem::path output = folder / "contactos.rtf";
-    const std::vector<std::string> search = {"contactos", "--cuerpo", "Sol",        "--posicion", "0",
-                                             "--angulo",  "90",       "--orbe",     "1:0",        "--desde",
-                                             "2027-01-01", "--hasta", "2027-12-31"};
+    const std::vector<std::string> search = {"contactos",  "--cuerpo", "Sol",       "--posicion", "0",
+                                             "--angulo",   "90",       "--orbe",    "1:0",        "--desde",
+                                             "2027-01-01", "--hasta",  "2027-12-31"};
     auto text = search;
     text.insert(text.end(), {"--formato", "texto"});
     const auto lines = Cells(RunCli(text).out, '\t');
@@ -1042,9 +1042,8 @@ TEST(KaltoCli, ContactosRtfIsTheSummaryOrTheDetailsWithTheOptionsFirst) {
         for (std::size_t contact = 0; contact < 4; ++contact) {
             SCOPED_TRACE(contact);
             const auto& summary = lines[5 + contact];
-            const std::string heading = "\\par \\pard\\plain\\f0\\fs20 " + std::to_string(contact + 1) +
-                                        ". Sol con " + summary[2] + ". Contacto: " + summary[7] +
-                                        ". Duración aprox.: " + summary[6];
+            const std::string heading = "\\par \\pard\\plain\\f0\\fs20 " + std::to_string(contact + 1) + ". Sol con " +
+                                        summary[2] + ". Contacto: " + summary[7] + ". Duración aprox.: " + summary[6];
             EXPECT_NE(Utf8OfWindows1252(document).find(heading), std::string::npos) << heading;
             const auto& header = rows[contact * 4];
             EXPECT_EQ(header, (std::vector<std::string>{"Det.", "Fecha", "Hora", "Angulo", "Pos. Zodíaco",
@@ -1094,7 +1093,7 @@ TEST(KaltoCli, DocumentOptionsAreCheckedBeforeAnyWork) {
     const std::filesystem::path folder = TemporaryFolder();
     const std::string output = (folder / "documento.rtf").string();
     const std::vector<std::string> ephemeris = {"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02"};
-    const std::vector<std::string> contacts = {"contactos", "--cuerpo", "Sol",        "--posicion", "0",
+    const std::vector<std::string> contacts = {"contactos", "--cuerpo",   "Sol",     "--posicion", "0",
                                                "--desde",   "2027-01-01", "--hasta", "2027-01-31"};
     const auto with = [](std::vector<std::string> args, std::initializer_list<std::string> more) {
         args.insert(args.end(), more);
@@ -1121,7 +1120,8 @@ TEST(KaltoCli, DocumentOptionsAreCheckedBeforeAnyWork) {
         {with(contacts, {"--salida", output}), "solo valen con --formato rtf"},
         {with(contacts, {"--detalle=si", "--formato", "rtf", "--salida", output}), "opción desconocida"},
         {GraphArgs(output, {"--formato", "pdf"}), "formato desconocido"},
-        {{"grafico", "--desde", "2027-01-01", "--hasta", "2027-01-31", "--formato", "rtf"}, "falta --salida ARCHIVO.rtf"},
+        {{"grafico", "--desde", "2027-01-01", "--hasta", "2027-01-31", "--formato", "rtf"},
+         "falta --salida ARCHIVO.rtf"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -1150,8 +1150,8 @@ TEST(KaltoCli, DocumentThatCannotBeWrittenExitsWithStatus1) {
         const CliResult result = RunCli(args);
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, "kalto-cli: No se pudo crear el archivo \"" + output.string() +
-                                  "\": la carpeta no existe.\n");
+        EXPECT_EQ(result.err,
+                  "kalto-cli: No se pudo crear el archivo \"" + output.string() + "\": la carpeta no existe.\n");
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder));
     std::filesystem::remove_all(folder);

@@ -85,8 +85,7 @@ const Failure Failures[] = {
      "crear el archivo \"%s\": permiso denegado."},
     {"a file size limit, SIGXFSZ ignored", Place::SizeLimit, test::UnderFileSizeLimit(SizeLimit),
      "escribir el archivo \"%s\": el archivo supera el tamaño permitido."},
-    {"a file size limit, SIGXFSZ as a shell leaves it", Place::SizeLimit,
-     test::UnderFileSizeLimit(SizeLimit, false),
+    {"a file size limit, SIGXFSZ as a shell leaves it", Place::SizeLimit, test::UnderFileSizeLimit(SizeLimit, false),
      "escribir el archivo \"%s\": el archivo supera el tamaño permitido."},
     {"a folder of that name", Place::FolderName, {}, "crear el archivo \"%s\": el nombre es el de una carpeta."},
 };

@@ -51,16 +51,15 @@ TEST(ContactGrid, WindowRowsShowEachShownRecordWithItsOwnIndex) {
     const ContactResults results = Results({Conjunction(0, start), Square(1, start + 1), Conjunction(2, start + 2)});
     ContactResults filtered = results;
     filtered.Filter[6] = false;  // button "7" hides the square
-    const ContactGridFill fill =
-        FillContactGrid(ContactGridMode::Window, filtered.SortedContactList, filtered, Names);
+    const ContactGridFill fill = FillContactGrid(ContactGridMode::Window, filtered.SortedContactList, filtered, Names);
 
     ASSERT_EQ(fill.Grid.size(), 3u);
     EXPECT_EQ(fill.Grid[0], (std::vector<std::string>{"", "No.", "Pla.", "Pos.", "Inicia", "Partil", "Finaliza",
                                                       "Dur. Aprox.", "Contacto"}));
-    EXPECT_EQ(fill.Grid[1], (std::vector<std::string>{"0", " 1", "Lun", " 10\u00B0 00' 00\"",
-                                                      "ene-05-2027, mar, 02:30:00 pm", "ene-05-2027, mar, 08:30:00 pm",
-                                                      "ene-06-2027, mié, 02:30:00 am", " 12h 00m 00s",
-                                                      " 00\u00B0 00' 00\""}));
+    EXPECT_EQ(fill.Grid[1],
+              (std::vector<std::string>{"0", " 1", "Lun", " 10\u00B0 00' 00\"", "ene-05-2027, mar, 02:30:00 pm",
+                                        "ene-05-2027, mar, 08:30:00 pm", "ene-06-2027, mié, 02:30:00 am",
+                                        " 12h 00m 00s", " 00\u00B0 00' 00\""}));
     // Renumbered 1..n; column 0 keeps the record's own Index.
     EXPECT_EQ(fill.Grid[2][0], "2");
     EXPECT_EQ(fill.Grid[2][1], " 2");
@@ -98,11 +97,11 @@ TEST(ContactGrid, DetailMeasuresPrecisionFromTheExactAngleAndTheNearerEdgeOfTheO
     const TDateTime start = EncodeDate(2027, 3, 1) + 6.25 / 24;
     const GridCells detail = FillContactDetail(*Square(0, start), 10, 2, Names);
     ASSERT_EQ(detail.size(), 4u);
-    EXPECT_EQ(detail[0], (std::vector<std::string>{"Det.", "Fecha", "Hora", "Angulo", "Pos. Zodíaco",
-                                                   "Pos. Eclíptica", "Precisión"}));
-    EXPECT_EQ(detail[1], (std::vector<std::string>{"inicia", "mar-01-2027, lun", "06:15:00 am", " 88\u00B0 01' 00\"",
-                                                   " 08\u00B0 01' 00\"Can", " 98\u00B0 01' 00\"",
-                                                   " 00\u00B0 01' 00\""}));
+    EXPECT_EQ(detail[0], (std::vector<std::string>{"Det.", "Fecha", "Hora", "Angulo", "Pos. Zodíaco", "Pos. Eclíptica",
+                                                   "Precisión"}));
+    EXPECT_EQ(detail[1],
+              (std::vector<std::string>{"inicia", "mar-01-2027, lun", "06:15:00 am", " 88\u00B0 01' 00\"",
+                                        " 08\u00B0 01' 00\"Can", " 98\u00B0 01' 00\"", " 00\u00B0 01' 00\""}));
     EXPECT_EQ(detail[2][0], "partil");
     EXPECT_EQ(detail[2][3], " 90\u00B0 00' 20\"");
     EXPECT_EQ(detail[2][6], " 00\u00B0 00' 20\"");
@@ -114,9 +113,9 @@ TEST(ContactGrid, DetailMeasuresPrecisionFromTheExactAngleAndTheNearerEdgeOfTheO
 TEST(ContactGrid, DetailFoldsSeparationsAcrossZeroAndOneEighty) {
     auto opposition = Square(0, 100);
     opposition->ContactAngle = 180;
-    opposition->StartLongitude = 184;       // 174° from the target at 358°
+    opposition->StartLongitude = 184;              // 174° from the target at 358°
     opposition->ExactLongitude = 178 + 1.0 / 120;  // 179° 59' 30"
-    opposition->EndLongitude = 172 + 1.0 / 60;  // 174° 01'
+    opposition->EndLongitude = 172 + 1.0 / 60;     // 174° 01'
     const GridCells detail = FillContactDetail(*opposition, 358, 6, Names);
     EXPECT_EQ(detail[1][3], " 174\u00B0 00' 00\"");
     EXPECT_EQ(detail[1][6], " 00\u00B0 00' 00\"");
@@ -128,9 +127,8 @@ TEST(ContactGrid, DetailFoldsSeparationsAcrossZeroAndOneEighty) {
 
 TEST(ContactGrid, SelectingARowShowsThatRowsOwnContact) {
     // Two searches: their Index values repeat.
-    const ContactResults results =
-        Results({Square(0, EncodeDate(2027, 1, 1)), Square(0, EncodeDate(2027, 1, 2)),
-                 Square(1, EncodeDate(2027, 1, 3))});
+    const ContactResults results = Results(
+        {Square(0, EncodeDate(2027, 1, 1)), Square(0, EncodeDate(2027, 1, 2)), Square(1, EncodeDate(2027, 1, 3))});
     const ContactGridFill fill = FillContactGrid(ContactGridMode::Window, results.SortedContactList, results, Names);
     EXPECT_EQ(fill.Detail, FillContactDetail(*fill.ShownContactList[0], 10, 2, Names));
     for (std::size_t row = 1; row <= fill.ShownContactList.size(); ++row) {

@@ -24,8 +24,8 @@ ContactSearchResult Completed(ContactRecordList contacts) {
 
 TEST(ContactResults, AngleBandsOfFifteenDegrees) {
     const std::pair<double, int> cases[] = {
-        {0, 0},    {14.99, 0}, {15, 1},   {89.9, 5},  {90, 6},    {104.99, 6}, {105, 7},
-        {165, 11}, {179.9, 11}, {180, 12}, {183, 12}, {185, 12}, {200, 12},  {-3, 0},
+        {0, 0},    {14.99, 0},  {15, 1},   {89.9, 5}, {90, 6},   {104.99, 6}, {105, 7},
+        {165, 11}, {179.9, 11}, {180, 12}, {183, 12}, {185, 12}, {200, 12},   {-3, 0},
     };
     for (const auto& [angle, band] : cases) {
         SCOPED_TRACE(angle);
@@ -58,10 +58,10 @@ TEST(ContactResults, TwoSearchesWithoutCleaningAreSortedTogetherAndShareTheirRec
     second.Orb = 2.5;
     ASSERT_TRUE(CommitContactSearch(results, b, second, false));
 
-    EXPECT_EQ(results.ContactList, (ContactRecordList{a.Contacts[0], a.Contacts[1], b.Contacts[0], b.Contacts[1],
-                                                      b.Contacts[2]}));
-    EXPECT_EQ(results.SortedContactList, (ContactRecordList{b.Contacts[0], a.Contacts[0], b.Contacts[1],
-                                                            a.Contacts[1], b.Contacts[2]}));
+    EXPECT_EQ(results.ContactList,
+              (ContactRecordList{a.Contacts[0], a.Contacts[1], b.Contacts[0], b.Contacts[1], b.Contacts[2]}));
+    EXPECT_EQ(results.SortedContactList,
+              (ContactRecordList{b.Contacts[0], a.Contacts[0], b.Contacts[1], a.Contacts[1], b.Contacts[2]}));
     // Shared, not copied: the search result, ContactList and SortedContactList.
     EXPECT_EQ(a.Contacts[0].use_count(), 3);
     EXPECT_DOUBLE_EQ(results.LastTarget, 200.5);
@@ -130,13 +130,12 @@ TEST(ContactResults, SearchDescriptionLines) {
     input.Orb = 0.5;
     input.EndDate = input.StartDate;
     input.ZoneHours = -5;
-    EXPECT_EQ(SearchDescription(input, names),
-              (std::vector<std::string>{
-                  " Contactos de NOD con la posición  15\u00B0 30' 00\" ACU",
-                  " por el ángulo de  120\u00B0 00' 00\", orbe de  00\u00B0 30' 00\".",
-                  " Para el Día viernes, 01 de ene, 2027.",
-                  " Time Zone: -5.00.",
-              }));
+    EXPECT_EQ(SearchDescription(input, names), (std::vector<std::string>{
+                                                   " Contactos de NOD con la posición  15\u00B0 30' 00\" ACU",
+                                                   " por el ángulo de  120\u00B0 00' 00\", orbe de  00\u00B0 30' 00\".",
+                                                   " Para el Día viernes, 01 de ene, 2027.",
+                                                   " Time Zone: -5.00.",
+                                               }));
 
     // An end before the start: no line of dates.
     input.EndDate = input.StartDate - 3;

@@ -396,9 +396,8 @@ TEST(ContactSearch, AContactLongerThanTheScanBoundIsReportedUnfinished) {
 TEST(ContactSearch, AStopBeforeTheFirstInstantEndsAtOnce) {
     ContactSearchProgress progress;
     progress.StopRequested = true;
-    const ContactSearchResult result =
-        SearchContacts(Search(Sol, EncodeDate(2027, 3, 19), EncodeDate(2027, 12, 31), {0, 0, 0}, 0, false, 5),
-                       progress);
+    const ContactSearchResult result = SearchContacts(
+        Search(Sol, EncodeDate(2027, 3, 19), EncodeDate(2027, 12, 31), {0, 0, 0}, 0, false, 5), progress);
     EXPECT_FALSE(result.Completed);
     EXPECT_TRUE(result.Contacts.empty());
 }
@@ -443,7 +442,11 @@ TEST(ContactSearch, StatusTexts) {
 // smaller orb, which the full sums walk faster): the fitted series find the
 // very instants that the series summed directly find.
 TEST(ContactSearch, FittedAndDirectSeriesFindTheSameInstants) {
-    struct Case { int body; TDateTime start, end; double orb; };
+    struct Case {
+        int body;
+        TDateTime start, end;
+        double orb;
+    };
     const Case cases[] = {
         {Lun, EncodeDate(2027, 1, 1), EncodeDate(2027, 3, 1), 5},
         {Sol, EncodeDate(2027, 1, 1), EncodeDate(2027, 7, 1), 5},

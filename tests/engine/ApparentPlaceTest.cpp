@@ -12,9 +12,11 @@ constexpr double pi = std::numbers::pi;
 constexpr double ArcSecond = 1.0 / 3600.0;
 
 TEST(ApparentPlace, Normalize360) {
-    struct Case { double in, out; };
+    struct Case {
+        double in, out;
+    };
     const Case cases[] = {
-        {370, 10}, {-10, 350}, {720, 0}, {0, 360}, {-360, 360}, {359.9999, 359.9999},
+        {370, 10},   {-10, 350},       {720, 0},          {0, 360},           {-360, 360}, {359.9999, 359.9999},
         {-370, 350}, {360.004, 0.004}, {-0.004, 359.996}, {1e5 + 0.5, 280.5},
     };
     for (const Case& c : cases) {
@@ -24,10 +26,12 @@ TEST(ApparentPlace, Normalize360) {
 }
 
 TEST(ApparentPlace, QuadrantAngle) {
-    struct Case { double x, y, angle; };
+    struct Case {
+        double x, y, angle;
+    };
     const Case cases[] = {
-        {1, 1, pi / 4}, {-1, 1, 3 * pi / 4}, {-1, -1, 5 * pi / 4}, {1, -1, 7 * pi / 4},
-        {1, 0, 2 * pi}, {-1, 0, pi}, {0, 1, pi / 2}, {0, -1, -pi / 2}, {0, 0, 0},
+        {1, 1, pi / 4}, {-1, 1, 3 * pi / 4}, {-1, -1, 5 * pi / 4}, {1, -1, 7 * pi / 4}, {1, 0, 2 * pi},
+        {-1, 0, pi},    {0, 1, pi / 2},      {0, -1, -pi / 2},     {0, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
@@ -138,9 +142,11 @@ TEST(ApparentPlace, TurnedAddsASmallAngle) {
 }
 
 TEST(ApparentPlace, AberrationOfADirectionIsThatOfAddAberrationAndNutation) {
-    struct Case { double longitude, latitude, sun, T; };
-    const Case cases[] = {{100, 0, 100, 0}, {313.08, -2.08, 268.36, -0.07}, {25.25, -1.26, 280.37, 0},
-                          {0.004, 3.5, 181, 0.27}, {359.99, -6.8, 12, -2}, {200, 60, 90, 1}};
+    struct Case {
+        double longitude, latitude, sun, T;
+    };
+    const Case cases[] = {{100, 0, 100, 0},        {313.08, -2.08, 268.36, -0.07}, {25.25, -1.26, 280.37, 0},
+                          {0.004, 3.5, 181, 0.27}, {359.99, -6.8, 12, -2},         {200, 60, 90, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.longitude << ", " << c.latitude);
         double longitude = c.longitude;

@@ -57,9 +57,12 @@ TEST(Chebyshev, SamplesAreTheNodesMappedOntoThePiece) {
 
 // The interpolating polynomial of degree n is every polynomial of degree n.
 TEST(Chebyshev, ReproducesEveryPolynomialOfItsDegree) {
-    struct Case { int degree; double middle, halfWidth; };
-    const Case cases[] = {{1, 0, 1}, {4, -0.2, 8.0 / 365250}, {12, 0.1, 64.0 / 365250}, {16, 0.03, 4.0 / 36525},
-                          {24, 1.5, 0.5}};
+    struct Case {
+        int degree;
+        double middle, halfWidth;
+    };
+    const Case cases[] = {
+        {1, 0, 1}, {4, -0.2, 8.0 / 365250}, {12, 0.1, 64.0 / 365250}, {16, 0.03, 4.0 / 36525}, {24, 1.5, 0.5}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "degree " << c.degree << " around " << c.middle);
         // Coefficients 1, 1/2, 1/3, ... in the piece's own coordinate.
@@ -77,7 +80,10 @@ TEST(Chebyshev, ReproducesEveryPolynomialOfItsDegree) {
 // The coefficients of cos(x u) are the Bessel values 2 (-1)^(m/2) J_m(x) of
 // even m: the error of a fit is bounded by the terms it leaves out.
 TEST(Chebyshev, ACosineIsReproducedToTheTermsLeftOut) {
-    struct Case { double x; int degree; };
+    struct Case {
+        double x;
+        int degree;
+    };
     const Case cases[] = {{0.5, 6}, {2, 8}, {2, 12}, {6, 16}, {6, 24}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "x " << c.x << ", degree " << c.degree);

@@ -51,12 +51,26 @@ TEST(DateFormat, PatternsOfTheProgram) {
 TEST(DateFormat, EachLetterForm) {
     ExpectFormats(KnownInstant(), SpanishDateFormatNames(),
                   {
-                      {"d", "9"},       {"dd", "09"},     {"ddd", "vie"},       {"dddd", "viernes"},
+                      {"d", "9"},
+                      {"dd", "09"},
+                      {"ddd", "vie"},
+                      {"dddd", "viernes"},
                       {"ddddd", "viernes"},
-                      {"m", "2"},       {"mm", "02"},     {"mmm", "feb"},       {"mmmm", "febrero"},
-                      {"y", "24"},      {"yy", "24"},     {"yyy", "2024"},      {"yyyy", "2024"},
-                      {"h", "13"},      {"hh", "13"},     {"n", "5"},           {"nn", "05"},
-                      {"s", "7"},       {"ss", "07"},     {"h am/pm", "1 pm"},
+                      {"m", "2"},
+                      {"mm", "02"},
+                      {"mmm", "feb"},
+                      {"mmmm", "febrero"},
+                      {"y", "24"},
+                      {"yy", "24"},
+                      {"yyy", "2024"},
+                      {"yyyy", "2024"},
+                      {"h", "13"},
+                      {"hh", "13"},
+                      {"n", "5"},
+                      {"nn", "05"},
+                      {"s", "7"},
+                      {"ss", "07"},
+                      {"h am/pm", "1 pm"},
                       // Letters match in either case.
                       {"DD/MM/YYYY HH:NN:SS", "09/02/2024 13:05:07"},
                       {"Dddd mMm", "viernes feb"},
@@ -74,16 +88,18 @@ TEST(DateFormat, MonthLettersAfterAnHourAreMinutes) {
                       {"hh 'at' mm", "13 at 05"},  // quoted text does not count
                       {"hh mmm", "13 feb"},        // month names stay month names
                       {"mm hh", "02 13"},
-                      {"hh:nn mm", "13:05 02"},     // the last letter is not an hour
+                      {"hh:nn mm", "13:05 02"},  // the last letter is not an hour
                       {"hh x mm", "13 x 02"},
                   });
 }
 
 TEST(DateFormat, TwelveHourClock) {
-    struct Case { int hour; const char* text; };
+    struct Case {
+        int hour;
+        const char* text;
+    };
     const Case cases[] = {
-        {0, "12:30 am"}, {1, "01:30 am"}, {11, "11:30 am"},
-        {12, "12:30 pm"}, {13, "01:30 pm"}, {23, "11:30 pm"},
+        {0, "12:30 am"}, {1, "01:30 am"}, {11, "11:30 am"}, {12, "12:30 pm"}, {13, "01:30 pm"}, {23, "11:30 pm"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hour);
@@ -93,11 +109,11 @@ TEST(DateFormat, TwelveHourClock) {
     ExpectFormats(KnownInstant(), SpanishDateFormatNames(),
                   {
                       {"hh AM/PM", "01 PM"},
-                      {"hh Am/pM", "01 pM"},            // the marker as written
+                      {"hh Am/pM", "01 pM"},                  // the marker as written
                       {"hh:nn am/pm (hh)", "01:05 pm (13)"},  // each hour looks ahead
                       {"hh:nn hh am/pm", "13:05 01 pm"},      // up to the next hour
                       {"am/pm hh", "pm 13"},
-                      {"hh \"am/pm\"", "13 am/pm"},     // quoted: no marker
+                      {"hh \"am/pm\"", "13 am/pm"},  // quoted: no marker
                   });
     ExpectFormats(EncodeDate(2024, 2, 9) + EncodeTime(0, 5, 0), SpanishDateFormatNames(),
                   {{"h:nn AM/PM", "12:05 AM"}, {"hh:nn", "00:05"}});
@@ -163,8 +179,8 @@ TEST(DateFormat, JustBeforeMidnightRoundsToTheNextDay) {
 TEST(DateFormat, ValuesOutsideYearsOneTo9999GiveEmptyText) {
     const DateFormatNames names = SpanishDateFormatNames();
     for (const double value : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                               -std::numeric_limits<double>::infinity(), 1e300, -1e300,
-                               EncodeDate(1, 1, 1) - 1e-9, EncodeDate(10000, 1, 1)}) {
+                               -std::numeric_limits<double>::infinity(), 1e300, -1e300, EncodeDate(1, 1, 1) - 1e-9,
+                               EncodeDate(10000, 1, 1)}) {
         SCOPED_TRACE(value);
         EXPECT_EQ(FormatDateTime("yyyy-mm-dd hh:nn 'x'", value, names), "");
     }
@@ -201,9 +217,16 @@ TEST(DateFormat, AnyPatternAndAnyValueFormatWithoutFailing) {
     std::uniform_int_distribution<std::size_t> letter(0, alphabet.size() - 1);
     std::uniform_int_distribution<int> length(0, 24);
     std::uniform_real_distribution<double> instant(-800000, 3000000);
-    const double specials[] = {0.0, -0.0, 1.0 - 1e-12, EncodeDate(1, 1, 1), EncodeDate(10000, 1, 1) - 1e-7,
-                               std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                               std::numeric_limits<double>::denorm_min(), 1e18, -1e18};
+    const double specials[] = {0.0,
+                               -0.0,
+                               1.0 - 1e-12,
+                               EncodeDate(1, 1, 1),
+                               EncodeDate(10000, 1, 1) - 1e-7,
+                               std::numeric_limits<double>::quiet_NaN(),
+                               std::numeric_limits<double>::infinity(),
+                               std::numeric_limits<double>::denorm_min(),
+                               1e18,
+                               -1e18};
     for (int k = 0; k < 20000; ++k) {
         std::string pattern;
         for (int n = length(random); n > 0; --n) {

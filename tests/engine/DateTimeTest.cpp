@@ -23,14 +23,14 @@ TEST(DateTime, EveryDayFrom1600To2400RoundTrips) {
 }
 
 TEST(DateTime, KnownDays) {
-    struct Case { int y, m, d; double value; int weekday; };
+    struct Case {
+        int y, m, d;
+        double value;
+        int weekday;
+    };
     const Case cases[] = {
-        {1899, 12, 30, 0, 6},
-        {1899, 12, 31, 1, 0},
-        {1900, 1, 1, 2, 1},
-        {2000, 1, 1, 36526, 6},
-        {1600, 3, 1, -109511, 3},
-        {2026, 12, 8, 46364, 2},
+        {1899, 12, 30, 0, 6},   {1899, 12, 31, 1, 0},     {1900, 1, 1, 2, 1},
+        {2000, 1, 1, 36526, 6}, {1600, 3, 1, -109511, 3}, {2026, 12, 8, 46364, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
@@ -48,7 +48,11 @@ TEST(DateTime, TimeOfDayBeforeTheEpochIsTheValueMinusItsFloor) {
 
 TEST(DateTime, DecodingRoundsToTheNearestMillisecond) {
     const TDateTime base = EncodeDate(2024, 2, 29);
-    struct Case { double fraction; ClockTime time; CalendarDate date; };
+    struct Case {
+        double fraction;
+        ClockTime time;
+        CalendarDate date;
+    };
     const Case cases[] = {
         {EncodeTime(13, 45, 30, 250), {13, 45, 30, 250}, {2024, 2, 29}},
         {EncodeTime(13, 45, 30, 250) + 0.4 / MillisecondsPerDay, {13, 45, 30, 250}, {2024, 2, 29}},
@@ -64,17 +68,15 @@ TEST(DateTime, DecodingRoundsToTheNearestMillisecond) {
 }
 
 TEST(DateTime, IncMonthKeepsTheDayOrTakesTheLastDayOfTheMonth) {
-    struct Case { CalendarDate from; int months; CalendarDate to; };
+    struct Case {
+        CalendarDate from;
+        int months;
+        CalendarDate to;
+    };
     const Case cases[] = {
-        {{2024, 1, 31}, 1, {2024, 2, 29}},
-        {{2023, 1, 31}, 1, {2023, 2, 28}},
-        {{2024, 1, 1}, 1, {2024, 2, 1}},
-        {{2024, 11, 30}, 3, {2025, 2, 28}},
-        {{2024, 2, 29}, 12, {2025, 2, 28}},
-        {{2024, 2, 29}, 24, {2026, 2, 28}},
-        {{2024, 8, 31}, 6, {2025, 2, 28}},
-        {{2024, 3, 31}, -1, {2024, 2, 29}},
-        {{2024, 1, 15}, -13, {2022, 12, 15}},
+        {{2024, 1, 31}, 1, {2024, 2, 29}},  {{2023, 1, 31}, 1, {2023, 2, 28}},  {{2024, 1, 1}, 1, {2024, 2, 1}},
+        {{2024, 11, 30}, 3, {2025, 2, 28}}, {{2024, 2, 29}, 12, {2025, 2, 28}}, {{2024, 2, 29}, 24, {2026, 2, 28}},
+        {{2024, 8, 31}, 6, {2025, 2, 28}},  {{2024, 3, 31}, -1, {2024, 2, 29}}, {{2024, 1, 15}, -13, {2022, 12, 15}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.months);

@@ -12,7 +12,10 @@ constexpr double AngleTolerance = 1e-5;     // degrees
 constexpr double DistanceTolerance = 0.01;  // km
 
 TEST(Moon, ReferencePositions) {
-    struct Case { const char* what; double jde, longitude, latitude, distance; };
+    struct Case {
+        const char* what;
+        double jde, longitude, latitude, distance;
+    };
     const Case cases[] = {
         // Meeus, Astronomical Algorithms, example 47.a (1992 April 12, 0h TD): the
         // geometric 133.162655 plus the low-precision nutation 0.004579.
@@ -77,7 +80,7 @@ TEST(Moon, DistanceAndLatitudeStayWithinTheOrbitsBounds) {
         highest = std::fmax(highest, std::fabs(moon.Latitude));
     }
     EXPECT_GT(nearest, 356000);
-    EXPECT_LT(nearest, 357500);   // the sampling does reach perigees
+    EXPECT_LT(nearest, 357500);  // the sampling does reach perigees
     EXPECT_LT(farthest, 407000);
     EXPECT_GT(farthest, 406000);  // and apogees
     EXPECT_LT(highest, 5.35);
@@ -85,7 +88,10 @@ TEST(Moon, DistanceAndLatitudeStayWithinTheOrbitsBounds) {
 }
 
 TEST(LunarNode, ReferenceLongitudes) {
-    struct Case { const char* what; double jde, meanNode, tolerance; };
+    struct Case {
+        const char* what;
+        double jde, meanNode, tolerance;
+    };
     const Case cases[] = {
         // Ω = 125.0445479 at J2000.0, the constant term of Meeus 47.7.
         {"J2000.0", 2451545.0, 125.0445479, 1e-9},

@@ -16,7 +16,11 @@ constexpr double ReferenceTolerance = 1e-5;  // degrees
 // The authors' check values published with the VSOP87 files (vsop87.chk),
 // version D: longitude and latitude in radians, radius in AU.
 TEST(Planets, SeriesReproduceTheAuthorsCheckValues) {
-    struct Case { const VsopTheory* theory; const char* name; double jd, l, b, r; };
+    struct Case {
+        const VsopTheory* theory;
+        const char* name;
+        double jd, l, b, r;
+    };
     const Case cases[] = {
         {&ConstMercury, "Mercury", 2451545.0, 4.4293481036, -0.0527573409, 0.4664714751},
         {&ConstMercury, "Mercury", 2305445.0, 5.1836421820, -0.1170914848, 0.4326517759},
@@ -54,7 +58,12 @@ TEST(Planets, SeriesReproduceTheAuthorsCheckValues) {
 }
 
 TEST(Planets, MeeusReferencePositions) {
-    struct Case { double jde; int body; double longitude, latitude, distance, ra, dec; bool hasEquatorial; };
+    struct Case {
+        double jde;
+        int body;
+        double longitude, latitude, distance, ra, dec;
+        bool hasEquatorial;
+    };
     const Case cases[] = {
         // 1992 December 20, 0h TD (Meeus example 33.a, complete VSOP87D).
         {2448976.5, Sol, 268.355882, 0, 0.9838242, 0, 0, false},
@@ -95,7 +104,10 @@ TEST(Planets, EveryPlanetCallLeavesTheSunOfTheEarthStep) {
 }
 
 TEST(Planets, TheSunsDistanceIsTheEarthsAndItsLatitudeNearlyZero) {
-    struct Case { double jde; double distance; };
+    struct Case {
+        double jde;
+        double distance;
+    };
     const Case cases[] = {{2460311.5, 0.983}, {2460497.5, 1.017}};  // 2024-01-03, 2024-07-06
     for (const Case& c : cases) {
         SCOPED_TRACE(c.jde);

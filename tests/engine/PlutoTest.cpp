@@ -15,7 +15,9 @@ namespace kalto {
 namespace {
 
 TEST(Pluto, TimeArgumentSpansTheSeriesInterval) {
-    struct Case { double jde, x, fx; };
+    struct Case {
+        double jde, x, fx;
+    };
     const Case cases[] = {
         {2341972.5, -1, -73060},  // 1700 January 1, 0h
         {2415032.5, 0, 0},        // 1900 January 1, 0h
@@ -110,13 +112,12 @@ TEST(Pluto, SunVectorScalesWithTheEarthSunDistance) {
 }
 
 TEST(Pluto, RectangularToEquatorialDirections) {
-    struct Case { double xi, eta, zeta, ra, dec; };
+    struct Case {
+        double xi, eta, zeta, ra, dec;
+    };
     const Case cases[] = {
         {1, 0, 0, 360, 0},  // the angle of (1, 0) is 2π
-        {0, 2, 0, 90, 0},
-        {-3, 0, 0, 180, 0},
-        {1, 1, std::sqrt(2.0), 45, 45},
-        {1, -1, -std::sqrt(2.0), 315, -45},
+        {0, 2, 0, 90, 0},  {-3, 0, 0, 180, 0}, {1, 1, std::sqrt(2.0), 45, 45}, {1, -1, -std::sqrt(2.0), 315, -45},
         {0, 0, 5, 0, 90},
     };
     for (const Case& c : cases) {
@@ -128,7 +129,10 @@ TEST(Pluto, RectangularToEquatorialDirections) {
 }
 
 TEST(Pluto, PrecessionFromJ2000) {
-    struct Case { const char* what; double ra0, dec0, jde, ra, dec, tolerance; };
+    struct Case {
+        const char* what;
+        double ra0, dec0, jde, ra, dec, tolerance;
+    };
     const Case cases[] = {
         // Meeus example 21.b: θ Persei (proper motion applied) to 2028 November 13.19 TD.
         {"Meeus 21.b", 41.054063, 49.227750, 2462088.69, 41.547214, 49.348483, 2e-6},

@@ -20,30 +20,34 @@ double Dms(double degrees, double minutes, double seconds) {
 }
 
 TEST(TextForms, FormatFixedRoundsTheHeldValueHalvesAwayFromZero) {
-    struct Case { double value; int decimals; const char* text; };
+    struct Case {
+        double value;
+        int decimals;
+        const char* text;
+    };
     const Case cases[] = {
-        {0.5, 0, "1"},          // exact half: away from zero, not to even
+        {0.5, 0, "1"},  // exact half: away from zero, not to even
         {1.5, 0, "2"},
         {2.5, 0, "3"},
         {29.5, 0, "30"},
         {-0.5, 0, "-1"},
         {-2.5, 0, "-3"},
-        {0.125, 2, "0.13"},     // exact in binary
+        {0.125, 2, "0.13"},  // exact in binary
         {0.375, 2, "0.38"},
-        {9.95, 1, "9.9"},       // held as 9.9499999...
-        {2.675, 2, "2.67"},     // held as 2.67499999...
-        {9.5, 0, "10"},         // the carry runs into a new digit
+        {9.95, 1, "9.9"},    // held as 9.9499999...
+        {2.675, 2, "2.67"},  // held as 2.67499999...
+        {9.5, 0, "10"},      // the carry runs into a new digit
         {99.75, 1, "99.8"},
         {999.5, 0, "1000"},
         {-99.5, 0, "-100"},
         {0.49999999999999994, 0, "0"},
         {59.6, 0, "60"},
         {7.0, 2, "7.00"},
-        {-0.4, 0, "0"},         // a result of zero has no minus sign
+        {-0.4, 0, "0"},  // a result of zero has no minus sign
         {-0.0, 1, "0.0"},
         {4503599627370495.5, 0, "4503599627370496"},  // 2^52 - 0.5, the largest half
         {1e20, 0, "100000000000000000000"},
-        {0.5, -3, "1"},         // negative decimals count as none
+        {0.5, -3, "1"},  // negative decimals count as none
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << " to " << c.decimals);
@@ -58,17 +62,22 @@ TEST(TextForms, FormatFixedOfNonFiniteValuesDoesNotFail) {
 }
 
 TEST(TextForms, SplitDegrees) {
-    struct Case { double value; int modulus; int whole, minutes; double seconds; };
+    struct Case {
+        double value;
+        int modulus;
+        int whole, minutes;
+        double seconds;
+    };
     const Case cases[] = {
         {0, 360, 0, 0, 0},
         {7.25, 360, 7, 15, 0},
         {123.5, 360, 123, 30, 0},
         {5.1193, 360, 5, 7, 9.48},
         {23.4392, 360, 23, 26, 21.12},
-        {360, 360, 0, 0, 0},          // the whole part wraps at the modulus
+        {360, 360, 0, 0, 0},  // the whole part wraps at the modulus
         {24, 24, 0, 0, 0},
         {13.5, 24, 13, 30, 0},
-        {400, 360, 400, 0, 0},        // only a whole part equal to the modulus wraps
+        {400, 360, 400, 0, 0},  // only a whole part equal to the modulus wraps
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
@@ -128,7 +137,13 @@ TEST(TextForms, SplitDegreesOfValuesOutsideIntDoesNotFail) {
 }
 
 TEST(TextForms, AngleToTextStylesAndPrefixes) {
-    struct Case { int modulus, decimals; AnglePrefix prefix; AngleStyle style; double value; const char* text; };
+    struct Case {
+        int modulus, decimals;
+        AnglePrefix prefix;
+        AngleStyle style;
+        double value;
+        const char* text;
+    };
     const Case cases[] = {
         // The ephemeris grid's latitude, right ascension and declination.
         {360, 0, AnglePrefix::PlusMinus, AngleStyle::DMS, 23.4392, "+ 23° 26' 21\""},
@@ -186,7 +201,11 @@ double ValueWithSeconds(double start, double seconds) {
 }
 
 TEST(TextForms, DmsSecondsThatAreExactHalvesRoundAwayFromZero) {
-    struct Case { double seconds; const char* dms; const char* dm; };
+    struct Case {
+        double seconds;
+        const char* dms;
+        const char* dm;
+    };
     const Case cases[] = {
         {22.5, "00° 07' 23\"", "00° 07'"},  // to even would give 22
         {52.5, "00° 07' 53\"", "00° 08'"},  // to even would give 52
@@ -201,7 +220,13 @@ TEST(TextForms, DmsSecondsThatAreExactHalvesRoundAwayFromZero) {
 }
 
 TEST(TextForms, DegreesToText) {
-    struct Case { bool showSign; std::string_view glyph; int decimals; double value; const char* text; };
+    struct Case {
+        bool showSign;
+        std::string_view glyph;
+        int decimals;
+        double value;
+        const char* text;
+    };
     const Case cases[] = {
         {false, DegreeGlyph, 0, 123.5, " 123° 30' 00\""},
         {false, DegreeGlyph, 0, 7.25, " 07° 15' 00\""},
@@ -240,7 +265,10 @@ TEST(TextForms, DegreesToTextOfNonFiniteValuesDoesNotFail) {
 }
 
 TEST(TextForms, SignPositionText) {
-    struct Case { double longitude; const char* text; };
+    struct Case {
+        double longitude;
+        const char* text;
+    };
     const Case cases[] = {
         {0.0, " 00° 00' 00\"Ari"},
         {45.5, " 15° 30' 00\"Tau"},
@@ -279,7 +307,10 @@ TEST(TextForms, SignAbbreviations) {
 }
 
 TEST(TextForms, RoundDMS) {
-    struct Case { bool keepSeconds, roundToSeconds; double value, result; };
+    struct Case {
+        bool keepSeconds, roundToSeconds;
+        double value, result;
+    };
     const Case cases[] = {
         // To whole seconds.
         {false, true, 10.999999, 11.0},
@@ -330,17 +361,15 @@ TEST(TextForms, DMSToDegrees) {
 }
 
 TEST(TextForms, HourMinuteText) {
-    struct Case { double minutes; const char* text; };
+    struct Case {
+        double minutes;
+        const char* text;
+    };
     const Case cases[] = {
-        {1440.0 / 1, "24h0m"},
-        {1440.0 / 2, "12h0m"},
-        {1440.0 / 5, "4h48m"},
-        {1440.0 / 7, "3h26m"},  // 205.71 minutes
-        {1440.0 / 100, "0h14m"},
-        {1440.0 / 960, "0h2m"},  // 1.5 minutes: the half goes to the even 2
-        {2.5, "0h2m"},
-        {3.5, "0h4m"},
-        {119.7, "2h0m"},  // a rest of 60 is carried into the hours
+        {1440.0 / 1, "24h0m"},   {1440.0 / 2, "12h0m"},  {1440.0 / 5, "4h48m"},
+        {1440.0 / 7, "3h26m"},                                             // 205.71 minutes
+        {1440.0 / 100, "0h14m"}, {1440.0 / 960, "0h2m"},                   // 1.5 minutes: the half goes to the even 2
+        {2.5, "0h2m"},           {3.5, "0h4m"},          {119.7, "2h0m"},  // a rest of 60 is carried into the hours
         {0.0, "0h0m"},
     };
     for (const Case& c : cases) {

@@ -20,7 +20,10 @@ TDateTime At(int year, int month, int day, int hour = 0, int minute = 0, int sec
 TEST(TimeScales, JulianDayOfMeeusExamples) {
     // Meeus, Astronomical Algorithms, 2nd ed., example 7.a and the Gregorian
     // dates of the table after it.
-    struct Case { int year, month; double day, jd; };
+    struct Case {
+        int year, month;
+        double day, jd;
+    };
     const Case cases[] = {
         {2000, 1, 1.5, 2451545.0},  {1957, 10, 4.81, 2436116.31}, {1987, 1, 27.0, 2446822.5},
         {1987, 6, 19.5, 2446966.0}, {1988, 1, 27.0, 2447187.5},   {1988, 6, 19.5, 2447332.0},
@@ -46,7 +49,11 @@ TEST(TimeScales, JulianDayCountsTheSameDaysAsTheDateTimeFromYearMinus4000To4000)
 }
 
 TEST(TimeScales, DeltaTFromTheTablesAndPolynomials) {
-    struct Case { TDateTime ut; double seconds, tolerance; const char* why; };
+    struct Case {
+        TDateTime ut;
+        double seconds, tolerance;
+        const char* why;
+    };
     const Case cases[] = {
         {At(1990, 6, 15), 57.17, 1e-12, "monthly table"},
         {At(1972, 1, 1), 42.23, 1e-12, "first month of the monthly table"},
@@ -78,7 +85,10 @@ TEST(TimeScales, DeltaTPolynomialsAreConstantOverEachApproximateYear) {
 }
 
 TEST(TimeScales, DeltaTFrom2013IsLinearBetweenTheValuesAtNewYear) {
-    struct Case { TDateTime ut; double seconds, tolerance; };
+    struct Case {
+        TDateTime ut;
+        double seconds, tolerance;
+    };
     const Case cases[] = {
         {At(2013, 1, 1), 66.91, 1e-9},
         {At(2020, 7, 2), 69.36, 1e-9},
@@ -110,7 +120,10 @@ TEST(TimeScales, DeltaTAfter2028FollowsEspenakMeeusShiftedToJoin) {
         const double at2028 = 62.92 + 0.32217 * 28 + 0.005589 * 28 * 28;
         return 62.92 + 0.32217 * t + 0.005589 * t * t - at2028 + 68.80;
     };
-    struct Case { TDateTime ut; double year; };
+    struct Case {
+        TDateTime ut;
+        double year;
+    };
     const Case cases[] = {
         {At(2029, 1, 1), 2029.0},
         {At(2040, 7, 2), 2040.5},  // 2040 is a leap year: 2 July 00:00 is its middle
@@ -125,10 +138,13 @@ TEST(TimeScales, DeltaTAfter2028FollowsEspenakMeeusShiftedToJoin) {
 TEST(TimeScales, DeltaTBefore1800FollowsEspenakMeeus) {
     // The constant terms of Espenak and Meeus's polynomials (each at its own
     // origin), the long-term parabola, and their table value for 1750.
-    struct Case { TDateTime ut; double seconds, tolerance; };
+    struct Case {
+        TDateTime ut;
+        double seconds, tolerance;
+    };
     const Case cases[] = {
-        {At(1700, 1, 1), 8.83, 1e-9},     {At(1600, 1, 1), 120.0, 1e-9},       {At(1000, 1, 1), 1574.2, 1e-9},
-        {At(0, 1, 1), 10583.6, 1e-9},     {At(-1000, 1, 1), 25427.68, 1e-6},   {At(1750, 1, 1), 13.4, 0.05},
+        {At(1700, 1, 1), 8.83, 1e-9},         {At(1600, 1, 1), 120.0, 1e-9},     {At(1000, 1, 1), 1574.2, 1e-9},
+        {At(0, 1, 1), 10583.6, 1e-9},         {At(-1000, 1, 1), 25427.68, 1e-6}, {At(1750, 1, 1), 13.4, 0.05},
         {At(1799, 12, 31, 23), 13.76, 0.005},
     };
     for (const Case& c : cases) {
@@ -140,7 +156,10 @@ TEST(TimeScales, DeltaTBefore1800FollowsEspenakMeeus) {
 TEST(TimeScales, DeltaTHasNoJumpAtTheJoins) {
     // A minute before and at 1 January of each year where one expression hands
     // over to the next. At 1800 the polynomials differ by 0.57 s.
-    struct Case { int year; double tolerance; };
+    struct Case {
+        int year;
+        double tolerance;
+    };
     const Case cases[] = {{-500, 0.05}, {500, 0.1}, {1600, 0.3}, {1700, 0.2}, {1800, 1.0}, {2028, 1e-6}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.year);
@@ -150,14 +169,14 @@ TEST(TimeScales, DeltaTHasNoJumpAtTheJoins) {
 }
 
 TEST(TimeScales, CalendarDifferenceInEitherOrder) {
-    struct Case { TDateTime a, b; YearsMonthsDays span; };
+    struct Case {
+        TDateTime a, b;
+        YearsMonthsDays span;
+    };
     const Case cases[] = {
-        {At(2024, 3, 1), At(2024, 1, 31), {0, 1, 1}},
-        {At(2025, 1, 30, 9), At(2024, 1, 31, 10), {0, 11, 30}},
-        {At(2024, 3, 1), At(2023, 12, 31), {0, 2, 1}},
-        {At(2024, 2, 29), At(2000, 2, 29), {24, 0, 0}},
-        {At(2024, 5, 10, 23), At(2024, 5, 10, 1), {0, 0, 0}},
-        {At(1999, 12, 31), At(1899, 12, 1), {100, 0, 30}},
+        {At(2024, 3, 1), At(2024, 1, 31), {0, 1, 1}},         {At(2025, 1, 30, 9), At(2024, 1, 31, 10), {0, 11, 30}},
+        {At(2024, 3, 1), At(2023, 12, 31), {0, 2, 1}},        {At(2024, 2, 29), At(2000, 2, 29), {24, 0, 0}},
+        {At(2024, 5, 10, 23), At(2024, 5, 10, 1), {0, 0, 0}}, {At(1999, 12, 31), At(1899, 12, 1), {100, 0, 30}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.a);
@@ -168,7 +187,10 @@ TEST(TimeScales, CalendarDifferenceInEitherOrder) {
 
 TEST(TimeScales, InclusiveDayCountCountsBothDates) {
     const TDateTime day = At(2024, 6, 10);
-    struct Case { TDateTime a, b; int count; };
+    struct Case {
+        TDateTime a, b;
+        int count;
+    };
     const Case cases[] = {
         {day + 1, day, 2},
         {day - 1, day, 0},
@@ -187,9 +209,12 @@ TEST(TimeScales, InclusiveDayCountCountsBothDates) {
 }
 
 TEST(TimeScales, ZoneOffsetTurnsLocalTimeIntoUniversalTime) {
-    struct Case { double zone; ClockTime universal; };
+    struct Case {
+        double zone;
+        ClockTime universal;
+    };
     const Case cases[] = {
-        {5.75, {6, 15, 0, 0}},  {-3.5, {15, 30, 0, 0}}, {0.0, {12, 0, 0, 0}},
+        {5.75, {6, 15, 0, 0}},  {-3.5, {15, 30, 0, 0}},    {0.0, {12, 0, 0, 0}},
         {11.99, {0, 0, 36, 0}}, {-11.99, {23, 59, 24, 0}}, {0.01, {11, 59, 24, 0}},
     };
     const TDateTime noon = At(2024, 6, 10, 12);
@@ -209,7 +234,10 @@ TEST(TimeScales, ZoneOffsetOfEveryTwoDecimalZoneIsAWholeNumberOfSeconds) {
 }
 
 TEST(TimeScales, LocalToJDEAddsTheZoneAndDeltaT) {
-    struct Case { TDateTime local; double zone, deltaT, universalJd; };
+    struct Case {
+        TDateTime local;
+        double zone, deltaT, universalJd;
+    };
     const Case cases[] = {
         {At(2000, 1, 1, 12), 0, 63.83, 2451545.0},
         {At(2000, 1, 1, 17, 45), 5.75, 63.83, 2451545.0},
@@ -243,7 +271,10 @@ TEST(TimeScales, LocalToJDEIsTheJulianDayOfUniversalTimePlusDeltaT) {
 
 TEST(TimeScales, DurationTextTakesTheDaysFromTheDatesAndTheHoursFromTheSpan) {
     const TDateTime ten = At(2024, 6, 10, 10);
-    struct Case { TDateTime later, earlier; const char* text; };
+    struct Case {
+        TDateTime later, earlier;
+        const char* text;
+    };
     const Case cases[] = {
         {ten + 2.0 / 24, ten, " 02h 00m 00s"},
         {At(2024, 6, 12, 8), ten, "0 años 0 meses 2 días = 2 días 22h 00m 00s"},

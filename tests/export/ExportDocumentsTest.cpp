@@ -12,12 +12,12 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <utility>
 #include <span>
 #include <sstream>
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kalto {
@@ -53,9 +53,8 @@ constexpr std::string_view GridStart =
 constexpr std::string_view RowStart =
     R"(\trowd\trgaph108\trrh260\trleft90\trbrdrt\brdrs\brdrw10\trbrdrl\brdrs\brdrw10)"
     R"(\trbrdrb\brdrs\brdrw10\trbrdrr\brdrs\brdrw10\trbrdrh\brdrs\brdrw10\trbrdrv\brdrs\brdrw10)";
-constexpr std::string_view CellStart =
-    R"(\clvertalt\clbrdrt\brdrs\brdrw10\clbrdrl\brdrs\brdrw10\clbrdrb\brdrs\brdrw10)"
-    R"(\clbrdrr\brdrs\brdrw10\clcbpat15\cltxlrtb)";
+constexpr std::string_view CellStart = R"(\clvertalt\clbrdrt\brdrs\brdrw10\clbrdrl\brdrs\brdrw10\clbrdrb\brdrs\brdrw10)"
+                                       R"(\clbrdrr\brdrs\brdrw10\clcbpat15\cltxlrtb)";
 constexpr std::string_view RowTexts = R"(\pard\ri-123\nowidctlpar\widctlpar\intbl\adjustright {\f0\fs16\cgrid0 )";
 constexpr std::string_view RowEnd = R"(}\pard \nowidctlpar\widctlpar\intbl\adjustright {\row})";
 constexpr std::string_view GridEnd = R"(\pard\nowidctlpar\widctlpar\adjustright )";
@@ -75,7 +74,9 @@ std::string Row(std::span<const int> boundaries, const std::vector<std::string>&
     return row + std::string(RowEnd);
 }
 
-std::string S(std::string_view text) { return std::string(text); }
+std::string S(std::string_view text) {
+    return std::string(text);
+}
 
 std::string Document(const ExportContent& content, const ExportSettings& settings = {}) {
     std::ostringstream out;
@@ -108,7 +109,9 @@ TEST(ExportDocumentsTest, EphemerisTableDocumentByteForByte) {
     const std::string expected =
         S(Header) + S(PortraitPage) + S(CentredText) + S(CentredText) + "Efemerides de Sol. Time Zone: 0.00." +
         S(CentredText) + S(GridStart) +
-        Row(boundaries, {"D\xED" "a", "Fecha", "Val.", "Hora", "Lon."}) +
+        Row(boundaries, {"D\xED"
+                         "a",
+                         "Fecha", "Val.", "Hora", "Lon."}) +
         Row(boundaries, {" 1", "ene 01 2024, lun", " 15\xB0 30' 00\"Tau", "12:00 pm", " 45\xB0 30' 00\""}) +
         Row(boundaries, {" 2", "ene 02 2024, mar", " 29\xB0 45' 00\"Pis", "06:30 am", " 359\xB0 45' 00\""}) +
         S(GridEnd) + S(DocumentEnd);
@@ -122,14 +125,22 @@ TEST(ExportDocumentsTest, EphemerisTableColumns) {
         std::vector<int> Optional;
         std::vector<std::string> Headers;
     } cases[] = {
-        {{}, {"D\xED" "a", "Fecha", "Val."}},
-        {{3, 4}, {"D\xED" "a", "Fecha", "Val.", "Hora", "Lon."}},
-        {{3, 4, 5, 6, 7}, {"D\xED" "a", "Fecha", "Val.", "Hora", "Lon.", "Lat.", "Asc.", "Dec."}},
+        {{},
+         {"D\xED"
+          "a",
+          "Fecha", "Val."}},
+        {{3, 4},
+         {"D\xED"
+          "a",
+          "Fecha", "Val.", "Hora", "Lon."}},
+        {{3, 4, 5, 6, 7},
+         {"D\xED"
+          "a",
+          "Fecha", "Val.", "Hora", "Lon.", "Lat.", "Asc.", "Dec."}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Headers.size());
-        const std::string document =
-            Document(Table(TwoSunRows(), Sol, c.Optional));
+        const std::string document = Document(Table(TwoSunRows(), Sol, c.Optional));
         EXPECT_NE(document.find(Row(std::span<const int>(TableBoundaries, c.Headers.size()), c.Headers)),
                   std::string::npos);
     }
@@ -137,7 +148,10 @@ TEST(ExportDocumentsTest, EphemerisTableColumns) {
     const std::string document =
         Document(EphemerisTableExport{.Rows = TwoSunRows(), .Body = Sol, .ZoneHours = 0, .OptionalColumns = {5, 7}});
     const int boundaries[] = {618, 2103, 3438, 4623, 5808};
-    EXPECT_NE(document.find(Row(boundaries, {"D\xED" "a", "Fecha", "Val.", "Lat.", "Dec."})), std::string::npos);
+    EXPECT_NE(document.find(Row(boundaries, {"D\xED"
+                                             "a",
+                                             "Fecha", "Val.", "Lat.", "Dec."})),
+              std::string::npos);
     EXPECT_NE(document.find(Row(boundaries, {" 1", "ene 01 2024, lun", " 15\xB0 30' 00\"Tau", "+ 01\xB0 15' 00\"",
                                              "- 10\xB0 30' 00\""})),
               std::string::npos);
@@ -167,7 +181,10 @@ TEST(ExportDocumentsTest, TableWithoutRowsHasOneBlankLine) {
         SCOPED_TRACE(rows ? "no rows of the Moon" : "no run");
         const std::string document =
             Document(EphemerisTableExport{.Rows = rows, .Body = Lun, .ZoneHours = 0, .OptionalColumns = {3, 4}});
-        const std::string table = S(GridStart) + Row(boundaries, {"D\xED" "a", "Fecha", "Val.", "Hora", "Lon."}) +
+        const std::string table = S(GridStart) +
+                                  Row(boundaries, {"D\xED"
+                                                   "a",
+                                                   "Fecha", "Val.", "Hora", "Lon."}) +
                                   Row(boundaries, {"", "", "", "", ""}) + S(GridEnd) + S(DocumentEnd);
         EXPECT_TRUE(document.ends_with(table)) << document;
     }
@@ -205,13 +222,12 @@ TEST(ExportDocumentsTest, ContactSummaryDocumentByteForByte) {
     contacts.Description = std::vector<std::string>{"Cuadratura del equinoccio"};
     contacts.Results = OneContact();
     const std::string expected =
-        S(Header) + S(LandscapePage) +
-        R"(\par \pard\plain\f0\fs16 \par  Contactos de SOL \par  Time Zone: 0.00.)" +
+        S(Header) + S(LandscapePage) + R"(\par \pard\plain\f0\fs16 \par  Contactos de SOL \par  Time Zone: 0.00.)" +
         R"(\par \pard\plain\f0\fs16 \par Cuadratura del equinoccio)" + S(GridStart) +
         Row(SummaryBoundaries, {"No.", "Pla.", "Pos.", "Inicia", "Partil", "Finaliza", "Dur. Aprox.", "Contacto"}) +
-        Row(SummaryBoundaries, {" 1", "Sol", " 00\xB0 00' 00\"", "mar-19-2027, vie, 06:00:00 am",
-                                "mar-19-2027, vie, 07:00:00 am", "mar-19-2027, vie, 08:00:00 am", " 02h 00m 00s",
-                                " 90\xB0 00' 00\""}) +
+        Row(SummaryBoundaries,
+            {" 1", "Sol", " 00\xB0 00' 00\"", "mar-19-2027, vie, 06:00:00 am", "mar-19-2027, vie, 07:00:00 am",
+             "mar-19-2027, vie, 08:00:00 am", " 02h 00m 00s", " 90\xB0 00' 00\""}) +
         S(GridEnd) + S(DocumentEnd);
     EXPECT_EQ(Document(contacts), expected);
 }
@@ -224,14 +240,18 @@ TEST(ExportDocumentsTest, ContactDetailDocumentByteForByte) {
     const std::string expected =
         S(Header) + S(PortraitPage) + R"(\par \pard\plain\f0\fs16 \par  Contactos de SOL)" + S(LeftText) +
         "1. Sol con  00\xB0 00' 00\". Contacto:  90\xB0 00' 00\". Duraci\xF3n aprox.:  02h 00m 00s" + S(GridStart) +
-        Row(DetailBoundaries, {"Det.", "Fecha", "Hora", "Angulo", "Pos. Zod\xED" "aco", "Pos. Ecl\xED" "ptica",
+        Row(DetailBoundaries, {"Det.", "Fecha", "Hora", "Angulo",
+                               "Pos. Zod\xED"
+                               "aco",
+                               "Pos. Ecl\xED"
+                               "ptica",
                                "Precisi\xF3n"}) +
-        Row(DetailBoundaries, {"inicia", "mar-19-2027, vie", "06:00:00 am", " 89\xB0 00' 00\"",
-                               " 29\xB0 00' 00\"Gem", " 89\xB0 00' 00\"", " 00\xB0 00' 00\""}) +
-        Row(DetailBoundaries, {"partil", "mar-19-2027, vie", "07:00:00 am", " 90\xB0 00' 00\"",
-                               " 00\xB0 00' 00\"Can", " 90\xB0 00' 00\"", " 00\xB0 00' 00\""}) +
-        Row(DetailBoundaries, {"finaliza", "mar-19-2027, vie", "08:00:00 am", " 91\xB0 00' 00\"",
-                               " 01\xB0 00' 00\"Can", " 91\xB0 00' 00\"", " 00\xB0 00' 00\""}) +
+        Row(DetailBoundaries, {"inicia", "mar-19-2027, vie", "06:00:00 am", " 89\xB0 00' 00\"", " 29\xB0 00' 00\"Gem",
+                               " 89\xB0 00' 00\"", " 00\xB0 00' 00\""}) +
+        Row(DetailBoundaries, {"partil", "mar-19-2027, vie", "07:00:00 am", " 90\xB0 00' 00\"", " 00\xB0 00' 00\"Can",
+                               " 90\xB0 00' 00\"", " 00\xB0 00' 00\""}) +
+        Row(DetailBoundaries, {"finaliza", "mar-19-2027, vie", "08:00:00 am", " 91\xB0 00' 00\"", " 01\xB0 00' 00\"Can",
+                               " 91\xB0 00' 00\"", " 00\xB0 00' 00\""}) +
         S(GridEnd) + S(DocumentEnd);
     EXPECT_EQ(Document(contacts), expected);
 }
@@ -291,12 +311,8 @@ TEST(ExportDocumentsTest, MemoLines) {
         std::string_view Text;
         std::vector<std::string> Lines;
     } cases[] = {
-        {"", {}},
-        {"uno", {"uno"}},
-        {"uno\ndos", {"uno", "dos"}},
-        {"uno\n", {"uno"}},
-        {"\n", {""}},
-        {"uno\n\ntres", {"uno", "", "tres"}},
+        {"", {}},           {"uno", {"uno"}}, {"uno\ndos", {"uno", "dos"}},
+        {"uno\n", {"uno"}}, {"\n", {""}},     {"uno\n\ntres", {"uno", "", "tres"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Text);
@@ -353,8 +369,8 @@ TEST(ExportDocumentsTest, CreationStampComesFirstAndRightAligned) {
     const std::string document = Document(GraphExport{WhiteBitmap(2, 2)}, settings);
     const std::string start = S(Header) + S(PortraitPage);
     ASSERT_TRUE(document.starts_with(start));
-    EXPECT_TRUE(document.substr(start.size()).starts_with(S(R"(\par \pard\qr\plain\f0\fs20 dic-08-2027, 03:04:05 pm)") +
-                                                          S(CentredText)))
+    EXPECT_TRUE(document.substr(start.size())
+                    .starts_with(S(R"(\par \pard\qr\plain\f0\fs20 dic-08-2027, 03:04:05 pm)") + S(CentredText)))
         << document.substr(start.size(), 80);
 }
 
@@ -364,8 +380,8 @@ TEST(ExportDocumentsTest, ProgressGrowsToOneHundred) {
     std::vector<int> reported;
     std::ostringstream out;
     TCtrlToRTF writer(out);
-    const ExportStatus status = WriteDocument(writer, Table(rows), ExportSettings{},
-                                              [&](int percent) { reported.push_back(percent); });
+    const ExportStatus status =
+        WriteDocument(writer, Table(rows), ExportSettings{}, [&](int percent) { reported.push_back(percent); });
     ASSERT_TRUE(status.Ok());
     ASSERT_FALSE(reported.empty());
     EXPECT_EQ(reported.front(), 1);
@@ -408,9 +424,8 @@ TEST_F(ExportFileTest, StopAbandonsTheDocument) {
 TEST_F(ExportFileTest, UnwritableTargetReportsInSpanishAndLeavesNothing) {
     TCtrlToRTF writer(Folder / "no-existe" / "tabla.rtf");
     const ExportStatus status = WriteDocument(writer, Table(TwoSunRows()), ExportSettings{});
-    EXPECT_EQ(status.ErrorMessage,
-              "No se pudo crear el archivo \"" + (Folder / "no-existe" / "tabla.rtf").string() +
-                  "\": la carpeta no existe.");
+    EXPECT_EQ(status.ErrorMessage, "No se pudo crear el archivo \"" + (Folder / "no-existe" / "tabla.rtf").string() +
+                                       "\": la carpeta no existe.");
     EXPECT_TRUE(FolderIsEmpty());
 }
 

@@ -25,8 +25,8 @@ TEST(GraphPictureTest, BitmapOfImageKeepsEveryPixel) {
     const QColor colours[2][3] = {{QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)},
                                   {QColor(1, 2, 3), QColor(250, 128, 7), QColor(255, 255, 255)}};
     const std::uint32_t expected[6] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFF010203u, 0xFFFA8007u, 0xFFFFFFFFu};
-    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied,
-                                        QImage::Format_RGB888, QImage::Format_ARGB32}) {
+    for (const QImage::Format format :
+         {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB888, QImage::Format_ARGB32}) {
         SCOPED_TRACE(static_cast<int>(format));
         QImage image(3, 2, format);
         for (int y = 0; y < 2; ++y) {

@@ -128,18 +128,17 @@ TEST(LibreOfficeTest, ReadsTheExportedDocuments) {
         TCtrlToRTF writer(folder / "writer.rtf");
         writer.WriteHeader();
         writer.WriteText("Efemerides de Sol. Time Zone: 0.00.", RtfFont{}, RtfAlignment::Center);
-        writer.WriteGrid(RtfGrid{{30, 95, 85},
-                                 {{"Día", "Fecha", "Lon."},
-                                  {"1", "ene 01 2024, lun", "10° Ari 20'"},
-                                  {"2", "{x}\\y", "Луна ♈"}}},
-                         96);
+        writer.WriteGrid(
+            RtfGrid{{30, 95, 85},
+                    {{"Día", "Fecha", "Lon."}, {"1", "ene 01 2024, lun", "10° Ari 20'"}, {"2", "{x}\\y", "Луна ♈"}}},
+            96);
         writer.WritePicture(96, framed, RtfAlignment::Center);
         ASSERT_TRUE(writer.SaveDocument().Ok());
     }
     const EphemerisRows moon = RunFromNewYear(3, -5);
     ASSERT_TRUE(moon);
-    SaveDocument(folder / "tabla.rtf", EphemerisTableExport{.Rows = moon, .Body = Lun, .ZoneHours = -5,
-                                                            .OptionalColumns = {3, 4, 5, 6, 7}});
+    SaveDocument(folder / "tabla.rtf",
+                 EphemerisTableExport{.Rows = moon, .Body = Lun, .ZoneHours = -5, .OptionalColumns = {3, 4, 5, 6, 7}});
     const ContactsExport summary = SunSquares(false);
     ASSERT_EQ(summary.Results.SortedContactList.size(), 4u);
     SaveDocument(folder / "contactos.rtf", summary);
@@ -160,9 +159,9 @@ TEST(LibreOfficeTest, ReadsTheExportedDocuments) {
         SCOPED_TRACE("writer sample");
         const std::string text = body("writer");
         EXPECT_NE(XmlText(text).find("Efemerides de Sol. Time Zone: 0.00."), std::string::npos);
-        const std::vector<std::vector<std::string>> expected{
-            Cells({"Día", "Fecha", "Lon."}), Cells({"1", "ene 01 2024, lun", "10° Ari 20'"}),
-            Cells({"2", "{x}\\y", "Луна ♈"})};
+        const std::vector<std::vector<std::string>> expected{Cells({"Día", "Fecha", "Lon."}),
+                                                             Cells({"1", "ene 01 2024, lun", "10° Ari 20'"}),
+                                                             Cells({"2", "{x}\\y", "Луна ♈"})};
         EXPECT_EQ(TableRows(text), expected);
         ExpectPicture(text, framed);
     }
@@ -176,8 +175,8 @@ TEST(LibreOfficeTest, ReadsTheExportedDocuments) {
         for (std::size_t i = 0; i < rows.size(); ++i) {
             std::vector<std::string> cells;
             for (int column = 0; column < EphemerisColumnCount; ++column) {
-                cells.push_back(Squeezed(EphemerisCellText(rows[i], static_cast<int>(i) + 1, column,
-                                                          SpanishDateFormatNames())));
+                cells.push_back(
+                    Squeezed(EphemerisCellText(rows[i], static_cast<int>(i) + 1, column, SpanishDateFormatNames())));
             }
             expected.push_back(cells);
         }

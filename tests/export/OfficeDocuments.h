@@ -151,11 +151,16 @@ inline std::vector<std::uint8_t> Base64Bytes(std::string_view text) {
     int count = 0;
     for (const char c : text) {
         int value = -1;
-        if (c >= 'A' && c <= 'Z') value = c - 'A';
-        else if (c >= 'a' && c <= 'z') value = c - 'a' + 26;
-        else if (c >= '0' && c <= '9') value = c - '0' + 52;
-        else if (c == '+') value = 62;
-        else if (c == '/') value = 63;
+        if (c >= 'A' && c <= 'Z')
+            value = c - 'A';
+        else if (c >= 'a' && c <= 'z')
+            value = c - 'a' + 26;
+        else if (c >= '0' && c <= '9')
+            value = c - '0' + 52;
+        else if (c == '+')
+            value = 62;
+        else if (c == '/')
+            value = 63;
         if (value < 0) continue;
         bits = (bits << 6) | static_cast<std::uint32_t>(value);
         count += 6;

@@ -113,8 +113,7 @@ TEST_F(RtfFileTest, ReplacesAnExistingFileKeepingItsPermissions) {
     WriteSample(writer);
     ASSERT_TRUE(writer.SaveDocument().Ok());
     EXPECT_EQ(ReadFile(target), SampleDocument());
-    EXPECT_EQ(fs::status(target).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Entries(Folder), std::vector<std::string>{"doc.rtf"});
 }
 
@@ -149,8 +148,7 @@ TEST_F(RtfFileTest, MissingFolderIsAnErrorNamingThePath) {
     EXPECT_FALSE(writer.Status().Ok());
     WriteSample(writer);
     const ExportStatus status = writer.SaveDocument();
-    EXPECT_EQ(status.ErrorMessage,
-              "No se pudo crear el archivo \"" + target.string() + "\": la carpeta no existe.");
+    EXPECT_EQ(status.ErrorMessage, "No se pudo crear el archivo \"" + target.string() + "\": la carpeta no existe.");
     EXPECT_FALSE(fs::exists(target.parent_path()));
     EXPECT_TRUE(Entries(Folder).empty());
 }

@@ -96,11 +96,10 @@ TEST(RtfWriterTest, ColorWordsOnlyForTheSixteenExactColours) {
         std::uint32_t Color;
         std::string_view Word;
     } cases[] = {
-        {0x000000, "\\cf0"},  {0x000080, "\\cf1"},  {0x008000, "\\cf2"},  {0x008080, "\\cf3"},
-        {0x800000, "\\cf4"},  {0x800080, "\\cf5"},  {0x808000, "\\cf6"},  {0x808080, "\\cf7"},
-        {0xC0C0C0, "\\cf8"},  {0x0000FF, "\\cf9"},  {0x00FF00, "\\cf10"}, {0x00FFFF, "\\cf11"},
-        {0xFF0000, "\\cf12"}, {0xFF00FF, "\\cf13"}, {0xFFFF00, "\\cf14"}, {0xFFFFFF, "\\cf15"},
-        {0x000001, ""},       {0x0000FE, ""},       {0x7F7F7F, ""},       {0x01000000, ""},
+        {0x000000, "\\cf0"},  {0x000080, "\\cf1"},  {0x008000, "\\cf2"},  {0x008080, "\\cf3"},  {0x800000, "\\cf4"},
+        {0x800080, "\\cf5"},  {0x808000, "\\cf6"},  {0x808080, "\\cf7"},  {0xC0C0C0, "\\cf8"},  {0x0000FF, "\\cf9"},
+        {0x00FF00, "\\cf10"}, {0x00FFFF, "\\cf11"}, {0xFF0000, "\\cf12"}, {0xFF00FF, "\\cf13"}, {0xFFFF00, "\\cf14"},
+        {0xFFFFFF, "\\cf15"}, {0x000001, ""},       {0x0000FE, ""},       {0x7F7F7F, ""},       {0x01000000, ""},
         {0x80000008, ""},  // a system colour such as the window text's
     };
     for (const auto& c : cases) {
@@ -128,8 +127,7 @@ TEST(RtfWriterTest, WriteTextWithEachAlignmentAndStyle) {
         {"bold", RtfFont{.Bold = true}, RtfAlignment::Left, R"(\par \pard\plain\f0\fs20\b Texto)"},
         {"italic", RtfFont{.Italic = true}, RtfAlignment::Left, R"(\par \pard\plain\f0\fs20\i Texto)"},
         {"underline", RtfFont{.Underline = true}, RtfAlignment::Left, R"(\par \pard\plain\f0\fs20\ul Texto)"},
-        {"strike-out", RtfFont{.StrikeOut = true}, RtfAlignment::Left,
-         R"(\par \pard\plain\f0\fs20\strike Texto)"},
+        {"strike-out", RtfFont{.StrikeOut = true}, RtfAlignment::Left, R"(\par \pard\plain\f0\fs20\strike Texto)"},
         {"every style in order, red, 12 points",
          RtfFont{.Size = 12, .Bold = true, .Italic = true, .Underline = true, .StrikeOut = true, .Color = 0x0000FF},
          RtfAlignment::Right, R"(\par \pard\qr\plain\f0\fs24\b\i\ul\strike\cf9 Texto)"},
@@ -151,7 +149,9 @@ TEST(RtfWriterTest, TextsAreWindows1252WithTheNeededEscapes) {
         std::string_view Expected;
     } cases[] = {
         {"degree sign as the raw byte 0xB0", "Contacto: 90°", "Contacto: 90\xB0"},
-        {"accented letters", "Duración aprox.: 2 días", "Duraci\xF3n aprox.: 2 d\xED" "as"},
+        {"accented letters", "Duración aprox.: 2 días",
+         "Duraci\xF3n aprox.: 2 d\xED"
+         "as"},
         {"braces and backslash", R"({a}\b)", R"(\{a\}\\b)"},
         {"not in the code page", "♈ 0°", "\\u9800? 0\xB0"},
         {"malformed UTF-8", "a\xFF{", R"(a?\{)"},
@@ -190,9 +190,8 @@ constexpr std::string_view GridStart =
 constexpr std::string_view RowStart =
     R"(\trowd\trgaph108\trrh260\trleft90\trbrdrt\brdrs\brdrw10\trbrdrl\brdrs\brdrw10)"
     R"(\trbrdrb\brdrs\brdrw10\trbrdrr\brdrs\brdrw10\trbrdrh\brdrs\brdrw10\trbrdrv\brdrs\brdrw10)";
-constexpr std::string_view CellStart =
-    R"(\clvertalt\clbrdrt\brdrs\brdrw10\clbrdrl\brdrs\brdrw10\clbrdrb\brdrs\brdrw10)"
-    R"(\clbrdrr\brdrs\brdrw10\clcbpat15\cltxlrtb)";
+constexpr std::string_view CellStart = R"(\clvertalt\clbrdrt\brdrs\brdrw10\clbrdrl\brdrs\brdrw10\clbrdrb\brdrs\brdrw10)"
+                                       R"(\clbrdrr\brdrs\brdrw10\clcbpat15\cltxlrtb)";
 constexpr std::string_view RowTexts = R"(\pard\ri-123\nowidctlpar\widctlpar\intbl\adjustright {\f0\fs16\cgrid0 )";
 constexpr std::string_view RowEnd = R"(}\pard \nowidctlpar\widctlpar\intbl\adjustright {\row})";
 constexpr std::string_view GridEnd = R"(\pard\nowidctlpar\widctlpar\adjustright )";
@@ -200,10 +199,10 @@ constexpr std::string_view GridEnd = R"(\pard\nowidctlpar\widctlpar\adjustright 
 TEST(RtfWriterTest, GridRowsWithCellBoundariesFromTheScreenResolution) {
     const RtfGrid grid{{30, 95}, {{"Día", "Fecha"}, {"1", "ene 01 2024, lun"}}};
     const std::string cells = std::string(CellStart) + "\\cellx618" + std::string(CellStart) + "\\cellx2103";
-    const std::string expected = std::string(GridStart) +
-                                 std::string(RowStart) + cells + std::string(RowTexts) +
-                                 "D\xED" "a\\cell Fecha\\cell " + std::string(RowEnd) +
-                                 std::string(RowStart) + cells + std::string(RowTexts) +
+    const std::string expected = std::string(GridStart) + std::string(RowStart) + cells + std::string(RowTexts) +
+                                 "D\xED"
+                                 "a\\cell Fecha\\cell " +
+                                 std::string(RowEnd) + std::string(RowStart) + cells + std::string(RowTexts) +
                                  "1\\cell ene 01 2024, lun\\cell " + std::string(RowEnd) + std::string(GridEnd);
     EXPECT_EQ(Body([&](TCtrlToRTF& w) { w.WriteGrid(grid, 96); }), expected);
 }
@@ -219,8 +218,8 @@ TEST(RtfWriterTest, CellBoundaries) {
         {{30, 95, 85, 65}, 96, {"\\cellx618", "\\cellx2103", "\\cellx3438", "\\cellx4473"}},
         {{30, 95}, 120, {"\\cellx516", "\\cellx1704"}},
         {{30, 95}, 144, {"\\cellx448", "\\cellx1438"}},
-        {{1}, 64, {"\\cellx220"}},  // 112.5 + 108 = 220.5 rounds to 220
-        {{3}, 64, {"\\cellx266"}},  // 157.5 + 108 = 265.5 rounds to 266
+        {{1}, 64, {"\\cellx220"}},                     // 112.5 + 108 = 220.5 rounds to 220
+        {{3}, 64, {"\\cellx266"}},                     // 157.5 + 108 = 265.5 rounds to 266
         {{30, 95}, 0, {"\\cellx618", "\\cellx2103"}},  // no usable resolution: 96
     };
     for (const auto& c : cases) {
@@ -256,21 +255,19 @@ TEST(RtfWriterTest, GridRowByRowEqualsWholeGrid) {
 }
 
 BitmapImage FilledBitmap(int width, int height) {
-    return BitmapImage{width, height,
-                       std::vector<std::uint32_t>(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
-                                                  0xFF336699u)};
+    return BitmapImage{
+        width, height,
+        std::vector<std::uint32_t>(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0xFF336699u)};
 }
 
-constexpr std::string_view PictStart =
-    R"({\pict\picscalex100\picscaley100\piccropl0\piccropr0\piccropt0\piccropb0)";
+constexpr std::string_view PictStart = R"({\pict\picscalex100\picscaley100\piccropl0\piccropr0\piccropt0\piccropb0)";
 
 TEST(RtfWriterTest, PictureGroupHoldsTheMetafileWithItsSizes) {
     const BitmapImage bitmap = FilledBitmap(900, 500);
     const std::vector<std::uint8_t> metafile = StretchedBitmapMetafile(bitmap);
     const std::string expected = std::string(R"(\par \pard\qc\plain\cgrid )") + std::string(PictStart) +
                                  R"(\picw23822\pich13234\picwgoal13500\pichgoal7500\wmetafile8 \bin)" +
-                                 std::to_string(metafile.size()) +
-                                 std::string(metafile.begin(), metafile.end()) + "}";
+                                 std::to_string(metafile.size()) + std::string(metafile.begin(), metafile.end()) + "}";
     EXPECT_EQ(Body([&](TCtrlToRTF& w) { w.WritePicture(96, bitmap, RtfAlignment::Center); }), expected);
 }
 

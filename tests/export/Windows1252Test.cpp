@@ -17,13 +17,30 @@ struct ByteCase {
 // From the Unicode Consortium's mapping table CP1252.TXT.
 TEST(Windows1252ByteTest, MapsTheCodePageAndNothingElse) {
     const ByteCase cases[] = {
-        {U'A', 0x41},     {U'~', 0x7E},     {U'\u00A0', 0xA0}, {U'°', 0xB0},
-        {U'º', 0xBA},     {U'í', 0xED},     {U'ÿ', 0xFF},      {U'€', 0x80},
-        {U'‚', 0x82},     {U'…', 0x85},     {U'Š', 0x8A},      {U'Ž', 0x8E},
-        {U'‘', 0x91},     {U'”', 0x94},     {U'–', 0x96},      {U'—', 0x97},
-        {U'™', 0x99},     {U'ž', 0x9E},     {U'Ÿ', 0x9F},
-        {U'\u0081', std::nullopt}, {U'\u008D', std::nullopt}, {U'\u0100', std::nullopt},
-        {U'♈', std::nullopt},      {U'\U0001F600', std::nullopt},
+        {U'A', 0x41},
+        {U'~', 0x7E},
+        {U'\u00A0', 0xA0},
+        {U'°', 0xB0},
+        {U'º', 0xBA},
+        {U'í', 0xED},
+        {U'ÿ', 0xFF},
+        {U'€', 0x80},
+        {U'‚', 0x82},
+        {U'…', 0x85},
+        {U'Š', 0x8A},
+        {U'Ž', 0x8E},
+        {U'‘', 0x91},
+        {U'”', 0x94},
+        {U'–', 0x96},
+        {U'—', 0x97},
+        {U'™', 0x99},
+        {U'ž', 0x9E},
+        {U'Ÿ', 0x9F},
+        {U'\u0081', std::nullopt},
+        {U'\u008D', std::nullopt},
+        {U'\u0100', std::nullopt},
+        {U'♈', std::nullopt},
+        {U'\U0001F600', std::nullopt},
     };
     for (const ByteCase& c : cases) {
         SCOPED_TRACE(static_cast<unsigned>(c.Character));
@@ -54,8 +71,12 @@ struct TextCase {
 TEST(RtfTextTest, WritesCodePageBytesAndEscapesTheRest) {
     const TextCase cases[] = {
         {"plain", "Efemerides de Sol", "Efemerides de Sol"},
-        {"degree sign as one raw byte", "12°30'", "12\xB0" "30'"},
-        {"accents", "Día Precisión", "D\xED" "a Precisi\xF3n"},
+        {"degree sign as one raw byte", "12°30'",
+         "12\xB0"
+         "30'"},
+        {"accents", "Día Precisión",
+         "D\xED"
+         "a Precisi\xF3n"},
         {"euro in 0x80..0x9F", "5 €", "5 \x80"},
         {"backslash", R"(C:\datos)", R"(C:\\datos)"},
         {"braces", "{x}", R"(\{x\})"},
@@ -64,7 +85,11 @@ TEST(RtfTextTest, WritesCodePageBytesAndEscapesTheRest) {
         {"line feed", "a\nb", R"(a\line b)"},
         {"carriage return and line feed as one break", "a\r\nb", R"(a\line b)"},
         {"lone carriage return", "a\rb", R"(a\line b)"},
-        {"other control characters", std::string_view("a\0b\x1b" "c\x7f", 6), "a?b?c?"},
+        {"other control characters",
+         std::string_view("a\0b\x1b"
+                          "c\x7f",
+                          6),
+         "a?b?c?"},
         {"C1 control", "a\u0085b", "a?b"},
         {"not in the code page", "Aries ♈", R"(Aries \u9800?)"},
         {"above U+7FFF as a negative number", "\uFB01", R"(\u-1279?)"},
@@ -87,8 +112,15 @@ TEST(RtfTextTest, ReplacesEachMalformedSequenceWithOneQuestionMark) {
         {"encoded surrogate", "a\xED\xA0\x80z", "a???z"},
         {"beyond U+10FFFF", "a\xF4\x90\x80\x80z", "a????z"},
         {"truncated at the end", "a\xE2\x99", "a?"},
-        {"truncated before a good character", "\xE2\x99" "b", "?b"},
-        {"truncated before an accent", "\xC3" "Día", "?D\xED" "a"},
+        {"truncated before a good character",
+         "\xE2\x99"
+         "b",
+         "?b"},
+        {"truncated before an accent",
+         "\xC3"
+         "Día",
+         "?D\xED"
+         "a"},
         {"a brace after a broken sequence stays escaped", "\xE2{", R"(?\{)"},
     };
     for (const TextCase& c : cases) {

@@ -75,8 +75,7 @@ TEST(WindowsMetafileTest, RecordsTheStretchedBitmapWithCorrectSizes) {
 
         const std::vector<Record> records = Records(wmf);
         ASSERT_EQ(records.size(), 5u);
-        const std::uint16_t functions[] = {MetaSetMapMode, MetaSetWindowOrg, MetaSetWindowExt, MetaStretchDib,
-                                           MetaEof};
+        const std::uint16_t functions[] = {MetaSetMapMode, MetaSetWindowOrg, MetaSetWindowExt, MetaStretchDib, MetaEof};
         std::uint32_t largest = 0;
         for (std::size_t i = 0; i < records.size(); ++i) {
             EXPECT_EQ(records[i].Function, functions[i]) << "record " << i;
@@ -101,8 +100,8 @@ TEST(WindowsMetafileTest, RecordsTheStretchedBitmapWithCorrectSizes) {
         EXPECT_EQ(Word(wmf, stretch + 10), 0);  // DIB_RGB_COLORS
         const int source[] = {Signed(wmf, stretch + 12), Signed(wmf, stretch + 14), Signed(wmf, stretch + 16),
                               Signed(wmf, stretch + 18)};
-        const int destination[] = {Signed(wmf, stretch + 20), Signed(wmf, stretch + 22),
-                                   Signed(wmf, stretch + 24), Signed(wmf, stretch + 26)};
+        const int destination[] = {Signed(wmf, stretch + 20), Signed(wmf, stretch + 22), Signed(wmf, stretch + 24),
+                                   Signed(wmf, stretch + 26)};
         const int whole[] = {size.Height, size.Width, 0, 0};  // height, width, y, x
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(source[i], whole[i]) << "source field " << i;
@@ -129,9 +128,8 @@ TEST(WindowsMetafileTest, RecordsTheStretchedBitmapWithCorrectSizes) {
                 const std::uint32_t expected =
                     bitmap.Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(size.Width) +
                                   static_cast<std::size_t>(x)];
-                const std::size_t at = pixels +
-                                       static_cast<std::size_t>(size.Height - 1 - y) * rowBytes +
-                                       static_cast<std::size_t>(x) * 3;
+                const std::size_t at =
+                    pixels + static_cast<std::size_t>(size.Height - 1 - y) * rowBytes + static_cast<std::size_t>(x) * 3;
                 EXPECT_EQ(wmf[at], expected & 0xFF) << x << "," << y;
                 EXPECT_EQ(wmf[at + 1], (expected >> 8) & 0xFF) << x << "," << y;
                 EXPECT_EQ(wmf[at + 2], (expected >> 16) & 0xFF) << x << "," << y;

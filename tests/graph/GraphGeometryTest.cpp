@@ -178,8 +178,12 @@ TEST(GraphGeometry, MarkerColumnIsTheMarkerDateRoundedToAWholeDay) {
         int x;
     };
     const Case cases[] = {
-        {0, 13},      {9.4, 13 + 9 * 25}, {9.5, 13 + 10 * 25},  // halves to the even day
-        {10.5, 13 + 10 * 25}, {-0.4, 13}, {30, 13 + 30 * 25},
+        {0, 13},
+        {9.4, 13 + 9 * 25},
+        {9.5, 13 + 10 * 25},  // halves to the even day
+        {10.5, 13 + 10 * 25},
+        {-0.4, 13},
+        {30, 13 + 30 * 25},
         {-1000, -2},  // far outside: just outside the target
         {1e12, 779 + 2},
     };

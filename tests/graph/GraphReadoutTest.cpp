@@ -55,8 +55,7 @@ TEST(GraphReadout, DateTimeAndPlaceUnderThePointer) {
         {"the last row of the fourth band with Acu on top", 10, 13 + 60, 20 + 3 * 48 + 47,
          "ene/17/2027 [09:36 am], 29º 22' 30\" Tau"},
         {"an afternoon", 0, 13 + 140, 20, "ene/20/2027 [02:24 pm], 00º 00' 00\" Ari"},
-        {"below the last band the circle goes on", 0, 13, 20 + 12 * 48 + 4,
-         "ene/15/2027 [12:00 am], 02º 30' 00\" Ari"},
+        {"below the last band the circle goes on", 0, 13, 20 + 12 * 48 + 4, "ene/15/2027 [12:00 am], 02º 30' 00\" Ari"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

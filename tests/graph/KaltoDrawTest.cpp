@@ -31,8 +31,8 @@ GraphFrame Chart() {
 
 // Every body at `longitude` through the whole run.
 void WithBodiesAt(GraphFrame& frame, double longitude, std::initializer_list<int> bodies) {
-    frame.Rows = MadeUpRows(frame.StartDate, SpanDays(frame.StartDate, frame.EndDate), 1,
-                            [=](int, int) { return longitude; });
+    frame.Rows =
+        MadeUpRows(frame.StartDate, SpanDays(frame.StartDate, frame.EndDate), 1, [=](int, int) { return longitude; });
     for (const int body : bodies) {
         frame.ShownBodies[static_cast<std::size_t>(body)] = true;
     }
@@ -71,13 +71,13 @@ TEST(KaltoDraw, BackgroundAndFrame) {
     ASSERT_EQ(image.size(), QSize(779, 605));
     const TColor back = frame.Colors[BackColor];
     const TColor sign = frame.Colors[SignColor];
-    EXPECT_EQ(Pixel(image, 400, 25), back);  // inside the first band
-    EXPECT_EQ(Pixel(image, 5, 5), back);     // the top left corner
+    EXPECT_EQ(Pixel(image, 400, 25), back);   // inside the first band
+    EXPECT_EQ(Pixel(image, 5, 5), back);      // the top left corner
     EXPECT_EQ(Pixel(image, 400, 600), back);  // under the bottom line
-    EXPECT_EQ(Pixel(image, 13, 30), sign);   // left edge of the plot
-    EXPECT_EQ(Pixel(image, 400, 20), sign);  // top line
+    EXPECT_EQ(Pixel(image, 13, 30), sign);    // left edge of the plot
+    EXPECT_EQ(Pixel(image, 400, 20), sign);   // top line
     EXPECT_EQ(Pixel(image, 400, 596), sign);  // bottom line
-    EXPECT_EQ(Pixel(image, 775, 20), sign);  // the last day column runs past the edge
+    EXPECT_EQ(Pixel(image, 775, 20), sign);   // the last day column runs past the edge
 }
 
 // Whatever the number of signs, the last band is closed by a line inside the

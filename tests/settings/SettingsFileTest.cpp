@@ -18,37 +18,36 @@ using test::WriteText;
 
 // The file a first start leaves: the three sections in order, each key in
 // order at its default.
-constexpr const char* DefaultFile =
-    "[Posicion]\n"
-    "Gra=0\n"
-    "Min=0\n"
-    "Sec=0\n"
-    "Cordenadas=0\n"
-    "Signos=-1\n"
-    "\n"
-    "\n"
-    "[Contacto]\n"
-    "Planeta=0\n"
-    "Angulo=15\n"
-    "TipAngulo=0\n"
-    "Gra=0\n"
-    "Min=30\n"
-    "\n"
-    "\n"
-    "[Config]\n"
-    "TZ=0\n"
-    "DiaEfem=1\n"
-    "Signo=1\n"
-    "Deca=1\n"
-    "Mes=1\n"
-    "Dias=0\n"
-    "Auto=0\n"
-    "Colors1=255\n"
-    "Colors2=15253922\n"
-    "Colors3=14277081\n"
-    "Colors4=16761563\n"
-    "Colors5=16770495\n"
-    "Colors6=16777215\n";
+constexpr const char* DefaultFile = "[Posicion]\n"
+                                    "Gra=0\n"
+                                    "Min=0\n"
+                                    "Sec=0\n"
+                                    "Cordenadas=0\n"
+                                    "Signos=-1\n"
+                                    "\n"
+                                    "\n"
+                                    "[Contacto]\n"
+                                    "Planeta=0\n"
+                                    "Angulo=15\n"
+                                    "TipAngulo=0\n"
+                                    "Gra=0\n"
+                                    "Min=30\n"
+                                    "\n"
+                                    "\n"
+                                    "[Config]\n"
+                                    "TZ=0\n"
+                                    "DiaEfem=1\n"
+                                    "Signo=1\n"
+                                    "Deca=1\n"
+                                    "Mes=1\n"
+                                    "Dias=0\n"
+                                    "Auto=0\n"
+                                    "Colors1=255\n"
+                                    "Colors2=15253922\n"
+                                    "Colors3=14277081\n"
+                                    "Colors4=16761563\n"
+                                    "Colors5=16770495\n"
+                                    "Colors6=16777215\n";
 
 TEST(SettingsFile, AFirstStartWithoutAFileGivesTheDefaultsAndWritesEveryKeyInOrder) {
     const TemporaryFolder folder;
@@ -106,9 +105,15 @@ TEST(SettingsFile, TheTimeZoneIsWrittenWithTheLocaleSeparatorInUpTo15Digits) {
         const char* line;
     };
     const Case cases[] = {
-        {5.75, ',', "TZ=5,75"},   {5.75, '.', "TZ=5.75"}, {-11.99, ',', "TZ=-11,99"},
-        {11.99, '.', "TZ=11.99"}, {-0.5, ',', "TZ=-0,5"}, {3, ',', "TZ=3"},
-        {0, ',', "TZ=0"},         {-0.0, '.', "TZ=0"},    {1.0 / 3, ',', "TZ=0,333333333333333"},
+        {5.75, ',', "TZ=5,75"},
+        {5.75, '.', "TZ=5.75"},
+        {-11.99, ',', "TZ=-11,99"},
+        {11.99, '.', "TZ=11.99"},
+        {-0.5, ',', "TZ=-0,5"},
+        {3, ',', "TZ=3"},
+        {0, ',', "TZ=0"},
+        {-0.0, '.', "TZ=0"},
+        {1.0 / 3, ',', "TZ=0,333333333333333"},
         {2.0 / 3, '.', "TZ=0.666666666666667"},
     };
     for (const Case& c : cases) {
@@ -128,9 +133,9 @@ TEST(SettingsFile, TheTimeZoneIsReadWithEitherSeparatorAndAnythingElseIsZero) {
         double expected;
     };
     const Case cases[] = {
-        {"5,75", 5.75},   {"5.75", 5.75}, {"-11,99", -11.99}, {"-0.5", -0.5}, {"3", 3},       {" 2,5 ", 2.5},
-        {"1e1", 10},      {"", 0},        {"abc", 0},         {"5,75h", 0},   {"1,5,0", 0},   {"1.000,5", 0},
-        {"nan", 0},       {"inf", 0},     {"1e400", 0},       {"0x10", 0},    {"5;75", 0},    {"- 5", 0},
+        {"5,75", 5.75}, {"5.75", 5.75}, {"-11,99", -11.99}, {"-0.5", -0.5}, {"3", 3},     {" 2,5 ", 2.5},
+        {"1e1", 10},    {"", 0},        {"abc", 0},         {"5,75h", 0},   {"1,5,0", 0}, {"1.000,5", 0},
+        {"nan", 0},     {"inf", 0},     {"1e400", 0},       {"0x10", 0},    {"5;75", 0},  {"- 5", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -205,17 +210,16 @@ TEST(SettingsFile, EachKeyIsReadByItsTypeAndTextThatIsNotANumberKeepsTheDefault)
 TEST(SettingsFile, NamesMatchWithoutRegardToCaseAndKeepTheirCaseInTheFile) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
-    WriteText(file,
-              "[POSICION]\n"
-              "GRA=12\n"
-              "min=34\n"
-              "[contacto]\n"
-              "PLANETA=4\n"
-              "mIn=45\n"
-              "[CoNfIg]\n"
-              "tz=2,5\n"
-              "colors2=0xFF0000\n"
-              "dIaEfEm=0\n");
+    WriteText(file, "[POSICION]\n"
+                    "GRA=12\n"
+                    "min=34\n"
+                    "[contacto]\n"
+                    "PLANETA=4\n"
+                    "mIn=45\n"
+                    "[CoNfIg]\n"
+                    "tz=2,5\n"
+                    "colors2=0xFF0000\n"
+                    "dIaEfEm=0\n");
     KaltoSettings expected;
     expected.PositionDegrees = 12;
     expected.PositionMinutes = 34;
@@ -227,117 +231,114 @@ TEST(SettingsFile, NamesMatchWithoutRegardToCaseAndKeepTheirCaseInTheFile) {
     EXPECT_EQ(LoadSettings(file, KaltoSettings{}), expected);
 
     ASSERT_EQ(SaveSettings(file, ChangedSettings(), ','), std::nullopt);
-    EXPECT_EQ(ReadText(file),
-              "[POSICION]\n"
-              "GRA=123\n"
-              "min=45\n"
-              "Sec=36\n"
-              "Cordenadas=1\n"
-              "Signos=11\n"
-              "\n"
-              "\n"
-              "[contacto]\n"
-              "PLANETA=10\n"
-              "mIn=15\n"
-              "Angulo=120\n"
-              "TipAngulo=1\n"
-              "Gra=4\n"
-              "\n"
-              "\n"
-              "[CoNfIg]\n"
-              "tz=-5,75\n"
-              "colors2=394242\n"
-              "dIaEfEm=0\n"
-              "Signo=0\n"
-              "Deca=0\n"
-              "Mes=0\n"
-              "Dias=1\n"
-              "Auto=1\n"
-              "Colors1=197121\n"
-              "Colors3=591363\n"
-              "Colors4=788484\n"
-              "Colors5=985605\n"
-              "Colors6=1182726\n");
+    EXPECT_EQ(ReadText(file), "[POSICION]\n"
+                              "GRA=123\n"
+                              "min=45\n"
+                              "Sec=36\n"
+                              "Cordenadas=1\n"
+                              "Signos=11\n"
+                              "\n"
+                              "\n"
+                              "[contacto]\n"
+                              "PLANETA=10\n"
+                              "mIn=15\n"
+                              "Angulo=120\n"
+                              "TipAngulo=1\n"
+                              "Gra=4\n"
+                              "\n"
+                              "\n"
+                              "[CoNfIg]\n"
+                              "tz=-5,75\n"
+                              "colors2=394242\n"
+                              "dIaEfEm=0\n"
+                              "Signo=0\n"
+                              "Deca=0\n"
+                              "Mes=0\n"
+                              "Dias=1\n"
+                              "Auto=1\n"
+                              "Colors1=197121\n"
+                              "Colors3=591363\n"
+                              "Colors4=788484\n"
+                              "Colors5=985605\n"
+                              "Colors6=1182726\n");
     EXPECT_EQ(LoadSettings(file, KaltoSettings{}), ChangedSettings());
 }
 
 TEST(SettingsFile, CommentsAndUnknownSectionsAndKeysSurviveASave) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
-    WriteText(file,
-              "; Kalto settings\n"
-              "; kept by hand\n"
-              "\n"
-              "; the target position\n"
-              "[Posicion]\n"
-              "Gra=10\n"
-              "; the minutes\n"
-              "Min=20\n"
-              "Extra=keep me\n"
-              "\n"
-              "[Ventana]\n"
-              "; another tool's window\n"
-              "Left=100\n"
-              "Top=200\n"
-              "\n"
-              "[Config]\n"
-              "TZ=1.5\n"
-              "Color=unknown\n"
-              "\n"
-              "; written by hand at the end\n"
-              "# in two lines\n");
+    WriteText(file, "; Kalto settings\n"
+                    "; kept by hand\n"
+                    "\n"
+                    "; the target position\n"
+                    "[Posicion]\n"
+                    "Gra=10\n"
+                    "; the minutes\n"
+                    "Min=20\n"
+                    "Extra=keep me\n"
+                    "\n"
+                    "[Ventana]\n"
+                    "; another tool's window\n"
+                    "Left=100\n"
+                    "Top=200\n"
+                    "\n"
+                    "[Config]\n"
+                    "TZ=1.5\n"
+                    "Color=unknown\n"
+                    "\n"
+                    "; written by hand at the end\n"
+                    "# in two lines\n");
     ASSERT_EQ(SaveSettings(file, ChangedSettings(), '.'), std::nullopt);
     const std::string saved = ReadText(file);
-    EXPECT_EQ(saved,
-              "; Kalto settings\n"
-              "; kept by hand\n"
-              "\n"
-              "\n"
-              "; the target position\n"
-              "[Posicion]\n"
-              "Gra=123\n"
-              "\n"
-              "; the minutes\n"
-              "Min=45\n"
-              "Extra=keep me\n"
-              "Sec=36\n"
-              "Cordenadas=1\n"
-              "Signos=11\n"
-              "\n"
-              "\n"
-              "[Ventana]\n"
-              "\n"
-              "; another tool's window\n"
-              "Left=100\n"
-              "Top=200\n"
-              "\n"
-              "\n"
-              "[Config]\n"
-              "TZ=-5.75\n"
-              "Color=unknown\n"
-              "DiaEfem=0\n"
-              "Signo=0\n"
-              "Deca=0\n"
-              "Mes=0\n"
-              "Dias=1\n"
-              "Auto=1\n"
-              "Colors1=197121\n"
-              "Colors2=394242\n"
-              "Colors3=591363\n"
-              "Colors4=788484\n"
-              "Colors5=985605\n"
-              "Colors6=1182726\n"
-              "\n"
-              "\n"
-              "[Contacto]\n"
-              "Planeta=10\n"
-              "Angulo=120\n"
-              "TipAngulo=1\n"
-              "Gra=4\n"
-              "Min=15\n"
-              "\n"
-              "; written by hand at the end\n"
-              "# in two lines\n");
+    EXPECT_EQ(saved, "; Kalto settings\n"
+                     "; kept by hand\n"
+                     "\n"
+                     "\n"
+                     "; the target position\n"
+                     "[Posicion]\n"
+                     "Gra=123\n"
+                     "\n"
+                     "; the minutes\n"
+                     "Min=45\n"
+                     "Extra=keep me\n"
+                     "Sec=36\n"
+                     "Cordenadas=1\n"
+                     "Signos=11\n"
+                     "\n"
+                     "\n"
+                     "[Ventana]\n"
+                     "\n"
+                     "; another tool's window\n"
+                     "Left=100\n"
+                     "Top=200\n"
+                     "\n"
+                     "\n"
+                     "[Config]\n"
+                     "TZ=-5.75\n"
+                     "Color=unknown\n"
+                     "DiaEfem=0\n"
+                     "Signo=0\n"
+                     "Deca=0\n"
+                     "Mes=0\n"
+                     "Dias=1\n"
+                     "Auto=1\n"
+                     "Colors1=197121\n"
+                     "Colors2=394242\n"
+                     "Colors3=591363\n"
+                     "Colors4=788484\n"
+                     "Colors5=985605\n"
+                     "Colors6=1182726\n"
+                     "\n"
+                     "\n"
+                     "[Contacto]\n"
+                     "Planeta=10\n"
+                     "Angulo=120\n"
+                     "TipAngulo=1\n"
+                     "Gra=4\n"
+                     "Min=15\n"
+                     "\n"
+                     "; written by hand at the end\n"
+                     "# in two lines\n");
     EXPECT_EQ(LoadSettings(file, KaltoSettings{}), ChangedSettings());
     ASSERT_EQ(SaveSettings(file, ChangedSettings(), '.'), std::nullopt);
     EXPECT_EQ(ReadText(file), saved);

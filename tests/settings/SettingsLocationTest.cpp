@@ -18,7 +18,9 @@ namespace fs = std::filesystem;
 using test::TemporaryFolder;
 using test::WriteText;
 
-QString ToQString(const fs::path& path) { return QString::fromStdString(path.string()); }
+QString ToQString(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
 
 // Points XDG_CONFIG_HOME, the root of the user's configuration folders, at
 // `folder` for the life of the object.

@@ -28,7 +28,9 @@ using test::WriteText;
 
 constexpr const char* OldFile = "; the previous settings\n[Posicion]\nGra=10\n";
 
-std::string FailureMessage(const fs::path& file) { return "Unable to write to " + file.string(); }
+std::string FailureMessage(const fs::path& file) {
+    return "Unable to write to " + file.string();
+}
 
 // Saves in a child process under `limits`: the message on its standard error,
 // and exit code 1 if the save reported success.

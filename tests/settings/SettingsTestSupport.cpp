@@ -44,8 +44,9 @@ TemporaryFolder::~TemporaryFolder() {
     // A test may have left a folder read-only.
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
     for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, error)) {
-        if (entry.is_directory(error)) std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                                                    std::filesystem::perm_options::add, error);
+        if (entry.is_directory(error))
+            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add, error);
     }
     std::filesystem::remove_all(path_, error);
 }
