@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Kalto with every test, and runs them all;
 # then builds them again under AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer and runs them all again: any report fails.

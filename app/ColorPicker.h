@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A compact colour chooser: a button that shows the colour and drops down the
 // sixteen standard colours and "Más colores...", which opens the system's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ContactGridFont.h"
 
 #include "ContactGrid.h"
@@ -22,7 +23,7 @@ ContactRecordList WidestRecords() {
     ContactRecordList records;
     for (int month = 1; month <= 12; ++month) {
         for (int day = 22; day <= 28; ++day) {
-            auto record = std::make_shared<TContactoRecord>();
+            auto record = std::make_shared<ContactRecord>();
             record->BodyIndex = static_cast<int>(records.size()) % ComputedBodyCount;
             record->PositionText = PositionText(
                 {.Degrees = 28, .Minutes = 58, .Seconds = 58, .Mode = CoordinateMode::Zodiac, .Sign = month - 1});

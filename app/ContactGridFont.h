@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fonts of the contact grids StrGridCont and StrGridDetCont. Their column
 // widths are fixed in pixels, so each grid's font is chosen to fit them: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Contactos" page's controls, laid out and wired to their handlers: the
 // search's inputs on the left, its results on the right.
 
@@ -180,8 +181,8 @@ QWidget* TFormMain::CreateContactInputPanel() {
     // The minutes reach one beyond each end so that spinning past it carries or borrows.
     SEGraOrb = NewSpinEdit(0, MaxOrbDegrees, 0);
     SEMinOrb = NewSpinEdit(-1, 60, 30);
-    connect(SEGraOrb, &QSpinBox::valueChanged, this, &TFormMain::SEGraOrbChange);
-    connect(SEMinOrb, &QSpinBox::valueChanged, this, &TFormMain::SEGraOrbChange);
+    connect(SEGraOrb, &QSpinBox::valueChanged, this, &TFormMain::NormalizeOrb);
+    connect(SEMinOrb, &QSpinBox::valueChanged, this, &TFormMain::NormalizeOrb);
     AddLabelled(orb, 0, 0, QStringLiteral("Grados:"), SEGraOrb);
     AddLabelled(orb, 0, 2, QStringLiteral("Min:"), SEMinOrb);
     angle->addWidget(orbGroup, 1, 0, 1, 4);
@@ -233,7 +234,7 @@ QWidget* TFormMain::CreateContactTargetGroup() {
     SEMinLon = NewSpinEdit(-1, 60, 0);
     SESecLon = NewSpinEdit(-1, 60, 0);
     for (QSpinBox* spin : {SEGraLon, SEMinLon, SESecLon}) {
-        connect(spin, &QSpinBox::valueChanged, this, &TFormMain::SEGraLonChange);
+        connect(spin, &QSpinBox::valueChanged, this, &TFormMain::NormalizePosition);
     }
     AddLabelled(position, 0, 0, QStringLiteral("Grados:"), SEGraLon);
     AddLabelled(position, 0, 2, QStringLiteral("Min:"), SEMinLon);
@@ -242,7 +243,7 @@ QWidget* TFormMain::CreateContactTargetGroup() {
 
     RGCord = new RadioGroup(QStringLiteral("Coordenadas:"), Items(CoordinateItems), 2);
     RGCord->SetItemIndex(static_cast<int>(CoordinateMode::Ecliptic));
-    connect(RGCord, &RadioGroup::Click, this, &TFormMain::RGCordClick);
+    connect(RGCord, &RadioGroup::Click, this, &TFormMain::SwitchCoordinates);
     layout->addWidget(RGCord);
 
     RGSignos = new RadioGroup(QStringLiteral("Signos:"), Items(ContactSignItems), 4);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dates of the date pickers as the program's date-times (days since 1899-12-30)
 // and back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EphemerisGridFont.h"
 
 #include "EphemerisTable.h"
@@ -17,11 +18,11 @@ constexpr int WidestShortLine = 888;
 
 // Rows whose texts are as wide as the table shows: every month and weekday
 // name, every sign, and the widest digits in every field.
-std::vector<TPosPlanet> WidestRows() {
-    std::vector<TPosPlanet> rows;
+std::vector<EphemerisRow> WidestRows() {
+    std::vector<EphemerisRow> rows;
     for (int month = 1; month <= 12; ++month) {
         for (int day = 22; day <= 28; ++day) {
-            TPosPlanet row;
+            EphemerisRow row;
             row.LocalTime = EncodeDate(2028, month, day) + EncodeTime(12, 58, 0);
             row.Longitude = static_cast<float>((month - 1) * 30 + 28.99);
             row.Latitude = -88.99F;
@@ -33,7 +34,7 @@ std::vector<TPosPlanet> WidestRows() {
     return rows;
 }
 
-bool ColumnsFit(const QFont& font, const std::vector<TPosPlanet>& rows, const DateFormatNames& names, int cellMargin) {
+bool ColumnsFit(const QFont& font, const std::vector<EphemerisRow>& rows, const DateFormatNames& names, int cellMargin) {
     const QFontMetrics metrics(font);
     for (int column = 0; column < EphemerisColumnCount; ++column) {
         const int room = EphemerisColumns[static_cast<std::size_t>(column)].Width - 2 * cellMargin;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The font of the ephemeris table. Its column widths are fixed in pixels, so the
 // font is chosen to fit them: the largest size, no larger than the window's,

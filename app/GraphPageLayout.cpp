@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Grafico" page's controls, laid out and wired to their handlers: the
 // graph's options on the left, the chart and its status bar on the right.
 
@@ -5,7 +6,7 @@
 
 #include "ColorPicker.h"
 #include "GraphFrame.h"
-#include "KaltoDraw.h"
+#include "DrawGraph.h"
 #include "PaintBox.h"
 #include "QtText.h"
 #include "ScrollColumn.h"

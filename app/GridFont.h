@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The font of a grid whose column widths are fixed in pixels: chosen so that
 // the texts its columns show fit inside them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The month and day names and the separators of a locale, for the program's
 // date patterns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's page tabs, drawn by the program: each tab filled with the
 // window's colour and its caption written in blue.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A surface that its owner paints, like the paint boxes of the window: it draws
 // nothing itself, hands its owner a painter on every paint, and reports presses

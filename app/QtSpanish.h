@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts in Spanish: the buttons of message boxes and dialog button
 // boxes, the file and colour dialogs. Dates keep the user's locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A titled group of radio buttons, one of which is chosen, laid out in columns:
 // the radio groups of the contact page (RGPlanetas, RGCord, RGSignos).

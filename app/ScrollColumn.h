@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fixed-width column of controls beside a page's table or chart that
 // scrolls when the window is shorter than the column, so that the window fits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file kalto.ini: the contact-search inputs, the time zone, the
 // graph's switches and colours and the "autom." switch, read once at start-up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ending the program by signal as the user would end it: SIGTERM (the desktop
 // session ending) and SIGINT (Ctrl+C in a terminal) close the main window,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A status bar of text panels side by side, numbered from 0: each at least its
 // given width, the last one taking what is left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look the window's grids share: a header row, thin fixed rows, whole-row
 // selection in yellow, no editing, and Tab that leaves the grid.

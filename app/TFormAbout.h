@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box "Acerca de": the logo, the manual's link, the program's name,
 // version and build time. Opened by F2, and shown at start-up as a splash that

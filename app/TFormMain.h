@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the time zone above two pages, "Efemerides" (the ephemeris
 // run, its table and its graph) and "Contactos" (the contact search and its
@@ -252,10 +253,10 @@ public:
     void BCalcClick();
     void BitBtnStopCalcClick();
     void RGPlanetasClick(int item);
-    void RGCordClick(int item);
+    void SwitchCoordinates(int item);
     void RGSignosClick();
-    void SEGraLonChange();
-    void SEGraOrbChange();
+    void NormalizePosition();
+    void NormalizeOrb();
     void SE1Click(int months);
     void DateCWork1Change();
     void DateCWork1DblClick();
@@ -269,7 +270,7 @@ public:
     void CBContacOpcClick();
     void MemoDescpContactoChange();
     void FillContactGrid();
-    void FillContactDetail(const TContactoRecord* record);
+    void FillContactDetail(const ContactRecord* record);
 
     // The export (TFormMainExport.cpp): its dialog, its progress window and
     // the worker that writes the document; both "RTF" buttons run SBEfemToRtfClick.

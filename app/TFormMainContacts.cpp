@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Contactos" page's handlers: its inputs, the search on its worker
 // thread, and the grids, filter and panels of the results.
 
@@ -43,7 +44,7 @@ CoordinateMode ModeOfItem(int item) {
 }
 
 // The range of the degrees' spin edit: one beyond each end, so that spinning
-// past either end wraps round through SEGraLonChange.
+// past either end wraps round through NormalizePosition.
 void SetDegreesRange(QSpinBox* spin, CoordinateMode mode) {
     spin->setRange(-1, mode == CoordinateMode::Zodiac ? 30 : 360);
 }
@@ -56,7 +57,7 @@ void TFormMain::FormCreateContacts() {
     RGTipoAngulo->setCurrentIndex(0);
     RGPlanetas->SetItemIndex(0);
     ContactBody = Sol;
-    RGCordClick(RGCord->ItemIndex());
+    SwitchCoordinates(RGCord->ItemIndex());
 
     // From the ephemeris page's start date to one month later.
     {
@@ -66,8 +67,8 @@ void TFormMain::FormCreateContacts() {
         DTP2->setDate(ToQDate(SpanButtonEnd(ToDateTime(DTP1->date()), ContactSpanButtonMonths[0])));
     }
     DateCWork1Change();
-    SEGraLonChange();
-    SEGraOrbChange();
+    NormalizePosition();
+    NormalizeOrb();
 
     for (int column = 0; column < static_cast<int>(ContactGridColumns.size()); ++column) {
         StrGridCont->setColumnWidth(column, ContactGridColumns[static_cast<std::size_t>(column)].Width);
@@ -105,16 +106,16 @@ void TFormMain::ShowPosition(const ContactPosition& position) {
     RGSignos->setEnabled(position.Mode == CoordinateMode::Zodiac);
 }
 
-void TFormMain::SEGraLonChange() {
-    const ContactPosition position = kalto::SEGraLonChange(PositionOfSpins());
+void TFormMain::NormalizePosition() {
+    const ContactPosition position = kalto::NormalizePosition(PositionOfSpins());
     ShowPosition(position);
     ContactTarget = kalto::ContactTarget(position);
 }
 
 // Carries and borrows as the orb's arithmetic says; an orb carried past the
 // largest the degrees' spin edit holds stays at its last minute instead.
-void TFormMain::SEGraOrbChange() {
-    OrbSpin orb = kalto::SEGraOrbChange({.Degrees = SEGraOrb->value(), .Minutes = SEMinOrb->value()});
+void TFormMain::NormalizeOrb() {
+    OrbSpin orb = kalto::NormalizeOrb({.Degrees = SEGraOrb->value(), .Minutes = SEMinOrb->value()});
     if (orb.Degrees > SEGraOrb->maximum()) {
         orb = {.Degrees = SEGraOrb->maximum(), .Minutes = 59};
     }
@@ -127,8 +128,8 @@ void TFormMain::SEGraOrbChange() {
     ContactOrb = kalto::ContactOrb(orb);
 }
 
-void TFormMain::RGCordClick(int item) {
-    const ContactPosition position = kalto::RGCordClick(PositionOfSpins(), ModeOfItem(item));
+void TFormMain::SwitchCoordinates(int item) {
+    const ContactPosition position = kalto::SwitchCoordinates(PositionOfSpins(), ModeOfItem(item));
     ShowPosition(position);
     ContactTarget = kalto::ContactTarget(position);
 }
@@ -181,7 +182,7 @@ void TFormMain::ActionCalcExecute() {
 // Starts a search with the inputs shown now, which it reads once, here. A
 // search still going is stopped and replaced.
 void TFormMain::CalculateContacts() {
-    SEGraLonChange();
+    NormalizePosition();
     const ContactSearchInput input{
         .Body = ContactBody,
         .StartDate = ToDateTime(DTP1->date()),
@@ -263,7 +264,7 @@ void TFormMain::FitDurationColumn() {
     }
 }
 
-void TFormMain::FillContactDetail(const TContactoRecord* record) {
+void TFormMain::FillContactDetail(const ContactRecord* record) {
     const GridCells cells = record != nullptr
                                 ? kalto::FillContactDetail(*record, Contacts.LastTarget, Contacts.LastOrb, Names)
                                 : EmptyContactDetail();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export of the page shown to a Rich Text Format document: the two "RTF"
 // buttons, the export dialog, the progress window, and the document written
 // on a worker thread (a two-year table at five minutes is hundreds of
@@ -9,7 +10,7 @@
 #include "EphemerisTable.h"
 #include "GraphFrame.h"
 #include "GraphPicture.h"
-#include "KaltoDraw.h"
+#include "DrawGraph.h"
 #include "QtText.h"
 #include "TDlgAviso.h"
 #include "TDlgExportData.h"

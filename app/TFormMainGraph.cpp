@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Grafico" page's handlers: the chart painted from the last completed run
 // and the page's options, its colours, its day marker and the pointer read-out.
 
@@ -6,7 +7,7 @@
 #include "ColorPicker.h"
 #include "GraphFrame.h"
 #include "GraphReadout.h"
-#include "KaltoDraw.h"
+#include "DrawGraph.h"
 #include "PaintBox.h"
 #include "QtText.h"
 #include "StatusPanels.h"
@@ -54,7 +55,7 @@ std::array<QCheckBox*, ComputedBodyCount> TFormMain::BodyBoxes() const {
 
 void TFormMain::PaintBoxEfemPaint(QPainter& painter) {
     const GraphFrame frame = GraphFrameOfControls(PaintBoxEfem->width(), PaintBoxEfem->height());
-    const GraphDrawing drawing = Kalto_Draw(painter, frame);
+    const GraphDrawing drawing = DrawGraph(painter, frame);
     GraphGeometry = drawing.Geometry;
     StatusBar1->SetText(0, ToQString(drawing.MarkerText));
     StatusBar1->SetText(2, ToQString(drawing.ScaleText));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on the window's side: the stored values handed to their
 // controls at start-up, and the controls' values written back at shut-down.
 
@@ -73,7 +74,7 @@ void TFormMain::ApplySettings(const KaltoSettings& stored) {
         SEGraOrb->setValue(stored.OrbDegrees);
         SEMinOrb->setValue(HeldMinutes(stored.OrbMinutes));
     }
-    SEGraOrbChange();  // an orb under 0° 30' becomes 0° 30'
+    NormalizeOrb();  // an orb under 0° 30' becomes 0° 30'
 
     SETz->setValue(stored.TimeZone);
     CBDiaEfem->setChecked(stored.DayMarker);
@@ -88,9 +89,9 @@ void TFormMain::ApplySettings(const KaltoSettings& stored) {
     // Both coordinate switches run, then the stored one again, so that the
     // position, the sign list and the target come out as a click on the
     // stored choice leaves them.
-    RGCordClick(static_cast<int>(CoordinateMode::Ecliptic));
-    RGCordClick(static_cast<int>(CoordinateMode::Zodiac));
-    RGCordClick(static_cast<int>(mode));
+    SwitchCoordinates(static_cast<int>(CoordinateMode::Ecliptic));
+    SwitchCoordinates(static_cast<int>(CoordinateMode::Zodiac));
+    SwitchCoordinates(static_cast<int>(mode));
 }
 
 KaltoSettings TFormMain::CurrentSettings() const {

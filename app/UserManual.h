@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user manual, an HTML page installed with the program: where it lies and
 // how it opens.

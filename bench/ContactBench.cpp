@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact search throughput: one whole search of 24 months, "Múltiplo" 15° with
 // an orb of 5° 0', for the Sun and for the Moon; and the same searches with the
 // fine scan walking every step, to show what its leaps save.

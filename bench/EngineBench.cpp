@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine throughput: one ComputePlanet call per body, and one whole ephemeris
 // step of eleven bodies, with the fitted series and with the series summed
 // directly. Instants advance by a few minutes per iteration so no result can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ephemeris run end to end: the largest span that the end-date limit allows
 // (732 days) at the shortest step (5 min), and a month of hourly steps, on every
 // core and on one. Counters: the threads used, the rows of all bodies and the
@@ -28,7 +29,7 @@ void BM_EphemerisRun(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * steps);
     state.counters["threads"] = threads != 0 ? threads : std::thread::hardware_concurrency();
     state.counters["rows"] = rows;
-    state.counters["MB"] = rows * sizeof(TPosPlanet) / 1e6;
+    state.counters["MB"] = rows * sizeof(EphemerisRow) / 1e6;
 }
 BENCHMARK(BM_EphemerisRun)
     ->ArgNames({"days", "stepsPerDay", "threads"})

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speed targets side by side, in one run on one machine:
 //   - the largest ephemeris (732 days at 5-minute steps, eleven bodies), as
 //     the window runs it on every core;
@@ -122,10 +123,10 @@ void CompareWithDirect(const EphemerisRowSet& fitted) {
     std::int64_t apart = 0;
     for (int body = FirstBody; body <= LastComputedBody; ++body) {
         for (std::size_t i = 0; i < fitted.RowCount(); ++i) {
-            const TPosPlanet& f = fitted.Bodies[body][i];
-            const TPosPlanet& d = direct->Bodies[body][i];
-            for (const auto field : {&TPosPlanet::Longitude, &TPosPlanet::Latitude, &TPosPlanet::RightAscension,
-                                     &TPosPlanet::Declination, &TPosPlanet::Distance}) {
+            const EphemerisRow& f = fitted.Bodies[body][i];
+            const EphemerisRow& d = direct->Bodies[body][i];
+            for (const auto field : {&EphemerisRow::Longitude, &EphemerisRow::Latitude, &EphemerisRow::RightAscension,
+                                     &EphemerisRow::Declination, &EphemerisRow::Distance}) {
                 const std::int64_t ulps = UlpsApart(f.*field, d.*field);
                 worst = std::max(worst, ulps);
                 apart += ulps != 0 ? 1 : 0;
@@ -229,7 +230,7 @@ int Main(int argc, char** argv) {
     const auto rowCount = static_cast<double>(steps * ComputedBodyCount);
     std::printf("\nLargest ephemeris: %d days x %d steps x %d bodies = %.0f rows, %.1f MB of rows [target 80 MB]\n",
                 largest.SpanDays, largest.StepsPerDay, ComputedBodyCount, rowCount,
-                rowCount * sizeof(TPosPlanet) / 1e6);
+                rowCount * sizeof(EphemerisRow) / 1e6);
     std::unique_ptr<EphemerisRowSet> rows;
     const Timing kalto = BestTime(runs, [&] { rows = RunLargest(SeriesEvaluation::Fitted); });
     std::printf("  Kalto, %u threads:              %7.3f s  [target 0.5 s]; processor time %.3f s\n", cores,

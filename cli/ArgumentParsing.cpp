@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ArgumentParsing.h"
 
 #include "EphemerisRun.h"
@@ -218,7 +219,7 @@ ContactPosition ParsePosition(std::string_view text, std::optional<int> sign) {
         position.Mode = CoordinateMode::Zodiac;
         position.Sign = *sign;
     }
-    return SEGraLonChange(position);
+    return NormalizePosition(position);
 }
 
 OrbSpin ParseOrb(std::string_view text) {
@@ -228,7 +229,7 @@ OrbSpin ParseOrb(std::string_view text) {
     if (fields.size() > 2 || !degrees || !minutes) {
         throw UsageError("orbe no válido: " + Quoted(text) + "; se esperaba G:M, grados de 0 a 5 y minutos de 0 a 59");
     }
-    const OrbSpin orb = SEGraOrbChange({*degrees, *minutes});
+    const OrbSpin orb = NormalizeOrb({*degrees, *minutes});
     // "5:60" carries into a sixth degree, which the degrees' spin edit lacks:
     // like the window, the orb stays at its last minute.
     return orb.Degrees > MaxOrbDegrees ? OrbSpin{MaxOrbDegrees, 59} : orb;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the values of command-line arguments, independent of the locale.
 // Each Parse function throws UsageError with a Spanish message when the text is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A command that could not finish its work, such as an output file that cannot
 // be written; the message says why, in Spanish.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of kalto-cli: picks the command named by the first argument
 // and runs it, or prints the help.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ContactsCommand.h"
 
 #include "ArgumentParsing.h"
@@ -53,7 +54,7 @@ struct ContactsOptions {
     bool searchOptions = false;
 };
 
-// The body of the list RGPlanetas, which has no "todos".
+// A body of the contact page's list, which has no "todos".
 int ParseContactBody(std::string_view text) {
     if (const auto item = ItemIndex(text, ContactBodyItems)) return *item + 1;
     throw UsageError("cuerpo desconocido: " + Quoted(text) +
@@ -213,7 +214,7 @@ void RunContacts(std::span<const std::string_view> args, std::istream& /*in*/, s
     const ContactSearchInput input = SearchInput(options);
     // Created before the search, so that a file that cannot be written is
     // reported at once; removed unless saved.
-    const std::unique_ptr<TCtrlToRTF> document =
+    const std::unique_ptr<RtfWriter> document =
         options.format == ContactsFormat::Rtf ? CreateRtfDocument(*options.output) : nullptr;
     // Nothing requests a stop, so the search always completes.
     ContactSearchProgress progress;

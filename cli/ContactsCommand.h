@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kalto-cli contactos: the contact search of the window, its contacts as CSV
 // or as the window's grid.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EphemerisCommand.h"
 
 #include "ArgumentParsing.h"
@@ -187,7 +188,7 @@ void WriteCsv(const EphemerisRowSet& rows, const EphemerisOptions& options, std:
     std::string buffer(CsvHeader);
     buffer.reserve(OutputBufferSize + 256);
     for (int body = options.firstBody; body <= options.lastBody; ++body) {
-        for (const TPosPlanet& row : rows.Bodies[body]) {
+        for (const EphemerisRow& row : rows.Bodies[body]) {
             buffer += BodyLabels[body];
             buffer += ',';
             AppendDateTime(buffer, row.LocalTime);
@@ -208,7 +209,7 @@ void WriteSummary(const EphemerisRowSet& rows, const EphemerisOptions& options, 
     std::string text(SummaryHeader);
     for (int body = options.firstBody; body <= options.lastBody; ++body) {
         std::array<double, 4> sums{};
-        for (const TPosPlanet& row : rows.Bodies[body]) {
+        for (const EphemerisRow& row : rows.Bodies[body]) {
             sums[0] += row.Longitude;
             sums[1] += row.Latitude;
             sums[2] += row.RightAscension;
@@ -236,7 +237,7 @@ void WriteTable(const EphemerisRowSet& rows, const EphemerisOptions& options, st
             line.append(line.empty() ? "" : "\t").append(column.Header);
         }
         out << line << '\n';
-        const std::vector<TPosPlanet>& bodyRows = rows.Bodies[body];
+        const std::vector<EphemerisRow>& bodyRows = rows.Bodies[body];
         for (std::size_t i = 0; i < bodyRows.size(); ++i) {
             line.clear();
             for (int column = 0; column < EphemerisColumnCount; ++column) {
@@ -266,7 +267,7 @@ void RunEphemerisCommand(std::span<const std::string_view> args, std::istream& /
     }
     // Created before the run, so that a file that cannot be written is
     // reported at once; removed unless saved.
-    const std::unique_ptr<TCtrlToRTF> document =
+    const std::unique_ptr<RtfWriter> document =
         options.format == OutputFormat::Rtf ? CreateRtfDocument(*options.output) : nullptr;
     // Nothing requests a stop, so the run always completes.
     const std::unique_ptr<EphemerisRowSet> rows = ComputeRows(request, err);

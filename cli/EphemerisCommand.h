@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kalto-cli efemerides: the ephemeris of a span of dates, computed as the
 // window computes it, as CSV or as the window's table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GraphCommand.h"
 
 #include "ArgumentParsing.h"
@@ -5,7 +6,7 @@
 #include "EphemerisRun.h"
 #include "EphemerisSpan.h"
 #include "GraphPicture.h"
-#include "KaltoDraw.h"
+#include "DrawGraph.h"
 #include "ProgressBar.h"
 #include "ReplacingFile.h"
 #include "RtfOutput.h"
@@ -257,7 +258,7 @@ private:
 void WriteGraphDocument(GraphOptions& options, const EphemerisRequest& request, std::ostream& err) {
     // Created before the run, so that a file that cannot be written is
     // reported at once; removed unless saved.
-    const std::unique_ptr<TCtrlToRTF> document = CreateRtfDocument(*options.output);
+    const std::unique_ptr<RtfWriter> document = CreateRtfDocument(*options.output);
     options.frame.Rows = ComputeRows(request, err);
     options.frame.StartDate = request.StartDate;
     options.frame.EndDate = request.EndDate;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kalto-cli grafico: the window's ephemeris graph of a span of dates, drawn
 // into a PNG file or, with --formato rtf, the window's graph document.

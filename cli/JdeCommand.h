@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kalto-cli jde: the Julian Ephemeris Day of a local date and time.
 

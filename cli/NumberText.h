@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers printed with a point and a fixed count of decimals, whatever the locale.
 

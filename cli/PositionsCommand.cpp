@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PositionsCommand.h"
 
 #include "EphemerisStep.h"
@@ -46,7 +47,7 @@ void RunPositions(std::span<const std::string_view> args, std::istream& in, std:
         const StepPositions step = ComputeAllBodies(engine, jde);
         const std::string jdeText = Fixed(jde, 6);
         for (int body = FirstBody; body <= LastComputedBody; ++body) {
-            const RecPlaneta& p = step[body];
+            const BodyPosition& p = step[body];
             out << jdeText << ' ' << body << ' ' << Fixed(p.Longitude, 9) << ' ' << Fixed(p.Latitude, 9) << ' '
                 << Fixed(p.Distance, 9) << ' ' << Fixed(p.RightAscension, 9) << ' ' << Fixed(p.Declination, 9) << '\n';
         }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kalto-cli posiciones: every body at each Julian Ephemeris Day read from the
 // standard input, as one step of the ephemeris computes them.

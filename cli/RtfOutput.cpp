@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RtfOutput.h"
 
 #include "CommandFailure.h"
@@ -16,15 +17,15 @@ constexpr std::array<std::string_view, 5> ColumnNames = {"hora", "lon", "lat", "
 
 }  // namespace
 
-std::unique_ptr<TCtrlToRTF> CreateRtfDocument(const std::string& file) {
-    auto writer = std::make_unique<TCtrlToRTF>(file);
+std::unique_ptr<RtfWriter> CreateRtfDocument(const std::string& file) {
+    auto writer = std::make_unique<RtfWriter>(file);
     if (!writer->Status().Ok()) {
         throw CommandFailure(writer->Status().ErrorMessage);
     }
     return writer;
 }
 
-void WriteRtfDocument(TCtrlToRTF& writer, const ExportContent& content) {
+void WriteRtfDocument(RtfWriter& writer, const ExportContent& content) {
     ExportSettings settings;
     settings.PixelsPerInch = CommandLinePixelsPerInch;
     const ExportStatus status = WriteDocument(writer, content, settings);

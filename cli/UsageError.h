@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A command line that cannot be carried out; the message says why, in Spanish.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The orb test of the contact search and the comparisons of direction that the
 // scans make between two longitudes. Angles in degrees.

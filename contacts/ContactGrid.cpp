@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ContactGrid.h"
 
 #include "ContactInputs.h"
@@ -27,12 +28,12 @@ std::vector<std::string> Titles(const std::array<GridColumn, N>& columns, std::s
     return titles;
 }
 
-std::string MomentText(const TContactoRecord& record, int moment, TDateTime time, const DateFormatNames& names) {
+std::string MomentText(const ContactRecord& record, int moment, TDateTime time, const DateFormatNames& names) {
     if (moment >= record.MomentsFound) return std::string(UnfoundMomentText);
     return FormatDateTime(ContactMomentPattern, time, names);
 }
 
-std::vector<std::string> GridRow(const TContactoRecord& record, int row, ContactGridMode mode,
+std::vector<std::string> GridRow(const ContactRecord& record, int row, ContactGridMode mode,
                                  const DateFormatNames& names) {
     std::vector<std::string> cells;
     const int firstColumn = mode == ContactGridMode::Window ? 0 : 1;
@@ -43,7 +44,7 @@ std::vector<std::string> GridRow(const TContactoRecord& record, int row, Contact
 }
 
 std::vector<std::string> DetailRow(std::string_view name, TDateTime time, double longitude,
-                                   const TContactoRecord& record, double lastTarget, double lastOrb,
+                                   const ContactRecord& record, double lastTarget, double lastOrb,
                                    const DateFormatNames& names) {
     double s = std::fabs(longitude - lastTarget);
     if (s > 180) s = std::fabs(360 - s);
@@ -90,7 +91,7 @@ ContactGridFill FillContactGrid(ContactGridMode mode, const ContactRecordList& l
     return fill;
 }
 
-std::string ContactCellText(const TContactoRecord& record, int row, int column, const DateFormatNames& names) {
+std::string ContactCellText(const ContactRecord& record, int row, int column, const DateFormatNames& names) {
     switch (column) {
         case 0: return std::to_string(record.Index);
         case 1: return std::string(" ").append(std::to_string(row));
@@ -110,7 +111,7 @@ std::string ContactCellText(const TContactoRecord& record, int row, int column, 
     }
 }
 
-GridCells FillContactDetail(const TContactoRecord& record, double lastTarget, double lastOrb,
+GridCells FillContactDetail(const ContactRecord& record, double lastTarget, double lastOrb,
                             const DateFormatNames& names) {
     struct Moment {
         std::string_view Name;

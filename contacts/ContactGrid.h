@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The texts of the contact grids: the summary grid StrGridCont (one row per
+// The texts of the contact grids: the summary grid (one row per
 // contact shown), the export's summary table, and the detail grid
-// StrGridDetCont (the three moments of one contact).
+// the detail grid (the three moments of one contact).
 
 #include "ContactRecord.h"
 #include "ContactResults.h"
@@ -22,7 +23,7 @@ struct GridColumn {
     int Width;  // pixels at start-up
 };
 
-// StrGridCont; column 0 (the finding order) is hidden at start-up.
+// The summary grid; column 0 (the finding order) is hidden at start-up.
 inline constexpr std::array<GridColumn, 9> ContactGridColumns{{
     {"", 60},
     {"No.", 40},
@@ -35,7 +36,7 @@ inline constexpr std::array<GridColumn, 9> ContactGridColumns{{
     {"Contacto", 65},
 }};
 
-// StrGridDetCont.
+// The detail grid.
 inline constexpr std::array<GridColumn, 7> ContactDetailColumns{{
     {"Det.", 40},
     {"Fecha", 95},
@@ -54,14 +55,14 @@ inline constexpr std::string_view DetailTimePattern = "hh:nn:ss am/pm";
 // reach before its bound.
 inline constexpr std::string_view UnfoundMomentText = "sin determinar";
 
-// Window: the nine columns of StrGridCont. Export: the export's table, the same
+// Window: the nine columns of the summary grid. Export: the export's table, the same
 // without column 0.
 enum class ContactGridMode { Window = 0, Export = 1 };
 
 struct ContactGridFill {
     ContactRecordList ShownContactList;  // row r of Grid shows entry r - 1
     GridCells Grid;                      // a title row and one empty row when nothing is shown
-    GridCells Detail;                    // StrGridDetCont for the first record shown, or emptied
+    GridCells Detail;                    // the detail grid for the first record shown, or emptied
 };
 
 // FillContactGrid: the records of `list` that `results.Filter` lets through,
@@ -70,19 +71,19 @@ struct ContactGridFill {
 [[nodiscard]] ContactGridFill FillContactGrid(ContactGridMode mode, const ContactRecordList& list,
                                               const ContactResults& results, const DateFormatNames& names);
 
-// The text of one cell of StrGridCont, columns 0 to 8 as the window numbers
+// The text of one cell of the summary grid, columns 0 to 8 as the window numbers
 // them, for `record` shown in row `row` (the first contact is row 1).
-[[nodiscard]] std::string ContactCellText(const TContactoRecord& record, int row, int column,
+[[nodiscard]] std::string ContactCellText(const ContactRecord& record, int row, int column,
                                           const DateFormatNames& names);
 
 // FillContactDetail: rows "inicia", "partil", "finaliza" of the record, each
 // with its date, time, separation from `lastTarget`, position in the sign,
 // longitude and precision (the distance from the exact angle, or for the
 // boundary rows from the nearer edge of the orb `lastOrb`).
-[[nodiscard]] GridCells FillContactDetail(const TContactoRecord& record, double lastTarget, double lastOrb,
+[[nodiscard]] GridCells FillContactDetail(const ContactRecord& record, double lastTarget, double lastOrb,
                                           const DateFormatNames& names);
 
-// StrGridDetCont with no record: the title row and one empty row.
+// The detail grid with no record: the title row and one empty row.
 [[nodiscard]] GridCells EmptyContactDetail();
 
 }  // namespace kalto

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The contact grid StrGridCont as an item model: the records that the angle
+// The contact grid as an item model: the records that the angle
 // filter lets through, each cell formatted only when a view asks for it.
 
 #include "ContactRecord.h"

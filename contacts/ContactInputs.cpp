@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ContactInputs.h"
 
 #include "TextForms.h"
@@ -36,14 +37,14 @@ int DegreesWrap(CoordinateMode mode) noexcept {
 
 }  // namespace
 
-ContactPosition SEGraLonChange(ContactPosition position) noexcept {
+ContactPosition NormalizePosition(ContactPosition position) noexcept {
     Carry(position.Seconds, position.Minutes, 60);
     Carry(position.Minutes, position.Degrees, 60);
     position.Degrees = Wrapped(position.Degrees, DegreesWrap(position.Mode));
     return position;
 }
 
-OrbSpin SEGraOrbChange(OrbSpin orb) noexcept {
+OrbSpin NormalizeOrb(OrbSpin orb) noexcept {
     if (orb.Minutes >= 60) Carry(orb.Minutes, orb.Degrees, 60);
     orb.Degrees = Wrapped(orb.Degrees, 180);
     if (orb.Minutes < 30 && orb.Degrees == 0) {
@@ -73,7 +74,7 @@ std::string PositionText(const ContactPosition& position) {
            std::string(ContactSignItems[sign]);
 }
 
-ContactPosition RGCordClick(ContactPosition position, CoordinateMode mode) noexcept {
+ContactPosition SwitchCoordinates(ContactPosition position, CoordinateMode mode) noexcept {
     if (mode == position.Mode) return position;
     if (mode == CoordinateMode::Zodiac) {
         position.Sign = std::clamp(position.Degrees / DegreesPerSign, 0, 11);

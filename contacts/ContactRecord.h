@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One contact found by the search, and the lists that share the records.
 
@@ -12,7 +13,7 @@ namespace kalto {
 // The three moments of a contact, in the order the fine scan fixes them.
 inline constexpr int ContactMomentCount = 3;
 
-struct TContactoRecord {
+struct ContactRecord {
     int BodyIndex = 0;           // item of the body list: body number - 1 (0 "Sol" .. 10 "Nod")
     std::string PositionText;    // the target position as the search wrote it
     int Index = 0;               // 0-based order of finding within its own search
@@ -33,7 +34,7 @@ struct TContactoRecord {
 };
 
 // Records are shared by the lists that show them; one lives while a list holds it.
-using ContactRecordPtr = std::shared_ptr<TContactoRecord>;
+using ContactRecordPtr = std::shared_ptr<ContactRecord>;
 using ContactRecordList = std::vector<ContactRecordPtr>;
 
 }  // namespace kalto

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lists of the contact page: every contact found, the same sorted by start,
 // the part of it that the angle filter lets through; the reference of the
@@ -15,8 +16,8 @@ namespace kalto {
 
 // AngleFilter: flag i shows the contacts of angle band i (0 to 12): the
 // conjunctions from 0° to under 15° in band 0, the squares from 90° to under
-// 105° in band 6, 180° and above in band 12. The thirteen toolbar buttons
-// TBTra1..TBTra13 (tags 1 to 13) switch them.
+// 105° in band 6, 180° and above in band 12. The page's thirteen filter
+// buttons switch them.
 inline constexpr int AngleBandCount = 13;
 using AngleFilter = std::array<bool, AngleBandCount>;
 inline constexpr AngleFilter AllAngleBands = {true, true, true, true, true, true, true,
@@ -48,10 +49,10 @@ struct ContactResults {
 bool CommitContactSearch(ContactResults& results, const ContactSearchResult& search, const ContactSearchInput& input,
                          bool cleanList);
 
-// SBResetListContactClick ("R"): empties ContactList and SortedContactList.
+// "R": empties ContactList and SortedContactList.
 void ResetContactLists(ContactResults& results);
 
-// SearchDescription: the lines that a completed search adds to MemoInfoCalc,
+// The lines that a completed search adds to the page's log of search options,
 // with the weekday and month names of `names`:
 //   " Contactos de SOL con la posición  00° 00' 00\""
 //   " por ángulos múltiplos de  90° 00' 00\", orbe de  01° 00' 00\"."

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ContactSearch.h"
 
 #include "AngleMatch.h"
@@ -133,7 +134,7 @@ struct Refinement {
 // the span, or at the resume instant after a contact) begins where the body
 // really entered the orb.
 Refinement RefineContact(BodyTrack& track, const FineScanPolicy& policy, double fineStep, TDateTime L, int dir,
-                         double center, double orb, TContactoRecord& record) {
+                         double center, double orb, ContactRecord& record) {
     enum Phase { SeekingStart, SeekingExact, SeekingEnd };
     const double bound = std::ceil(policy.MaxDays / fineStep);
     const auto maxSteps = static_cast<std::int64_t>(std::clamp(bound, 0.0, 1e15));
@@ -265,7 +266,7 @@ ContactSearchResult SearchContacts(const ContactSearchInput& input, ContactSearc
         const double lambda = sample.Longitude;
         const AngleMatchResult match = AngleMatch(lambda, target, alpha, orb, input.Exact);
         if (match.InOrb) {
-            auto record = std::make_shared<TContactoRecord>();
+            auto record = std::make_shared<ContactRecord>();
             // Judged on the circle, so that crossing 0° is not taken for
             // retrograde motion; the mean node always moves backwards.
             const int dir = body == Nod ? -1 : MovingDirection(previous, lambda);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The contact search: a coarse scan over the span finds the instants at which
 // the body stands within the orb of the angle from the target, and a fine scan
@@ -22,14 +23,14 @@
 namespace kalto {
 
 struct ContactSearchInput {
-    int Body = Sol;                   // body number 1..11 (item of RGPlanetas + 1)
-    TDateTime StartDate = 0;          // DTP1; the search starts at 00:00 of its date
-    TDateTime EndDate = 0;            // DTP2; the coarse scan runs to 00:00 of its date and one step beyond
-    int Angle = DefaultContactAngle;  // SEAngulo, whole degrees 0..180
-    bool Exact = false;               // RGTipoAngulo: "Exacto" rather than "Múltiplo"
+    int Body = Sol;                   // body number 1..11 (item of the body list + 1)
+    TDateTime StartDate = 0;          // the first day; the search starts at 00:00 of it
+    TDateTime EndDate = 0;            // the last day; the coarse scan runs to 00:00 of it and one step beyond
+    int Angle = DefaultContactAngle;  // whole degrees 0..180
+    bool Exact = false;               // "Exacto" rather than "Múltiplo"
     ContactPosition Position;         // the target position, read through ContactTarget
     double Orb = MinContactOrb;       // ContactOrb, degrees
-    double ZoneHours = 0;             // SETz, hours east of Greenwich
+    double ZoneHours = 0;             // the time zone, hours east of Greenwich
     // Direct sums every series in full at every instant, to check the fitted
     // approximations that a search uses by default.
     SeriesEvaluation Evaluation = SeriesEvaluation::Fitted;
@@ -85,7 +86,7 @@ struct FineScanPolicy {
 [[nodiscard]] ContactSearchResult SearchContacts(const ContactSearchInput& input, ContactSearchProgress& progress,
                                                  const FineScanPolicy& policy);
 
-// The texts of LabelStatusContact.
+// The texts of the search's status line.
 inline constexpr std::string_view StatusContactsToCompute = "Status: contactos por calcular";
 inline constexpr std::string_view StatusContactsInterrupted = "Cálculos Interrumpidos";
 // "Status: contactos = 3. Calculando ene-05-2027, 02:30 pm"

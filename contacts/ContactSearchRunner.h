@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs contact searches on a worker thread for a window: polls their progress,
 // honours a stop at every instant the search examines and hands over the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Angle helpers and the corrections to apparent place shared by every body:
 // nutation, obliquity, the FK5 correction, aberration and the conversions between

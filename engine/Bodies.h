@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The body numbering that the whole program uses: the position table and every
 // per-body list are indexed by it.

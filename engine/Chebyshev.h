@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Piecewise Chebyshev approximation of smooth functions of time, as the
 // numerically integrated ephemerides store theirs: on each piece of its domain

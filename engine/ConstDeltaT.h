@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tables of Delta T = TT - UT (seconds).
 // 1972-2000: the monthly observed values published by the U.S. Naval Observatory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The date-time of the program: days since 1899-12-30 00:00 as a 64-bit float,
 // the fraction being the time of day (proleptic Gregorian calendar throughout).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine object: the position table that the body operations write and their
 // callers read. Each thread that computes positions owns its own Engine; the
@@ -18,7 +19,7 @@ namespace kalto {
 
 // One entry of the position table. Angles in degrees; right ascension in
 // degrees too (0..360, never hours).
-struct RecPlaneta {
+struct BodyPosition {
     double Longitude = 0;  // geocentric ecliptic, equinox of the date
     double Latitude = 0;
     double Distance = 0;  // AU for the Sun and planets, km for the Moon, 0 for Pluto and the node
@@ -117,7 +118,7 @@ public:
     [[nodiscard]] double TrueObliquity(double jde) noexcept;
 
     // Indexed by body number 1..12; entry 0 is unused.
-    std::array<RecPlaneta, 13> BodyPositions{};
+    std::array<BodyPosition, 13> BodyPositions{};
     // The Earth's heliocentric distance (AU) at the last ComputePlanet call.
     double EarthSunDistance = 0;
 

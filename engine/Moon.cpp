@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon and the mean ascending lunar node: the truncated ELP-2000/82 theory
 // of Meeus, Astronomical Algorithms, 2nd ed., ch. 47 (tables 47.A and 47.B),
 // with the low-precision nutation in longitude added. No aberration or light
@@ -130,14 +131,14 @@ void Engine::ComputeMoon(double jde) noexcept {
     } else {
         sums = MoonSums(t);
     }
-    RecPlaneta& moon = BodyPositions[Lun];
+    BodyPosition& moon = BodyPositions[Lun];
     moon.Longitude = Normalize360(Nutation(jde) + (MeanLongitude(t) + sums.Longitude * 0.000001));
     moon.Latitude = sums.Latitude * 0.000001;
     moon.Distance = 385000.56 + sums.Distance * 0.001;
 }
 
 void Engine::ComputeLunarNode(double jde) noexcept {
-    RecPlaneta& node = BodyPositions[Nod];
+    BodyPosition& node = BodyPositions[Nod];
     node.Longitude = Normalize360(MeanNodeLongitude(JulianCenturies(jde)) + Nutation(jde));
     // Not 0, so that the node's latitude prints with the sign of positive values.
     node.Latitude = 1e-12;

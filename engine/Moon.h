@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The periodic part of the Moon's theory (Meeus, Astronomical Algorithms, 2nd
 // ed., ch. 47): the sums of tables 47.A and 47.B with the additive terms of

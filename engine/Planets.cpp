@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun and the planets Mercury to Neptune: VSOP87D heliocentric positions
 // reduced to apparent geocentric places (Meeus, Astronomical Algorithms, ch. 32
 // and 33, with the complete series instead of his abridged ones), the series
@@ -116,7 +117,7 @@ const Engine::EarthStep& Engine::EarthStepAt(double jde) noexcept {
 
 EarthPosition Engine::EarthHeliocentric(double jde) noexcept {
     const EarthStep& step = EarthStepAt(jde);
-    RecPlaneta& sun = BodyPositions[Sol];
+    BodyPosition& sun = BodyPositions[Sol];
     sun.Longitude = step.SunLongitude;
     sun.Latitude = step.SunLatitude;
     sun.Distance = step.Earth.R;
@@ -214,7 +215,7 @@ void Engine::ApparentPlace(int body, const GeocentricVectorResult& v, double lig
     longitude = Normalize360(longitude + longitudeShift);
     latitude += aberration.Latitude;
 
-    RecPlaneta& entry = BodyPositions[body];
+    BodyPosition& entry = BodyPositions[body];
     entry.Longitude = longitude;
     entry.Latitude = latitude;
     entry.Distance = v.Distance;
@@ -226,7 +227,7 @@ void Engine::ApparentPlace(int body, const GeocentricVectorResult& v, double lig
 }
 
 void Engine::ConvertToEquatorial(int body, double obliquity) noexcept {
-    RecPlaneta& entry = BodyPositions[body];
+    BodyPosition& entry = BodyPositions[body];
     const EquatorialPosition equatorial = EclipticToEquatorial(
         ObliquityDirection(obliquity), SinCosOfDegrees(entry.Latitude), SinCosOfDegrees(entry.Longitude));
     entry.RightAscension = equatorial.RightAscension;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pluto: Chapront's (1995) frequency-analysis series for 1700-2100 (Astron.
 // Astrophys. Suppl. 109, 181), seen from the Sun's J2000.0 position of Meeus,
 // Astronomical Algorithms, 2nd ed., ch. 26, and precessed to the equinox of the
@@ -168,7 +169,7 @@ void Engine::ComputePluto(double obliquity, double earthSunDistance, double jde)
     // ascension and declination.
     const Direction d = PrecessedDirection({pluto.X + sun.X, pluto.Y + sun.Y, pluto.Z + sun.Z}, jde);
     const SinCos e = ObliquityDirection(obliquity);
-    RecPlaneta& entry = BodyPositions[Plu];
+    BodyPosition& entry = BodyPositions[Plu];
     entry.Longitude = QuadrantAngle(d.X, d.Y * e.Cos + d.Z * e.Sin) * RadToDeg;
     entry.Latitude = std::asin(d.Z * e.Cos - d.Y * e.Sin) * RadToDeg;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The steps of Pluto's geocentric place: Chapront's (1995) series for Pluto's
 // heliocentric position, the Sun's geocentric position from the Earth's VSOP87

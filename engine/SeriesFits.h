@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The costly sums of the body theories replaced by piecewise Chebyshev
 // approximations fitted to them on demand: a piece is fitted the first time an

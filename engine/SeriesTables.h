@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Types of the constant coefficient tables. The tables themselves are generated
 // at build time from the published data files in engine/data/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text forms of angles and times: degree-minute-second parts, the texts of the
 // grids and read-outs, and the rounding of such values. All texts are UTF-8.

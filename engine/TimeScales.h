@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Time scales: the Julian Day, Delta T (dynamical time minus Universal Time),
 // and the one conversion of a local civil date-time to a Julian Ephemeris Day;

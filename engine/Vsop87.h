@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Evaluation of the VSOP87 version D series (Bretagnon and Francou, 1988):
 // heliocentric ecliptic longitude, latitude and radius vector referred to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stored rows of an ephemeris run: one sequence per body, in time order.
 
@@ -13,7 +14,7 @@ namespace kalto {
 
 // One body at one step. The engine's values narrowed to 32 bits; the instant in
 // the user's local civil time.
-struct TPosPlanet {
+struct EphemerisRow {
     float Longitude = 0;       // degrees, 0..360
     float Latitude = 0;        // degrees
     float RightAscension = 0;  // degrees, 0..360 (not hours)
@@ -25,7 +26,7 @@ struct TPosPlanet {
 // The rows of one run, indexed by body number 1..11 (entry 0 unused). Every
 // sequence has the same length and row i of each belongs to the same instant.
 struct EphemerisRowSet {
-    std::array<std::vector<TPosPlanet>, LastComputedBody + 1> Bodies;
+    std::array<std::vector<EphemerisRow>, LastComputedBody + 1> Bodies;
     TDateTime StartDate = 0;  // the dates of the span the run was asked for
     TDateTime EndDate = 0;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EphemerisRun.h"
 
 #include "EphemerisStep.h"
@@ -41,7 +42,7 @@ void ComputeStep(Engine& engine, TDateTime local, double zoneOffset, EphemerisRo
                  std::size_t index) noexcept {
     const StepPositions step = ComputeAllBodies(engine, LocalToJDE(local, zoneOffset).jde);
     for (int body = FirstBody; body <= LastComputedBody; ++body) {
-        const RecPlaneta& p = step[body];
+        const BodyPosition& p = step[body];
         rows.Bodies[body][index] = {static_cast<float>(p.Longitude),      static_cast<float>(p.Latitude),
                                     static_cast<float>(p.RightAscension), static_cast<float>(p.Declination),
                                     static_cast<float>(p.Distance),       local};
@@ -51,7 +52,7 @@ void ComputeStep(Engine& engine, TDateTime local, double zoneOffset, EphemerisRo
 // Sizes the rows of one body. On Linux the buffer is first advised into huge
 // pages: the rows of the largest run take 74 MB, and faulting them in 4 KB
 // pages can take longer than computing them.
-void SizeRows(std::vector<TPosPlanet>& rows, std::size_t count) {
+void SizeRows(std::vector<EphemerisRow>& rows, std::size_t count) {
     rows.reserve(count);
 #if defined(__linux__)
     constexpr std::uintptr_t HugePage = std::uintptr_t{1} << 21;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ephemeris run: every body at every step of a span of days, computed on
 // several threads, each with its own engine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs ephemerides on a worker thread for a window: polls their progress,
 // honours a stop between steps and hands over the rows of a completed run on

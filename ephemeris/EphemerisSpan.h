@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The span of an ephemeris: days counted from the start to the end date, the
 // 730-day limit, and the span buttons.
@@ -12,7 +13,7 @@ inline constexpr int MaxSpanDays = 730;
 // The end date moved by the limit: this many calendar months after the start.
 inline constexpr int LimitedSpanMonths = 24;
 
-// Months added by the span buttons SBMD1..SBMD7.
+// Months that the page's span buttons add to the first day.
 inline constexpr std::array<int, 7> SpanButtonMonths{1, 2, 3, 4, 6, 12, 24};
 
 // Calendar days from start to end, both included, in either order.

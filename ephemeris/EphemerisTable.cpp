@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EphemerisTable.h"
 
 #include "TextForms.h"
@@ -13,7 +14,7 @@ std::string SignedAngleText(float value) {
 
 }  // namespace
 
-std::string EphemerisCellText(const TPosPlanet& row, int line, int column, const DateFormatNames& names) {
+std::string EphemerisCellText(const EphemerisRow& row, int line, int column, const DateFormatNames& names) {
     switch (column) {
         case 0: return std::string(" ").append(std::to_string(line));
         case 1: return FormatDateTime(EphemerisDatePattern, row.LocalTime, names);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ephemeris table: its eight columns and the text of every cell, shared by
 // the window's table, the command line and the document export.
@@ -35,6 +36,6 @@ inline constexpr std::string_view EphemerisDatePattern = "mmm dd yyyy, ddd";
 inline constexpr std::string_view EphemerisTimePattern = "hh:nn am/pm";
 
 // The text of `column` for `row` shown on table line `line` (1-based).
-[[nodiscard]] std::string EphemerisCellText(const TPosPlanet& row, int line, int column, const DateFormatNames& names);
+[[nodiscard]] std::string EphemerisCellText(const EphemerisRow& row, int line, int column, const DateFormatNames& names);
 
 }  // namespace kalto

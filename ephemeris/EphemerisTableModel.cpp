@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EphemerisTableModel.h"
 
 #include "EphemerisTable.h"
@@ -25,7 +26,7 @@ void EphemerisTableModel::Fill(EphemerisRows rows, int body) {
     endResetModel();
 }
 
-const std::vector<TPosPlanet>* EphemerisTableModel::BodyRows() const noexcept {
+const std::vector<EphemerisRow>* EphemerisTableModel::BodyRows() const noexcept {
     if (!ShownRows || ShownBody < FirstBody || ShownBody > LastComputedBody) {
         return nullptr;
     }

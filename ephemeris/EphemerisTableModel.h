@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ephemeris table as an item model: the rows of one body of a completed
 // run, each cell formatted only when a view asks for it.
@@ -29,7 +30,7 @@ public:
                                       int role = Qt::DisplayRole) const override;
 
 private:
-    [[nodiscard]] const std::vector<TPosPlanet>* BodyRows() const noexcept;
+    [[nodiscard]] const std::vector<EphemerisRow>* BodyRows() const noexcept;
 
     DateFormatNames Names;
     EphemerisRows ShownRows;

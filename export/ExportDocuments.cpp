@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportDocuments.h"
 
 #include "ContactGrid.h"
@@ -53,7 +54,7 @@ struct Overloaded : Handlers... {
 
 // The context every part of the document is written in.
 struct DocumentPass {
-    TCtrlToRTF& Writer;
+    RtfWriter& Writer;
     const ExportSettings& Settings;
     ProgressReport& Progress;
     std::stop_token Stop;
@@ -112,7 +113,7 @@ long long ContentWidth(const ExportContent& content, int pixelsPerInch) {
 }
 
 // Three centred paragraphs, the middle one the title.
-void WriteTitleBlock(TCtrlToRTF& writer, std::string_view title) {
+void WriteTitleBlock(RtfWriter& writer, std::string_view title) {
     writer.WriteText("", ExportTextFont, RtfAlignment::Center);
     writer.WriteText(title, ExportTextFont, RtfAlignment::Center);
     writer.WriteText("", ExportTextFont, RtfAlignment::Center);
@@ -129,7 +130,7 @@ void WriteEphemerisTable(DocumentPass& pass, const EphemerisTableExport& table) 
     const int ppi = pass.Settings.PixelsPerInch;
 
     const bool knownBody = table.Body >= FirstBody && table.Body <= LastComputedBody;
-    const std::vector<TPosPlanet>* rows =
+    const std::vector<EphemerisRow>* rows =
         table.Rows && knownBody ? &table.Rows->Bodies[static_cast<std::size_t>(table.Body)] : nullptr;
 
     pass.Writer.WriteGridStart();
@@ -156,7 +157,7 @@ void WriteGraph(DocumentPass& pass, const GraphExport& graph) {
 }
 
 // "1. Sol con  00° 00' 00". Contacto:  90° 00' 00". Duración aprox.: …"
-std::string DetailHeading(const TContactoRecord& record, int number, const DateFormatNames& names) {
+std::string DetailHeading(const ContactRecord& record, int number, const DateFormatNames& names) {
     return std::to_string(number) + ". " + ContactCellText(record, number, BodyColumn, names) + " con " +
            record.PositionText + ". Contacto: " + ContactCellText(record, number, AngleColumn, names) +
            ". Duración aprox.: " + ContactCellText(record, number, DurationColumn, names);
@@ -168,7 +169,7 @@ void WriteContactDetails(DocumentPass& pass, const ContactResults& results) {
     RtfGrid grid{.ColWidths = Widths(ContactDetailColumns), .Cells = {}, .Font = ControlFont};
     for (std::size_t i = 0; i < shown.size(); ++i) {
         if (Halted(pass)) break;
-        const TContactoRecord& record = *shown[i];
+        const ContactRecord& record = *shown[i];
         const int number = static_cast<int>(i) + 1;
         grid.Cells = FillContactDetail(record, results.LastTarget, results.LastOrb, pass.Settings.Names);
         pass.Writer.WriteText(DetailHeading(record, number, pass.Settings.Names), ExportTextFont, RtfAlignment::Left);
@@ -227,7 +228,7 @@ std::vector<std::string> MemoLines(std::string_view text) {
     return lines;
 }
 
-ExportStatus WriteDocument(TCtrlToRTF& writer, const ExportContent& content, const ExportSettings& settings,
+ExportStatus WriteDocument(RtfWriter& writer, const ExportContent& content, const ExportSettings& settings,
                            const ExportProgress& progress, std::stop_token stop) {
     ProgressReport report(progress);
     DocumentPass pass{writer, settings, report, std::move(stop)};

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // WriteDocument: the Rich Text Format document of what a page shows, built
 // from values (the rows of a run, the contact lists, the memo texts, a picture
 // of the graph) so that the window, the command line and the tests share it.
-// It streams through TCtrlToRTF: a table of hundreds of thousands of rows is
+// It streams through RtfWriter: a table of hundreds of thousands of rows is
 // written a row at a time and never held whole.
 
 #include "ContactResults.h"
@@ -74,7 +75,7 @@ inline constexpr std::array<ExportColumn, 8> ContactSummaryExportColumns{{
 struct EphemerisTableExport {
     EphemerisRows Rows;    // null before the first run
     int Body = Sol;        // SelectedBody, 1..11
-    double ZoneHours = 0;  // SETz
+    double ZoneHours = 0;  // the time zone the rows were computed in
     // The optional columns shown (3 "Hora" .. 7 "Dec."), in the table's order;
     // the table has the three fixed columns and these.
     std::vector<int> OptionalColumns{3, 4};
@@ -87,8 +88,8 @@ struct GraphExport {
 
 // The contacts page.
 struct ContactsExport {
-    // MemoInfoCalc's lines when "opciones búsqueda" is checked, and
-    // MemoDescpContacto's when "descripción" is; nothing when unchecked.
+    // The search options' lines when "opciones búsqueda" is checked, and
+    // the user's description when "descripción" is; nothing when unchecked.
     std::optional<std::vector<std::string>> SearchOptions;
     std::optional<std::vector<std::string>> Description;
     RtfFont MemoFont = ControlFont;
@@ -114,7 +115,7 @@ using ExportProgress = std::function<void(int percent)>;
 // Writes the whole document into `writer` and saves it. A stop requested
 // through `stop` abandons the document (nothing is saved) and reports
 // ExportInterrupted.
-ExportStatus WriteDocument(TCtrlToRTF& writer, const ExportContent& content, const ExportSettings& settings,
+ExportStatus WriteDocument(RtfWriter& writer, const ExportContent& content, const ExportSettings& settings,
                            const ExportProgress& progress = {}, std::stop_token stop = {});
 
 inline constexpr std::string_view ExportInterrupted = "Exportación interrumpida.";

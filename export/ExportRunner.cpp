@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportRunner.h"
 
 #include <new>
@@ -36,7 +37,7 @@ void ExportRunner::Start(std::filesystem::path file, ExportContent content, Expo
                 this, [this, percent] { emit ProgressChanged(percent); }, Qt::QueuedConnection);
         };
         try {
-            TCtrlToRTF writer(job->File);
+            RtfWriter writer(job->File);
             job->Status = WriteDocument(writer, job->Content, job->Settings, progress, stop);
         } catch (const std::bad_alloc&) {
             // The writer, gone with the exception, has removed its temporary file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a document on a worker thread for a window, so that a table of
 // hundreds of megabytes never freezes it: reports the percentage done and the

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GraphPicture.h"
 
-#include "KaltoDraw.h"
+#include "DrawGraph.h"
 
 #include <cstring>
 

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The ephemeris graph as a document's picture: drawn by Kalto_Draw exactly as
+// The ephemeris graph as a document's picture: drawn by DrawGraph exactly as
 // on screen, without the status texts, and handed over as a bitmap.
 
 #include "GraphFrame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file written under a temporary name beside its target and renamed over the
 // target only once complete: a failure never leaves a partial file behind nor

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RtfWriter.h"
 
 #include "ReplacingFile.h"
@@ -135,16 +136,16 @@ long long RtfPictureWidth(int pixels, int pixelsPerInch) noexcept {
     return PixelsToTwips(pixels, pixelsPerInch);
 }
 
-TCtrlToRTF::TCtrlToRTF(const std::filesystem::path& target)
+RtfWriter::RtfWriter(const std::filesystem::path& target)
     : File(std::make_unique<ReplacingFile>(target)), TargetName(target.string()) {
     if (File->Failed()) Fail(File->ErrorMessage());
 }
 
-TCtrlToRTF::TCtrlToRTF(std::ostream& out) : Stream(&out) {}
+RtfWriter::RtfWriter(std::ostream& out) : Stream(&out) {}
 
-TCtrlToRTF::~TCtrlToRTF() = default;
+RtfWriter::~RtfWriter() = default;
 
-void TCtrlToRTF::WriteHeader() {
+void RtfWriter::WriteHeader() {
     std::string header = R"({\rtf1\ansi\ansicpg1252\deff0\deftab720{\fonttbl)";
     for (const std::string& entry : FontList) header += entry;
     header += R"(}{\colortbl)";
@@ -158,7 +159,7 @@ void TCtrlToRTF::WriteHeader() {
     Append(header);
 }
 
-void TCtrlToRTF::WritePageLayout(const RtfPage& page) {
+void RtfWriter::WritePageLayout(const RtfPage& page) {
     std::string layout;
     AppendNumber(layout, "\\paperw", page.Landscape ? page.PaperHeight : page.PaperWidth);
     AppendNumber(layout, "\\paperh", page.Landscape ? page.PaperWidth : page.PaperHeight);
@@ -169,7 +170,7 @@ void TCtrlToRTF::WritePageLayout(const RtfPage& page) {
     Append(layout);
 }
 
-void TCtrlToRTF::WriteText(std::string_view text, const RtfFont& font, RtfAlignment alignment) {
+void RtfWriter::WriteText(std::string_view text, const RtfFont& font, RtfAlignment alignment) {
     std::string paragraph = "\\par \\pard";
     paragraph += RtfAlignWord(alignment);
     paragraph += "\\plain";
@@ -179,7 +180,7 @@ void TCtrlToRTF::WriteText(std::string_view text, const RtfFont& font, RtfAlignm
     Append(paragraph);
 }
 
-void TCtrlToRTF::WriteMemo(std::span<const std::string> lines, const RtfFont& font, RtfAlignment alignment) {
+void RtfWriter::WriteMemo(std::span<const std::string> lines, const RtfFont& font, RtfAlignment alignment) {
     std::string memo = "\\par \\pard";
     memo += RtfAlignWord(alignment);
     memo += "\\plain";
@@ -191,7 +192,7 @@ void TCtrlToRTF::WriteMemo(std::span<const std::string> lines, const RtfFont& fo
     Append(memo);
 }
 
-void TCtrlToRTF::WriteGrid(const RtfGrid& grid, int pixelsPerInch) {
+void RtfWriter::WriteGrid(const RtfGrid& grid, int pixelsPerInch) {
     WriteGridStart();
     for (const std::vector<std::string>& row : grid.Cells) {
         WriteGridRow(grid.ColWidths, row, grid.Font, pixelsPerInch);
@@ -199,12 +200,12 @@ void TCtrlToRTF::WriteGrid(const RtfGrid& grid, int pixelsPerInch) {
     WriteGridEnd();
 }
 
-void TCtrlToRTF::WriteGridStart() {
+void RtfWriter::WriteGridStart() {
     Append("\\par \\pard\\plain\\cgrid");
     for (std::string_view piece : GridPrologue) Append(piece);
 }
 
-void TCtrlToRTF::WriteGridRow(std::span<const int> colWidths, std::span<const std::string> cells, const RtfFont& font,
+void RtfWriter::WriteGridRow(std::span<const int> colWidths, std::span<const std::string> cells, const RtfFont& font,
                               int pixelsPerInch) {
     std::string row(GridRowStart);
     long long rightEdge = 0;
@@ -226,11 +227,11 @@ void TCtrlToRTF::WriteGridRow(std::span<const int> colWidths, std::span<const st
     Append(row);
 }
 
-void TCtrlToRTF::WriteGridEnd() {
+void RtfWriter::WriteGridEnd() {
     Append("\\pard\\nowidctlpar\\widctlpar\\adjustright ");
 }
 
-void TCtrlToRTF::WritePicture(int pixelsPerInch, const BitmapImage& bitmap, RtfAlignment alignment) {
+void RtfWriter::WritePicture(int pixelsPerInch, const BitmapImage& bitmap, RtfAlignment alignment) {
     std::string prefix = "\\par \\pard";
     prefix += RtfAlignWord(alignment);
     prefix += "\\plain\\cgrid ";
@@ -238,7 +239,7 @@ void TCtrlToRTF::WritePicture(int pixelsPerInch, const BitmapImage& bitmap, RtfA
     WriteCellPicture(pixelsPerInch, bitmap);
 }
 
-void TCtrlToRTF::WriteCellPicture(int pixelsPerInch, const BitmapImage& bitmap) {
+void RtfWriter::WriteCellPicture(int pixelsPerInch, const BitmapImage& bitmap) {
     const std::vector<std::uint8_t> metafile = StretchedBitmapMetafile(bitmap);
     if (metafile.empty()) {
         Fail(DocumentError("la imagen de " + std::to_string(bitmap.Width) + " × " + std::to_string(bitmap.Height) +
@@ -257,7 +258,7 @@ void TCtrlToRTF::WriteCellPicture(int pixelsPerInch, const BitmapImage& bitmap) 
     Append("}");
 }
 
-ExportStatus TCtrlToRTF::SaveDocument() {
+ExportStatus RtfWriter::SaveDocument() {
     if (Saved) return Result;
     Append("\r\n}");
     Flush();
@@ -272,13 +273,13 @@ ExportStatus TCtrlToRTF::SaveDocument() {
     return Result;
 }
 
-void TCtrlToRTF::Append(std::string_view bytes) {
+void RtfWriter::Append(std::string_view bytes) {
     if (Saved || !Result.Ok()) return;
     Pending += bytes;
     if (Pending.size() >= FlushBytes) Flush();
 }
 
-void TCtrlToRTF::Flush() {
+void RtfWriter::Flush() {
     if (!Result.Ok() || Pending.empty()) return;
     if (File) {
         if (!File->Write(Pending)) Fail(File->ErrorMessage());
@@ -289,12 +290,12 @@ void TCtrlToRTF::Flush() {
     Pending.clear();
 }
 
-std::string TCtrlToRTF::DocumentError(std::string_view reason) const {
+std::string RtfWriter::DocumentError(std::string_view reason) const {
     const std::string what = Stream ? std::string("el documento") : "el archivo \"" + TargetName + "\"";
     return "No se pudo escribir " + what + ": " + std::string(reason) + ".";
 }
 
-void TCtrlToRTF::Fail(std::string message) {
+void RtfWriter::Fail(std::string message) {
     if (!Result.Ok()) return;
     Result.ErrorMessage = std::move(message);
     Pending.clear();

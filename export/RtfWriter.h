@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// TCtrlToRTF: writes texts, memo texts, tables and pictures as a Rich Text
+// RtfWriter: writes texts, memo texts, tables and pictures as a Rich Text
 // Format (RTF 1.x) document in the Windows-1252 code page.
 //
 // The document is streamed as it grows, so a table of hundreds of megabytes
@@ -81,16 +82,16 @@ struct ExportStatus {
 [[nodiscard]] long long RtfTableWidth(std::span<const int> colWidths, int pixelsPerInch) noexcept;
 [[nodiscard]] long long RtfPictureWidth(int pixels, int pixelsPerInch) noexcept;
 
-class TCtrlToRTF {
+class RtfWriter {
 public:
     // Writes into a temporary file beside `target`; SaveDocument moves it there.
-    explicit TCtrlToRTF(const std::filesystem::path& target);
+    explicit RtfWriter(const std::filesystem::path& target);
     // Writes into `out`, which must outlive the writer.
-    explicit TCtrlToRTF(std::ostream& out);
+    explicit RtfWriter(std::ostream& out);
     // Removes the temporary file of a document that was not saved.
-    ~TCtrlToRTF();
-    TCtrlToRTF(const TCtrlToRTF&) = delete;
-    TCtrlToRTF& operator=(const TCtrlToRTF&) = delete;
+    ~RtfWriter();
+    RtfWriter(const RtfWriter&) = delete;
+    RtfWriter& operator=(const RtfWriter&) = delete;
 
     // The entries of the font table, such as "{\f0\fswiss\fcharset0 Arial;}";
     // empty unless set before WriteHeader.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's UTF-8 texts as Rich Text Format text in the Windows-1252 code
 // page: one byte for each character the code page holds, an escape for the rest.

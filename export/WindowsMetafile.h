@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A bitmap recorded as a Windows metafile (WMF), the picture format that word
 // processors read from a Rich Text Format \wmetafile8 group. Record layouts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a fuzz target reports a broken property: the message on stderr and an
 // abort, which libFuzzer records as a crash with its input and the replay

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays the files of a corpus through a fuzz target without libFuzzer: each
 // argument is a file or a folder whose files (not its subfolders) are fed one
 // at a time to LLVMFuzzerTestOneInput, in name order. A target reports a fault

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small reader of the Rich Text Format documents the program writes, for the
 // fuzz targets: it checks the group structure and gives back the text of each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readers of command-line values: each text gives a valid value or a
 // UsageError, never another exception, a crash or a value out of its range.
 // The first byte chooses the reader (and for a position its sign), the rest is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date/time pattern formatter: any pattern and any date value format
 // without a crash, the same twice, and values outside 0001..9999 (NaN and the
 // infinities too) as an empty text. The first byte chooses how the next eight

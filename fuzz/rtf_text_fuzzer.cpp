@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF writer's text path: any bytes as the text of a paragraph (WriteText)
 // and as the lines of a memo (WriteMemo, lines separated by NUL bytes in the
 // input) make a document whose braces balance and whose paragraphs read back
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto alignment = static_cast<kalto::RtfAlignment>(choice % 3);
 
     std::ostringstream stream;
-    kalto::TCtrlToRTF document(stream);
+    kalto::RtfWriter document(stream);
     document.FontList = {R"({\f0\fswiss\fcharset0 Arial;})"};
     document.WriteHeader();
     document.WriteText(text, font, alignment);

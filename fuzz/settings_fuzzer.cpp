@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader: any bytes as kalto.ini read without a crash into
 // settings that keep what the reader promises: a finite time zone, and values
 // that the writer stores and the reader then gives back unchanged, so nothing
 // read is lost or changed at the next start. The controls hold each value to
-// their own range when the window applies them (TFormMain::ApplySettings).
+// their own range when the window applies them.
 
 #include "FuzzCheck.h"
 #include "Settings.h"

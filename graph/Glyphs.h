@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small pictures of the graph, black on white: the sign glyphs of the left
 // margin, the point glyphs of the series and each body's own glyph. Drawn by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colours of the ephemeris graph: the six slots the user can change, and
 // the fixed colour of each body's series.
@@ -27,7 +28,7 @@ using TColor = std::uint32_t;
     return static_cast<TColor>((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16);
 }
 
-// The colour slots, numbered as the tags of the radio buttons RBC1..RBC6.
+// The colour slots, numbered as the page's colour items.
 enum GraphColorSlot : int {
     DayColor = 1,  // the day marker
     SignColor,     // the frame and the sign lines

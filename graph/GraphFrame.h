@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything one drawing of the ephemeris graph is given: the rows and dates of
 // the run, the options of the graph panel, the colours and the size of the
@@ -13,7 +14,7 @@
 
 namespace kalto {
 
-// The point glyph of the series, in the order of the list CBLTipoImagen.
+// The point glyph of the series, in the order of the page's list of points.
 enum class GraphGlyph : int { Circle = 0, Square, Triangle, Asterisk, BodyImage, None };
 inline constexpr int GraphGlyphCount = 6;
 inline constexpr int PointGlyphCount = 4;  // Circle..Asterisk have a point glyph
@@ -21,7 +22,7 @@ inline constexpr int PointGlyphCount = 4;  // Circle..Asterisk have a point glyp
 inline constexpr std::array<std::string_view, GraphGlyphCount> GraphGlyphCaptions = {
     "Círculo", "Cuadrado", "Triangulo", "Asterísco", "Imagen", "[Ninguno]"};
 
-// The items of the first-sign list CBSigno; unlike the sign abbreviation
+// The items of the first-sign list; unlike the sign abbreviation
 // table it names the eleventh sign "Acu".
 inline constexpr std::array<std::string_view, 12> GraphSignChoices = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
                                                                       "Lib", "Esc", "Sag", "Cap", "Acu", "Pis"};

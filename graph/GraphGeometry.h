@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The layout of one drawing of the ephemeris graph: days run left to right in
 // columns DayWidth pixels wide, the signs top to bottom in bands BandHeight

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the graph page's status bar: the day of the marker, the scale of
 // the axes and what lies under the pointer; and the day a click picks.

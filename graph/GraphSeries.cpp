@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GraphSeries.h"
 
 #include "EphemerisSpan.h"
@@ -12,7 +13,7 @@ int RowsPerDay(const EphemerisRowSet& rows) noexcept {
     return static_cast<int>(std::max<std::size_t>(rows.RowCount() / days, 1));
 }
 
-GraphSeriesShape SeriesShape(const GraphGeometry& g, std::span<const TPosPlanet> rows, int rowsPerDay, bool lines) {
+GraphSeriesShape SeriesShape(const GraphGeometry& g, std::span<const EphemerisRow> rows, int rowsPerDay, bool lines) {
     GraphSeriesShape shape;
     if (!g.HasDayAxis() || !g.HasBands() || rowsPerDay < 1) {
         return shape;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where one body's series lies on the graph: a point for each day column and
 // the lines that join consecutive points.
@@ -37,7 +38,7 @@ struct GraphSeriesShape {
 // position of day k + 1 (when `lines` is set, the day has a column in the plot
 // and the jump is not a wrap round the circle). Nothing is placed without a
 // day axis or bands, and rows missing at the end are left out.
-[[nodiscard]] GraphSeriesShape SeriesShape(const GraphGeometry& geometry, std::span<const TPosPlanet> rows,
+[[nodiscard]] GraphSeriesShape SeriesShape(const GraphGeometry& geometry, std::span<const EphemerisRow> rows,
                                            int rowsPerDay, bool lines);
 
 }  // namespace kalto

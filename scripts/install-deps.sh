@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that Kalto needs to build, run and test, and
 # only those that are missing. Runs as root, or through sudo otherwise.
 # Usage: scripts/install-deps.sh build|test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generates the definitions of the constant coefficient tables declared in
 // engine/ConstTables.h from the published data files in engine/data/:
 //   - ConstEarth ... ConstNeptune from the VSOP87 version D files of

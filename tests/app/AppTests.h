@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The test classes of kalto_app_tests, each run by main.cpp.
 

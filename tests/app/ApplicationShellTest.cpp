@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell of the program driven offscreen: the title, the splash, the about
 // box by F2, F5 coming back from "Contactos", the drawn tabs and where the
 // help finds the manual.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contact search runner: a completed search hands its contacts over once,
 // a stopped or superseded search never does, even when its thread ends later,
 // and the runner's end waits for its threads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Contactos" page driven offscreen: keys pressed, buttons and radio
 // buttons clicked, spin edits stepped, the grids, labels and memo read back
 // and compared with the plain search's results for the same inputs.
@@ -389,7 +390,7 @@ private slots:
         QCOMPARE(Form->GaugeProgressCalc->maximum(), static_cast<int>(start.daysTo(end)) + 1);
         QCOMPARE(Form->GaugeProgressCalc->value(), Form->GaugeProgressCalc->maximum());
         QCOMPARE(Form->Contacts.ContactList.size(), std::size_t{1});
-        const TContactoRecord& contact = *Form->Contacts.SortedContactList.front();
+        const ContactRecord& contact = *Form->Contacts.SortedContactList.front();
         QCOMPARE(contact.ContactAngle, contactAngle);
         QCOMPARE(contact.BodyIndex, 0);
         // Exactness to 1' of longitude: within 24 minutes of time for the Sun.

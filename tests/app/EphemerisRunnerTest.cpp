@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ephemeris runner: a completed run hands its rows over once, a stopped
 // or superseded run never does, even when its thread ends later, and the
 // runner's end waits for its threads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ephemeris table's item model on its own: the blank line without rows,
 // the headers, the cell texts of hand-made rows, and rows shared, not copied.
 
@@ -19,8 +20,8 @@ DateFormatNames EnglishNames() {
     return LocaleDateFormatNames(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
-TPosPlanet MakeRow(TDateTime localTime, float longitude, float latitude, float rightAscension, float declination) {
-    TPosPlanet row;
+EphemerisRow MakeRow(TDateTime localTime, float longitude, float latitude, float rightAscension, float declination) {
+    EphemerisRow row;
     row.Longitude = longitude;
     row.Latitude = latitude;
     row.RightAscension = rightAscension;

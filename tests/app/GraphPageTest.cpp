@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Grafico" page driven offscreen: the chart read back pixel by pixel after
 // a run, its options changed through their controls, the pointer moved and
 // clicked over it, and the status bar read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Month and day names and separators taken from a locale, in the order the
 // date patterns expect them (January first, Sunday first).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own dialogs speak Spanish once the program's translations are in,
 // whatever the language of the system: the default locale is set to C for the
 // tests, as under LANG=C. The button texts are also read back without the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export driven offscreen: the "RTF" buttons pressed on each page, the
 // export dialog answered (its save dialog answered by the test), the document
 // read back, the file opened through the desktop, and a failure reported.
@@ -146,7 +147,7 @@ class TFormMainExportTest : public QObject {
 
     // A contact of the Sun at 90° of 0°, from 06:00 to 08:00 of 19 March 2027.
     void ShowOneContact() {
-        auto record = std::make_shared<TContactoRecord>();
+        auto record = std::make_shared<ContactRecord>();
         record->PositionText = " 00\u00B0 00' 00\"";
         record->StartTime = EncodeDate(2027, 3, 19) + EncodeTime(6, 0, 0);
         record->ExactTime = EncodeDate(2027, 3, 19) + EncodeTime(7, 0, 0);
@@ -366,7 +367,7 @@ private slots:
     // the document, which leaves no file, not even a part of one.
     void runnerDestroyedWhileWritingLeavesNothing() {
         auto rows = std::make_shared<EphemerisRowSet>();
-        rows->Bodies[Sol].resize(300000, TPosPlanet{10, 0, 10, 0, 1, EncodeDate(2024, 1, 1)});
+        rows->Bodies[Sol].resize(300000, EphemerisRow{10, 0, 10, 0, 1, EncodeDate(2024, 1, 1)});
         {
             ExportRunner runner;
             runner.Start(QFile::encodeName(FilePath(QStringLiteral("grande.rtf"))).toStdString(),

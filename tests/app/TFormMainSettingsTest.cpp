@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file through the main window, offscreen: a window started
 // from a file shows every stored value in its control, held to the control's
 // range; closing it, by the user or by SIGTERM, writes the controls back once;

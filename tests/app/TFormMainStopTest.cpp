@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's runs stopped and restarted many times in a row: at once,
 // after some progress, and by a new start while one goes on. Whatever the
 // stops, the window ends with the status of the last thing the user did, the
@@ -80,7 +81,7 @@ std::int64_t ResidentBytes() {
 
 constexpr std::int64_t MB = std::int64_t{1} << 20;
 // The rows of the long run: 731 days of 288 steps for eleven bodies.
-constexpr std::int64_t LongRunRows = std::int64_t{731} * 288 * 11 * sizeof(TPosPlanet);
+constexpr std::int64_t LongRunRows = std::int64_t{731} * 288 * 11 * sizeof(EphemerisRow);
 
 // Resident memory over the cycles. Stopped runs may allocate their rows before
 // they see the stop, and the allocator (and AddressSanitizer's quarantine)
@@ -144,8 +145,8 @@ bool SameRows(const EphemerisRowSet& a, const EphemerisRowSet& b) {
             return false;
         }
         for (std::size_t i = 0; i < rowsA.size(); ++i) {
-            const TPosPlanet& p = rowsA[i];
-            const TPosPlanet& q = rowsB[i];
+            const EphemerisRow& p = rowsA[i];
+            const EphemerisRow& q = rowsB[i];
             if (p.Longitude != q.Longitude || p.Latitude != q.Latitude || p.RightAscension != q.RightAscension ||
                 p.Declination != q.Declination || p.Distance != q.Distance || p.LocalTime != q.LocalTime) {
                 return false;
@@ -169,7 +170,7 @@ const Search SunEquinox{.Item = 0, .Start = QDate(2027, 3, 1), .End = QDate(2027
 const Search MercuryLong{
     .Item = 2, .Start = QDate(1900, 1, 1), .End = QDate(2099, 12, 31), .Angle = 15, .OrbDegrees = 5};
 
-bool SameContact(const TContactoRecord& a, const TContactoRecord& b) {
+bool SameContact(const ContactRecord& a, const ContactRecord& b) {
     return a.BodyIndex == b.BodyIndex && a.PositionText == b.PositionText && a.Index == b.Index &&
            a.StartTime == b.StartTime && a.ExactTime == b.ExactTime && a.EndTime == b.EndTime &&
            a.ContactAngle == b.ContactAngle && a.DetectLongitude == b.DetectLongitude &&

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven offscreen: keys pressed, buttons clicked, labels and
 // the table read back.
 

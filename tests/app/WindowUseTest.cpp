@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a user meets it on a small screen and at the keyboard:
 // it fits the screen, the columns of controls scroll to the control that Tab
 // reaches, Tab leaves the grids, the page keys work wherever the focus is, and

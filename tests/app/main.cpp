@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every test class of the window and its Qt helpers; the exit status is
 // non-zero when any of them failed.
 

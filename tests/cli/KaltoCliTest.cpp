@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EphemerisStep.h"
 #include "EphemerisTable.h"
 #include "TimeScales.h"
@@ -226,7 +227,7 @@ TEST(KaltoCli, PositionsPrintElevenBodiesPerInstantAsTheEngineComputesThem) {
         const int body = static_cast<int>(i % 11) + 1;
         EXPECT_EQ(f[0], i < 11 ? "2448976.500000" : "2451545.000000");
         EXPECT_EQ(f[1], std::to_string(body));
-        const RecPlaneta p = ComputeAllBodies(engine, jde)[body];
+        const BodyPosition p = ComputeAllBodies(engine, jde)[body];
         const double expected[] = {p.Longitude, p.Latitude, p.Distance, p.RightAscension, p.Declination};
         for (std::size_t k = 0; k < 5; ++k) {
             EXPECT_EQ(Decimals(f[k + 2]), 9u);
@@ -341,8 +342,8 @@ TEST(KaltoCli, EphemerisTextIsTheWindowTableOfEachBody) {
         EXPECT_EQ(lines[first + 1], header);
         for (int step = 0; step < 2; ++step) {
             const TDateTime local = EncodeDate(2027, 3, 1) + step * 0.5;
-            const RecPlaneta p = ComputeAllBodies(engine, LocalToJDE(local, ZoneOffset(-3.5)).jde)[body];
-            const TPosPlanet row{static_cast<float>(p.Longitude),      static_cast<float>(p.Latitude),
+            const BodyPosition p = ComputeAllBodies(engine, LocalToJDE(local, ZoneOffset(-3.5)).jde)[body];
+            const EphemerisRow row{static_cast<float>(p.Longitude),      static_cast<float>(p.Latitude),
                                  static_cast<float>(p.RightAscension), static_cast<float>(p.Declination),
                                  static_cast<float>(p.Distance),       local};
             std::vector<std::string> expected;

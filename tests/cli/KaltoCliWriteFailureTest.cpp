@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalto-cli's output files when writing cannot finish: in a folder the user
 // may not write in, under a file size limit that stops the file part way (as a
 // full disk does, and as `ulimit -f` sets, the signal SIGXFSZ left to its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ContactGrid.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ namespace {
 // A square of the Moon with a target of 10°, orb 2°: entering at 98° 01',
 // exact at 100° 00' 20", leaving at 101° 59'.
 ContactRecordPtr Square(int index, TDateTime start) {
-    auto record = std::make_shared<TContactoRecord>();
+    auto record = std::make_shared<ContactRecord>();
     record->BodyIndex = Lun - 1;
     record->PositionText = " 10\u00B0 00' 00\"";
     record->Index = index;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ContactInputs.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ TEST(ContactInputs, TargetSpinEditsCarryAndWrapAsTheHandlerDoes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(SEGraLonChange(c.edited), c.expected);
+        EXPECT_EQ(NormalizePosition(c.edited), c.expected);
     }
 }
 
@@ -46,7 +47,7 @@ TEST(ContactInputs, OrbNeverFallsBelowThirtyMinutes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.edited.Degrees) + ":" + std::to_string(c.edited.Minutes));
-        const OrbSpin orb = SEGraOrbChange(c.edited);
+        const OrbSpin orb = NormalizeOrb(c.edited);
         EXPECT_EQ(orb, c.expected);
         EXPECT_GE(ContactOrb(orb), 0.5);
     }
@@ -78,14 +79,14 @@ TEST(ContactInputs, CoordinateSwitchKeepsTheTarget) {
     for (int degrees = 0; degrees < 360; ++degrees) {
         SCOPED_TRACE(degrees);
         const ContactPosition ecliptic{degrees, 12, 34, Ecliptic, 0};
-        const ContactPosition zodiac = RGCordClick(ecliptic, Zodiac);
+        const ContactPosition zodiac = SwitchCoordinates(ecliptic, Zodiac);
         EXPECT_EQ(zodiac.Mode, Zodiac);
         EXPECT_EQ(zodiac.Sign, degrees / 30);
         EXPECT_EQ(zodiac.Degrees, degrees % 30);
         EXPECT_DOUBLE_EQ(ContactTarget(zodiac), ContactTarget(ecliptic));
-        EXPECT_EQ(RGCordClick(zodiac, Ecliptic), (ContactPosition{degrees, 12, 34, Ecliptic, degrees / 30}));
+        EXPECT_EQ(SwitchCoordinates(zodiac, Ecliptic), (ContactPosition{degrees, 12, 34, Ecliptic, degrees / 30}));
         // Choosing the mode already set changes nothing.
-        EXPECT_EQ(RGCordClick(zodiac, Zodiac), zodiac);
+        EXPECT_EQ(SwitchCoordinates(zodiac, Zodiac), zodiac);
     }
 }
 

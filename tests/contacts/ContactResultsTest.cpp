@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ContactResults.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@ namespace kalto {
 namespace {
 
 ContactRecordPtr Record(int index, TDateTime start, double angle) {
-    auto record = std::make_shared<TContactoRecord>();
+    auto record = std::make_shared<ContactRecord>();
     record->Index = index;
     record->StartTime = start;
     record->ExactTime = start + 0.5;

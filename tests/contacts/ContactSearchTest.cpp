@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ContactSearch.h"
 
 #include "AngleMatch.h"
@@ -76,8 +77,8 @@ void ExpectSameRecords(const ContactRecordList& actual, const ContactRecordList&
     ASSERT_EQ(actual.size(), expected.size());
     for (std::size_t i = 0; i < actual.size(); ++i) {
         SCOPED_TRACE(i);
-        const TContactoRecord& a = *actual[i];
-        const TContactoRecord& e = *expected[i];
+        const ContactRecord& a = *actual[i];
+        const ContactRecord& e = *expected[i];
         EXPECT_EQ(a.Index, e.Index);
         EXPECT_EQ(a.StartTime, e.StartTime);
         EXPECT_EQ(a.ExactTime, e.ExactTime);
@@ -114,7 +115,7 @@ TEST(ContactSearch, TheSunsCardinalIngressesOf2027) {
         const double angles[] = {0, 90, 180, 90};
         for (std::size_t i = 0; i < 4; ++i) {
             SCOPED_TRACE(i);
-            const TContactoRecord& contact = *result.Contacts[i];
+            const ContactRecord& contact = *result.Contacts[i];
             EXPECT_EQ(contact.Index, static_cast<int>(i));
             EXPECT_EQ(contact.BodyIndex, 0);
             EXPECT_EQ(contact.PositionText, " 00\u00B0 00' 00\"");
@@ -142,7 +143,7 @@ TEST(ContactSearch, TheSunsConjunctionWithAriesZeroBracketsTheEquinoxAndCrossesZ
         const ContactSearchResult result =
             Completed(Search(Sol, EncodeDate(2027, 3, 1), EncodeDate(2027, 3, 31), {0, 0, 0}, 0, exact, 1));
         ASSERT_EQ(result.Contacts.size(), 1u);
-        const TContactoRecord& contact = *result.Contacts[0];
+        const ContactRecord& contact = *result.Contacts[0];
         EXPECT_EQ(contact.ContactAngle, 0);
         EXPECT_LT(contact.StartTime, Ingresses2027[0].published);
         EXPECT_GT(contact.EndTime, Ingresses2027[0].published);
@@ -159,8 +160,8 @@ TEST(ContactSearch, AContactAlreadyInOrbAtTheFirstInstantBeginsWhereTheBodyEnter
     const ContactSearchResult late = Completed(Search(Sol, EncodeDate(2027, 3, 20), end, {0, 0, 0}, 0, false, 5));
     ASSERT_EQ(early.Contacts.size(), 1u);
     ASSERT_EQ(late.Contacts.size(), 1u);
-    const TContactoRecord& a = *early.Contacts[0];
-    const TContactoRecord& b = *late.Contacts[0];
+    const ContactRecord& a = *early.Contacts[0];
+    const ContactRecord& b = *late.Contacts[0];
     EXPECT_LT(b.StartTime, EncodeDate(2027, 3, 20));
     const double fineStep = FineStep(Sol, 5);
     EXPECT_NEAR(b.StartTime, a.StartTime, 2 * fineStep);
@@ -179,7 +180,7 @@ TEST(ContactSearch, AStationInsideTheOrbReplacesExactness) {
     const ContactSearchResult before =
         Completed(Search(Mar, EncodeDate(2026, 11, 1), EncodeDate(2027, 2, 15), target, 0, false, 1));
     ASSERT_GE(before.Contacts.size(), 1u);
-    const TContactoRecord& contact = *before.Contacts[0];
+    const ContactRecord& contact = *before.Contacts[0];
     const double fineStep = FineStep(Mar, 1);
     EXPECT_GT(contact.ExactTime, station);
     EXPECT_LT(contact.ExactTime, station + 2 * fineStep);
@@ -194,7 +195,7 @@ TEST(ContactSearch, AStationInsideTheOrbReplacesExactness) {
     const ContactSearchResult after =
         Completed(Search(Mar, EncodeDate(2027, 1, 20), EncodeDate(2027, 2, 15), target, 0, false, 1));
     ASSERT_GE(after.Contacts.size(), 1u);
-    const TContactoRecord& again = *after.Contacts[0];
+    const ContactRecord& again = *after.Contacts[0];
     EXPECT_NEAR(again.StartTime, contact.StartTime, 3 * fineStep);
     EXPECT_NEAR(again.ExactTime, contact.ExactTime, 2 * fineStep);
     EXPECT_NEAR(again.EndTime, contact.EndTime, 3 * fineStep);
@@ -207,7 +208,7 @@ TEST(ContactSearch, ALoopWhollyInsideTheOrbEndsThroughTheFarSide) {
     const ContactSearchResult result =
         Completed(Search(Sat, EncodeDate(2027, 1, 1), EncodeDate(2028, 12, 31), {24, 27, 0}, 0, false, 5));
     ASSERT_EQ(result.Contacts.size(), 1u);
-    const TContactoRecord& contact = *result.Contacts[0];
+    const ContactRecord& contact = *result.Contacts[0];
     EXPECT_EQ(contact.MomentsFound, ContactMomentCount);
     EXPECT_NEAR(contact.StartLongitude, 19.45 + ArcMinute, ArcMinute);
     EXPECT_NEAR(contact.ExactLongitude, 24.45, ArcMinute);
@@ -235,7 +236,7 @@ TEST(ContactSearch, OverlappingOrbsKeepEachContactAtItsOwnMultiple) {
     const ContactSearchResult sun =
         Completed(Search(Sol, EncodeDate(2027, 4, 1), EncodeDate(2027, 4, 30), {23, 0, 0}, 8, false, 5));
     ASSERT_FALSE(sun.Contacts.empty());
-    const TContactoRecord& first = *sun.Contacts[0];
+    const ContactRecord& first = *sun.Contacts[0];
     EXPECT_EQ(first.ContactAngle, 16);
     EXPECT_NEAR(first.StartLongitude, 2 + ArcMinute, ArcMinute);
     EXPECT_NEAR(first.ExactLongitude, 7, ArcMinute);
@@ -250,7 +251,7 @@ TEST(ContactSearch, ARetrogradeBodyTurningDirectInsideTheOrb) {
     const ContactSearchResult result =
         Completed(Search(Mer, EncodeDate(2027, 2, 15), EncodeDate(2027, 3, 20), {320, 30, 0}, 0, true, 1));
     ASSERT_EQ(result.Contacts.size(), 1u);
-    const TContactoRecord& contact = *result.Contacts[0];
+    const ContactRecord& contact = *result.Contacts[0];
     const double fineStep = FineStep(Mer, 1);
     EXPECT_GT(contact.ExactTime, station);
     EXPECT_LT(contact.ExactTime, station + 2 * fineStep);
@@ -265,7 +266,7 @@ TEST(ContactSearch, TheNodeIsAlwaysRetrograde) {
     const ContactSearchResult result =
         Completed(Search(Nod, EncodeDate(2027, 1, 1), EncodeDate(2027, 12, 31), {314, 0, 0}, 0, false, 1));
     ASSERT_EQ(result.Contacts.size(), 1u);
-    const TContactoRecord& contact = *result.Contacts[0];
+    const ContactRecord& contact = *result.Contacts[0];
     EXPECT_NEAR(contact.StartLongitude, 315 - ArcMinute, ArcMinute);
     EXPECT_NEAR(contact.ExactLongitude, 314, ArcMinute);
     EXPECT_NEAR(contact.EndLongitude, 313 + ArcMinute, ArcMinute);
@@ -311,8 +312,8 @@ TEST(ContactSearch, AContactBeginningInTheResumeGapIsNotLookedFor) {
     ASSERT_GE(result.Contacts.size(), 18u);
     for (std::size_t i = 1; i < result.Contacts.size(); ++i) {
         SCOPED_TRACE(i);
-        const TContactoRecord& previous = *result.Contacts[i - 1];
-        const TContactoRecord& next = *result.Contacts[i];
+        const ContactRecord& previous = *result.Contacts[i - 1];
+        const ContactRecord& next = *result.Contacts[i];
         EXPECT_GE(next.StartTime, previous.EndTime + ResumeGap(Lun));
         EXPECT_NEAR(Separation(next.ExactLongitude, previous.ExactLongitude), 20, 2 * ArcMinute);
     }
@@ -326,8 +327,8 @@ TEST(ContactSearch, ABodyStillInOrbAtTheResumeInstantGivesTheNextContact) {
     ASSERT_GE(result.Contacts.size(), 25u);
     for (std::size_t i = 1; i < result.Contacts.size(); ++i) {
         SCOPED_TRACE(i);
-        const TContactoRecord& previous = *result.Contacts[i - 1];
-        const TContactoRecord& next = *result.Contacts[i];
+        const ContactRecord& previous = *result.Contacts[i - 1];
+        const ContactRecord& next = *result.Contacts[i];
         EXPECT_LT(next.StartTime, previous.EndTime + ResumeGap(Lun));
         EXPECT_NEAR(Separation(next.StartLongitude, previous.EndLongitude), 5, 3 * ArcMinute);
     }
@@ -375,7 +376,7 @@ TEST(ContactSearch, AContactLongerThanTheScanBoundIsReportedUnfinished) {
     ASSERT_FALSE(result.Contacts.empty());
     for (std::size_t i = 0; i < result.Contacts.size(); ++i) {
         SCOPED_TRACE(i);
-        const TContactoRecord& contact = *result.Contacts[i];
+        const ContactRecord& contact = *result.Contacts[i];
         EXPECT_TRUE(contact.ScanLimitReached());
         EXPECT_EQ(contact.EndTime, 0);
         EXPECT_EQ(contact.EndLongitude, 0);
@@ -462,8 +463,8 @@ TEST(ContactSearch, FittedAndDirectSeriesFindTheSameInstants) {
         EXPECT_GT(fitted.Contacts.size(), 3u);
         for (std::size_t i = 0; i < fitted.Contacts.size(); ++i) {
             SCOPED_TRACE(i);
-            const TContactoRecord& f = *fitted.Contacts[i];
-            const TContactoRecord& d = *direct.Contacts[i];
+            const ContactRecord& f = *fitted.Contacts[i];
+            const ContactRecord& d = *direct.Contacts[i];
             EXPECT_EQ(f.MomentsFound, d.MomentsFound);
             EXPECT_EQ(f.ContactAngle, d.ContactAngle);
             EXPECT_EQ(f.StartTime, d.StartTime);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ApparentPlace.h"
 #include "Engine.h"
 
@@ -26,7 +27,7 @@ TEST(Moon, ReferencePositions) {
         SCOPED_TRACE(c.what);
         Engine engine;
         engine.ComputeMoon(c.jde);
-        const RecPlaneta& moon = engine.BodyPositions[Lun];
+        const BodyPosition& moon = engine.BodyPositions[Lun];
         EXPECT_NEAR(moon.Longitude, c.longitude, AngleTolerance);
         EXPECT_NEAR(moon.Latitude, c.latitude, AngleTolerance);
         EXPECT_NEAR(moon.Distance, c.distance, DistanceTolerance);
@@ -41,7 +42,7 @@ TEST(Moon, ReproducesTheSumsOfMeeusExample47a) {
     constexpr double jde = 2448724.5;
     Engine engine;
     engine.ComputeMoon(jde);
-    const RecPlaneta& moon = engine.BodyPositions[Lun];
+    const BodyPosition& moon = engine.BodyPositions[Lun];
     EXPECT_NEAR(moon.Longitude - NutationInLongitude(jde), 133.162655, 6e-7);
     EXPECT_NEAR(moon.Latitude, -3.229126, 6e-7);
     EXPECT_NEAR(moon.Distance, 385000.56 - 16590.875, 6e-4);
@@ -49,11 +50,11 @@ TEST(Moon, ReproducesTheSumsOfMeeusExample47a) {
 
 TEST(Moon, LeavesRightAscensionAndDeclinationAndOtherEntriesAlone) {
     Engine engine;
-    for (RecPlaneta& entry : engine.BodyPositions) entry = {7, 7, 7, 7, 7};
+    for (BodyPosition& entry : engine.BodyPositions) entry = {7, 7, 7, 7, 7};
     engine.ComputeMoon(2451545.0);
     for (int body = 0; body < static_cast<int>(engine.BodyPositions.size()); ++body) {
         SCOPED_TRACE(body);
-        const RecPlaneta& entry = engine.BodyPositions[body];
+        const BodyPosition& entry = engine.BodyPositions[body];
         EXPECT_EQ(entry.RightAscension, 7);
         EXPECT_EQ(entry.Declination, 7);
         if (body != Lun) {
@@ -72,7 +73,7 @@ TEST(Moon, DistanceAndLatitudeStayWithinTheOrbitsBounds) {
     double nearest = 1e9, farthest = 0, highest = 0;
     for (double jde = 2446066.5; jde < 2446066.5 + 30 * 365.25; jde += 1.3) {
         engine.ComputeMoon(jde);
-        const RecPlaneta& moon = engine.BodyPositions[Lun];
+        const BodyPosition& moon = engine.BodyPositions[Lun];
         ASSERT_GE(moon.Longitude, 0) << jde;
         ASSERT_LT(moon.Longitude, 360) << jde;
         nearest = std::fmin(nearest, moon.Distance);
@@ -132,7 +133,7 @@ TEST(LunarNode, LatitudeIsATinyPositiveConstantAndDistanceIsNeverWritten) {
     for (double jde : {2341972.5, 2415020.5, 2451545.0, 2488092.5}) {
         SCOPED_TRACE(jde);
         engine.ComputeLunarNode(jde);
-        const RecPlaneta& node = engine.BodyPositions[Nod];
+        const BodyPosition& node = engine.BodyPositions[Nod];
         EXPECT_EQ(node.Latitude, 1e-12);
         EXPECT_EQ(node.Distance, 0);
         EXPECT_EQ(node.RightAscension, 7);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ApparentPlace.h"
 #include "ConstTables.h"
 #include "Engine.h"
@@ -78,7 +79,7 @@ TEST(Planets, MeeusReferencePositions) {
         const double obliquity = Obliquity(true, c.jde);
         engine.ComputePlanet(Sol, obliquity, c.jde);
         if (c.body != Sol) engine.ComputePlanet(c.body, obliquity, c.jde);
-        const RecPlaneta& p = engine.BodyPositions[c.body];
+        const BodyPosition& p = engine.BodyPositions[c.body];
         EXPECT_NEAR(p.Longitude, c.longitude, ReferenceTolerance);
         if (c.body != Sol) {
             EXPECT_NEAR(p.Latitude, c.latitude, ReferenceTolerance);
@@ -132,7 +133,7 @@ TEST(Planets, ACallWritesOnlyItsBodyAndTheSun) {
         EXPECT_EQ(engine.BodyPositions[body].Longitude, before[body].Longitude);
         EXPECT_EQ(engine.BodyPositions[body].Declination, before[body].Declination);
     }
-    const RecPlaneta mars = engine.BodyPositions[Mar];
+    const BodyPosition mars = engine.BodyPositions[Mar];
     engine.ComputePlanet(Mar, obliquity, jde);
     EXPECT_EQ(engine.BodyPositions[Mar].Longitude, mars.Longitude);
     EXPECT_EQ(engine.BodyPositions[Mar].Latitude, mars.Latitude);
@@ -148,7 +149,7 @@ TEST(Planets, SouthernLatitudesAreNegativeAndLongitudesReduced) {
         const double obliquity = Obliquity(true, jde);
         for (int body = Mer; body <= Nep; ++body) {
             engine.ComputePlanet(body, obliquity, jde);
-            const RecPlaneta& p = engine.BodyPositions[body];
+            const BodyPosition& p = engine.BodyPositions[body];
             SCOPED_TRACE(testing::Message() << BodyLabels[body] << " at " << jde);
             ASSERT_GE(p.Longitude, 0);
             ASSERT_LT(p.Longitude, 360);

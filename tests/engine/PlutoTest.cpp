@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ApparentPlace.h"
 #include "ConstTables.h"
 #include "Engine.h"
@@ -167,7 +168,7 @@ TEST(Pluto, ReferencePositionAtJ2000) {
 
 TEST(Pluto, WritesOnlyLongitudeAndLatitudeOfItsEntry) {
     Engine engine;
-    for (RecPlaneta& entry : engine.BodyPositions) entry = {7, 7, 7, 7, 7};
+    for (BodyPosition& entry : engine.BodyPositions) entry = {7, 7, 7, 7, 7};
     engine.BodyPositions[Plu].Distance = 0;
     engine.EarthSunDistance = 5;
     for (double jde : {2341972.5, 2451545.0, 2488092.5}) {
@@ -175,7 +176,7 @@ TEST(Pluto, WritesOnlyLongitudeAndLatitudeOfItsEntry) {
         engine.ComputePluto(Obliquity(true, jde), 0.99, jde);
         for (int body = 0; body < static_cast<int>(engine.BodyPositions.size()); ++body) {
             SCOPED_TRACE(body);
-            const RecPlaneta& entry = engine.BodyPositions[body];
+            const BodyPosition& entry = engine.BodyPositions[body];
             EXPECT_EQ(entry.RightAscension, 7);
             EXPECT_EQ(entry.Declination, 7);
             EXPECT_EQ(entry.Distance, body == Plu ? 0 : 7);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SeriesFits.h"
 
 #include "ApparentPlace.h"
@@ -152,8 +153,8 @@ double AngleApart(double a, double b) {
 void ExpectSamePositions(const StepPositions& fitted, const StepPositions& direct) {
     for (int body = FirstBody; body <= LastComputedBody; ++body) {
         SCOPED_TRACE(BodyLabels[body]);
-        const RecPlaneta& f = fitted[body];
-        const RecPlaneta& d = direct[body];
+        const BodyPosition& f = fitted[body];
+        const BodyPosition& d = direct[body];
         EXPECT_LE(AngleApart(f.Longitude, d.Longitude), AngleTolerance);
         EXPECT_LE(std::fabs(f.Latitude - d.Latitude), AngleTolerance);
         EXPECT_LE(AngleApart(f.RightAscension, d.RightAscension), AngleTolerance);
@@ -216,8 +217,8 @@ TEST(SeriesFits, SharedPiecesGiveTheSameBitsInAnyOrderOnAnyThread) {
         for (std::size_t i = 0; i < instants.size(); ++i) {
             for (int body = FirstBody; body <= LastComputedBody; ++body) {
                 SCOPED_TRACE(testing::Message() << "thread " << t << ", instant " << i << ", " << BodyLabels[body]);
-                const RecPlaneta& a = results[t][i][body];
-                const RecPlaneta& b = expected[i][body];
+                const BodyPosition& a = results[t][i][body];
+                const BodyPosition& b = expected[i][body];
                 EXPECT_EQ(a.Longitude, b.Longitude);
                 EXPECT_EQ(a.Latitude, b.Latitude);
                 EXPECT_EQ(a.Distance, b.Distance);

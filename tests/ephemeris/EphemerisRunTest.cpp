@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EphemerisRun.h"
 
 #include "EphemerisSpan.h"
@@ -27,13 +28,13 @@ std::unique_ptr<EphemerisRowSet> RunAll(const EphemerisRequest& request, unsigne
 }
 
 // The row that one step makes of the engine's position, computed directly.
-TPosPlanet DirectRow(Engine& engine, TDateTime local, double zoneHours, int body) {
-    const RecPlaneta p = ComputeAllBodies(engine, LocalToJDE(local, ZoneOffset(zoneHours)).jde)[body];
+EphemerisRow DirectRow(Engine& engine, TDateTime local, double zoneHours, int body) {
+    const BodyPosition p = ComputeAllBodies(engine, LocalToJDE(local, ZoneOffset(zoneHours)).jde)[body];
     return {static_cast<float>(p.Longitude),   static_cast<float>(p.Latitude), static_cast<float>(p.RightAscension),
             static_cast<float>(p.Declination), static_cast<float>(p.Distance), local};
 }
 
-void ExpectSameRow(const TPosPlanet& actual, const TPosPlanet& expected) {
+void ExpectSameRow(const EphemerisRow& actual, const EphemerisRow& expected) {
     EXPECT_EQ(actual.Longitude, expected.Longitude);
     EXPECT_EQ(actual.Latitude, expected.Latitude);
     EXPECT_EQ(actual.RightAscension, expected.RightAscension);
@@ -139,7 +140,7 @@ TEST(EphemerisRun, TheZoneTurnsTheLocalInstantIntoUniversalTime) {
         Engine engine;
         for (int body = FirstBody; body <= LastComputedBody; ++body) {
             SCOPED_TRACE(BodyLabels[body]);
-            TPosPlanet expected = DirectRow(engine, universal, 0, body);
+            EphemerisRow expected = DirectRow(engine, universal, 0, body);
             expected.LocalTime = day + 0.5;  // rows keep the local instant
             ExpectSameRow(rows->Bodies[body][1], expected);
         }
@@ -158,8 +159,8 @@ TEST(EphemerisRun, RowsEqualTheEngineStepNarrowedToSinglePrecisionWhateverTheThr
         const StepPositions step = ComputeAllBodies(engine, LocalToJDE(local, ZoneOffset(2.5)).jde);
         for (int body = FirstBody; body <= LastComputedBody; ++body) {
             SCOPED_TRACE(testing::Message() << BodyLabels[body] << " step " << i);
-            const RecPlaneta& p = step[body];
-            const TPosPlanet& row = single->Bodies[body][static_cast<std::size_t>(i)];
+            const BodyPosition& p = step[body];
+            const EphemerisRow& row = single->Bodies[body][static_cast<std::size_t>(i)];
             ExpectSameRow(row, {static_cast<float>(p.Longitude), static_cast<float>(p.Latitude),
                                 static_cast<float>(p.RightAscension), static_cast<float>(p.Declination),
                                 static_cast<float>(p.Distance), local});
@@ -240,8 +241,8 @@ TEST(EphemerisRun, FittedRowsAreTheDirectRowsWithinOneUnitInTheLastPlace) {
         for (int body = FirstBody; body <= LastComputedBody; ++body) {
             for (std::size_t i = 0; i < fitted->RowCount(); ++i) {
                 SCOPED_TRACE(testing::Message() << BodyLabels[body] << " row " << i);
-                const TPosPlanet& f = fitted->Bodies[body][i];
-                const TPosPlanet& d = direct->Bodies[body][i];
+                const EphemerisRow& f = fitted->Bodies[body][i];
+                const EphemerisRow& d = direct->Bodies[body][i];
                 EXPECT_LE(std::llabs(FloatOrder(f.Longitude) - FloatOrder(d.Longitude)), 1);
                 EXPECT_LE(std::llabs(FloatOrder(f.Latitude) - FloatOrder(d.Latitude)), 1);
                 EXPECT_LE(std::llabs(FloatOrder(f.RightAscension) - FloatOrder(d.RightAscension)), 1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EphemerisTable.h"
 
 #include <gtest/gtest.h>
@@ -5,21 +6,21 @@
 namespace kalto {
 namespace {
 
-TPosPlanet Row(float longitude, float latitude, float rightAscension, float declination, TDateTime local) {
+EphemerisRow Row(float longitude, float latitude, float rightAscension, float declination, TDateTime local) {
     return {longitude, latitude, rightAscension, declination, 1.0f, local};
 }
 
 TEST(EphemerisCellText, ShowsEachColumnOfARow) {
     struct Case {
         const char* name;
-        TPosPlanet row;
+        EphemerisRow row;
         int line;
         int column;
         std::string text;
     };
     const TDateTime jan1 = EncodeDate(2027, 1, 1);  // a Friday
-    const TPosPlanet leo = Row(135.368607f, -1.5f, 200.0f, 23.4392911f, jan1 + EncodeTime(13, 0, 0));
-    const TPosPlanet pisces = Row(359.9999f, 0.0001f, 0.0f, -0.0001f, jan1);
+    const EphemerisRow leo = Row(135.368607f, -1.5f, 200.0f, 23.4392911f, jan1 + EncodeTime(13, 0, 0));
+    const EphemerisRow pisces = Row(359.9999f, 0.0001f, 0.0f, -0.0001f, jan1);
     const Case cases[] = {
         {"line number", leo, 1, 0, " 1"},
         {"line number, not day", leo, 768, 0, " 768"},
@@ -52,7 +53,7 @@ TEST(EphemerisCellText, NamesMonthsAndDaysInTheLanguageGiven) {
     DateFormatNames names = SpanishDateFormatNames();
     names.shortMonthNames[0] = "Jan";
     names.shortDayNames[5] = "Fri";
-    const TPosPlanet row{0, 0, 0, 0, 0, EncodeDate(2027, 1, 1)};
+    const EphemerisRow row{0, 0, 0, 0, 0, EncodeDate(2027, 1, 1)};
     EXPECT_EQ(EphemerisCellText(row, 1, 1, names), "Jan 01 2027, Fri");
 }
 

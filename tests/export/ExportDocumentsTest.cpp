@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The documents of each page, byte for byte: the ephemeris table, the graph
 // and the contacts, with the creation stamp, the page and the progress.
 
@@ -80,7 +81,7 @@ std::string S(std::string_view text) {
 
 std::string Document(const ExportContent& content, const ExportSettings& settings = {}) {
     std::ostringstream out;
-    TCtrlToRTF writer(out);
+    RtfWriter writer(out);
     const ExportStatus status = WriteDocument(writer, content, settings);
     EXPECT_TRUE(status.Ok()) << status.ErrorMessage;
     return out.str();
@@ -91,8 +92,8 @@ std::string Document(const ExportContent& content, const ExportSettings& setting
 EphemerisRows TwoSunRows() {
     auto rows = std::make_shared<EphemerisRowSet>();
     rows->Bodies[Sol] = {
-        TPosPlanet{45.5f, 1.25f, 200.0f, -10.5f, 0.98f, EncodeDate(2024, 1, 1) + 0.5},
-        TPosPlanet{359.75f, 0.0f, 359.75f, 0.0f, 0.98f, EncodeDate(2024, 1, 2) + EncodeTime(6, 30, 0)},
+        EphemerisRow{45.5f, 1.25f, 200.0f, -10.5f, 0.98f, EncodeDate(2024, 1, 1) + 0.5},
+        EphemerisRow{359.75f, 0.0f, 359.75f, 0.0f, 0.98f, EncodeDate(2024, 1, 2) + EncodeTime(6, 30, 0)},
     };
     rows->StartDate = EncodeDate(2024, 1, 1);
     rows->EndDate = EncodeDate(2024, 1, 2);
@@ -193,7 +194,7 @@ TEST(ExportDocumentsTest, TableWithoutRowsHasOneBlankLine) {
 // A contact of the Sun at 90° of the point 0°, from 06:00 to 08:00 of Friday
 // 19 March 2027, exact at 07:00.
 ContactRecordPtr SunSquare() {
-    auto record = std::make_shared<TContactoRecord>();
+    auto record = std::make_shared<ContactRecord>();
     record->BodyIndex = 0;
     record->PositionText = " 00\u00B0 00' 00\"";
     record->StartTime = EncodeDate(2027, 3, 19) + EncodeTime(6, 0, 0);
@@ -260,9 +261,9 @@ TEST(ExportDocumentsTest, ContactDetailDocumentByteForByte) {
 // table in the order of the sorted list.
 TEST(ExportDocumentsTest, DetailTablesForTheContactsShown) {
     ContactResults results = OneContact();
-    auto opposition = std::make_shared<TContactoRecord>(*SunSquare());
+    auto opposition = std::make_shared<ContactRecord>(*SunSquare());
     opposition->ContactAngle = 180;
-    auto conjunction = std::make_shared<TContactoRecord>(*SunSquare());
+    auto conjunction = std::make_shared<ContactRecord>(*SunSquare());
     conjunction->ContactAngle = 0;
     conjunction->BodyIndex = 1;
     results.SortedContactList = {results.ContactList[0], opposition, conjunction};
@@ -376,10 +377,10 @@ TEST(ExportDocumentsTest, CreationStampComesFirstAndRightAligned) {
 
 TEST(ExportDocumentsTest, ProgressGrowsToOneHundred) {
     auto rows = std::make_shared<EphemerisRowSet>();
-    rows->Bodies[Sol].resize(1000, TPosPlanet{10, 0, 10, 0, 1, EncodeDate(2024, 1, 1)});
+    rows->Bodies[Sol].resize(1000, EphemerisRow{10, 0, 10, 0, 1, EncodeDate(2024, 1, 1)});
     std::vector<int> reported;
     std::ostringstream out;
-    TCtrlToRTF writer(out);
+    RtfWriter writer(out);
     const ExportStatus status =
         WriteDocument(writer, Table(rows), ExportSettings{}, [&](int percent) { reported.push_back(percent); });
     ASSERT_TRUE(status.Ok());
@@ -405,11 +406,11 @@ protected:
 // A stop leaves no file: not the target, nor the temporary file.
 TEST_F(ExportFileTest, StopAbandonsTheDocument) {
     auto rows = std::make_shared<EphemerisRowSet>();
-    rows->Bodies[Sol].resize(5000, TPosPlanet{10, 0, 10, 0, 1, EncodeDate(2024, 1, 1)});
+    rows->Bodies[Sol].resize(5000, EphemerisRow{10, 0, 10, 0, 1, EncodeDate(2024, 1, 1)});
     std::stop_source stop;
     ExportStatus status;
     {
-        TCtrlToRTF writer(Folder / "tabla.rtf");
+        RtfWriter writer(Folder / "tabla.rtf");
         status = WriteDocument(
             writer, Table(rows), ExportSettings{},
             [&](int percent) {
@@ -422,7 +423,7 @@ TEST_F(ExportFileTest, StopAbandonsTheDocument) {
 }
 
 TEST_F(ExportFileTest, UnwritableTargetReportsInSpanishAndLeavesNothing) {
-    TCtrlToRTF writer(Folder / "no-existe" / "tabla.rtf");
+    RtfWriter writer(Folder / "no-existe" / "tabla.rtf");
     const ExportStatus status = WriteDocument(writer, Table(TwoSunRows()), ExportSettings{});
     EXPECT_EQ(status.ErrorMessage, "No se pudo crear el archivo \"" + (Folder / "no-existe" / "tabla.rtf").string() +
                                        "\": la carpeta no existe.");
@@ -433,11 +434,11 @@ TEST_F(ExportFileTest, UnwritableTargetReportsInSpanishAndLeavesNothing) {
 TEST_F(ExportFileTest, SecondExportReplacesTheFile) {
     const fs::path file = Folder / "tabla.rtf";
     for (const int body : {Sol, Lun}) {
-        TCtrlToRTF writer(file);
+        RtfWriter writer(file);
         ASSERT_TRUE(WriteDocument(writer, Table(TwoSunRows(), body), ExportSettings{}).Ok());
     }
     std::ostringstream expected;
-    TCtrlToRTF reference(expected);
+    RtfWriter reference(expected);
     ASSERT_TRUE(WriteDocument(reference, Table(TwoSunRows(), Lun), ExportSettings{}).Ok());
     std::ifstream in(file, std::ios::binary);
     std::ostringstream content;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph as a document's picture: the pixels of the drawing handed over
 // unchanged, at the frame's size, a run or none.
 
@@ -6,7 +7,7 @@
 #include "EphemerisRun.h"
 #include "ExportDocuments.h"
 #include "GuiApplication.h"
-#include "KaltoDraw.h"
+#include "DrawGraph.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +74,7 @@ TEST(GraphPictureTest, WithoutARunTheGridMakesAValidDocument) {
     // Not blank: the background, the frame and sign lines and the glyphs.
     EXPECT_GE(std::set<std::uint32_t>(grid.Pixels.begin(), grid.Pixels.end()).size(), 3u);
     std::ostringstream out;
-    TCtrlToRTF writer(out);
+    RtfWriter writer(out);
     EXPECT_TRUE(WriteDocument(writer, GraphExport{grid}, ExportSettings{}).Ok());
     const std::vector<std::uint8_t> metafile = StretchedBitmapMetafile(grid);
     EXPECT_NE(out.str().find("\\wmetafile8 \\bin" + std::to_string(metafile.size()) +

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt lays out text only inside a QGuiApplication; the tests that draw the
 // graph make one on the offscreen platform, which needs no display.

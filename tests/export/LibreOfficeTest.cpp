@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The documents read back by a real word processor: LibreOffice converts a
 // writer sample, an ephemeris table, the contact summary and details and the
 // graph in one run, and their texts, cells and pictures must come back.
@@ -9,7 +10,7 @@
 #include "ExportDocuments.h"
 #include "GraphPicture.h"
 #include "GuiApplication.h"
-#include "KaltoDraw.h"
+#include "DrawGraph.h"
 #include "OfficeDocuments.h"
 #include "RtfWriter.h"
 
@@ -41,7 +42,7 @@ BitmapImage GraphLikeBitmap() {
 }
 
 void SaveDocument(const fs::path& file, const ExportContent& content) {
-    TCtrlToRTF writer(file);
+    RtfWriter writer(file);
     const ExportStatus status = WriteDocument(writer, content, ExportSettings{});
     ASSERT_TRUE(status.Ok()) << status.ErrorMessage;
 }
@@ -125,7 +126,7 @@ TEST(LibreOfficeTest, ReadsTheExportedDocuments) {
     // The writer alone: texts that need escapes, and characters beyond the code page.
     const BitmapImage framed = GraphLikeBitmap();
     {
-        TCtrlToRTF writer(folder / "writer.rtf");
+        RtfWriter writer(folder / "writer.rtf");
         writer.WriteHeader();
         writer.WriteText("Efemerides de Sol. Time Zone: 0.00.", RtfFont{}, RtfAlignment::Center);
         writer.WriteGrid(
@@ -171,7 +172,7 @@ TEST(LibreOfficeTest, ReadsTheExportedDocuments) {
         EXPECT_NE(XmlText(text).find("Efemerides de Lun. Time Zone: -5.00."), std::string::npos);
         std::vector<std::vector<std::string>> expected{
             Cells({"Día", "Fecha", "Val.", "Hora", "Lon.", "Lat.", "Asc.", "Dec."})};
-        const std::vector<TPosPlanet>& rows = moon->Bodies[Lun];
+        const std::vector<EphemerisRow>& rows = moon->Bodies[Lun];
         for (std::size_t i = 0; i < rows.size(); ++i) {
             std::vector<std::string> cells;
             for (int column = 0; column < EphemerisColumnCount; ++column) {

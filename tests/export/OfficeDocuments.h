@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading documents back through LibreOffice: its headless converter, and the
 // text, tables and pictures of the flat OpenDocument (.fodt) it writes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writer's file: streamed beside the target, renamed over it when saved,
 // and never a partial file nor a harmed existing file when anything fails
 // (the failures of the disk and the folder are in WriteFailureTest).
@@ -39,7 +40,7 @@ std::vector<std::string> Entries(const fs::path& folder) {
     return names;
 }
 
-void WriteSample(TCtrlToRTF& writer) {
+void WriteSample(RtfWriter& writer) {
     writer.WriteHeader();
     writer.WriteText("Efemerides de Sol", RtfFont{}, RtfAlignment::Center);
     writer.WriteGrid(RtfGrid{{30, 95}, {{"Día", "Fecha"}, {"1", "ene 01 2024, lun"}}}, 96);
@@ -47,14 +48,14 @@ void WriteSample(TCtrlToRTF& writer) {
 
 std::string SampleDocument() {
     std::ostringstream out;
-    TCtrlToRTF writer(out);
+    RtfWriter writer(out);
     WriteSample(writer);
     writer.SaveDocument();
     return out.str();
 }
 
 // Writes table rows until the document holds at least `bytes`.
-void WriteRows(TCtrlToRTF& writer, std::size_t bytes) {
+void WriteRows(RtfWriter& writer, std::size_t bytes) {
     const std::vector<int> widths{30, 95, 85, 65, 75};
     const std::vector<std::string> row{"123", "ene 01 2024, lun", "10° Ari 20' 30\"", "10:05 am", "10° 20' 30\""};
     constexpr std::size_t RowBytes = 500;  // less than one row writes
@@ -76,7 +77,7 @@ protected:
 
 TEST_F(RtfFileTest, SavedFileHoldsTheDocumentAndNothingElseRemains) {
     const fs::path target = Folder / "efemerides.rtf";
-    TCtrlToRTF writer(target);
+    RtfWriter writer(target);
     WriteSample(writer);
     const ExportStatus status = writer.SaveDocument();
     ASSERT_TRUE(status.Ok()) << status.ErrorMessage;
@@ -86,7 +87,7 @@ TEST_F(RtfFileTest, SavedFileHoldsTheDocumentAndNothingElseRemains) {
 
 TEST_F(RtfFileTest, StreamsIntoAHiddenFileBesideTheTarget) {
     const fs::path target = Folder / "grande.rtf";
-    TCtrlToRTF writer(target);
+    RtfWriter writer(target);
     writer.WriteHeader();
     WriteRows(writer, 3 << 20);
     ASSERT_TRUE(writer.Status().Ok()) << writer.Status().ErrorMessage;
@@ -109,7 +110,7 @@ TEST_F(RtfFileTest, ReplacesAnExistingFileKeepingItsPermissions) {
     const fs::path target = Folder / "doc.rtf";
     WriteFile(target, "old content");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    TCtrlToRTF writer(target);
+    RtfWriter writer(target);
     WriteSample(writer);
     ASSERT_TRUE(writer.SaveDocument().Ok());
     EXPECT_EQ(ReadFile(target), SampleDocument());
@@ -121,7 +122,7 @@ TEST_F(RtfFileTest, UnsavedWriterLeavesNothingAndKeepsTheExistingFile) {
     const fs::path target = Folder / "doc.rtf";
     WriteFile(target, "old content");
     {
-        TCtrlToRTF writer(target);
+        RtfWriter writer(target);
         WriteSample(writer);
         WriteRows(writer, 2 << 20);
     }
@@ -132,7 +133,7 @@ TEST_F(RtfFileTest, UnsavedWriterLeavesNothingAndKeepsTheExistingFile) {
 TEST_F(RtfFileTest, FailureWhileBuildingKeepsTheExistingFile) {
     const fs::path target = Folder / "doc.rtf";
     WriteFile(target, "old content");
-    TCtrlToRTF writer(target);
+    RtfWriter writer(target);
     WriteSample(writer);
     writer.WritePicture(96, BitmapImage{0, 0, {}}, RtfAlignment::Center);
     const ExportStatus status = writer.SaveDocument();
@@ -144,7 +145,7 @@ TEST_F(RtfFileTest, FailureWhileBuildingKeepsTheExistingFile) {
 
 TEST_F(RtfFileTest, MissingFolderIsAnErrorNamingThePath) {
     const fs::path target = Folder / "no-existe" / "doc.rtf";
-    TCtrlToRTF writer(target);
+    RtfWriter writer(target);
     EXPECT_FALSE(writer.Status().Ok());
     WriteSample(writer);
     const ExportStatus status = writer.SaveDocument();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RtfWriter.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ constexpr std::string_view ColorTableText =
 template <typename Write>
 std::string Document(Write write) {
     std::ostringstream out;
-    TCtrlToRTF writer(out);
+    RtfWriter writer(out);
     write(writer);
     EXPECT_TRUE(writer.Status().Ok()) << writer.Status().ErrorMessage;
     writer.SaveDocument();
@@ -40,11 +41,11 @@ std::string Body(Write write) {
 TEST(RtfWriterTest, HeaderHasEmptyFontTableAndTheSixteenColours) {
     const std::string expected =
         std::string(R"({\rtf1\ansi\ansicpg1252\deff0\deftab720{\fonttbl})") + std::string(ColorTableText);
-    EXPECT_EQ(Body([](TCtrlToRTF& w) { w.WriteHeader(); }), expected);
+    EXPECT_EQ(Body([](RtfWriter& w) { w.WriteHeader(); }), expected);
 }
 
 TEST(RtfWriterTest, SaveDocumentEndsTheGroup) {
-    EXPECT_EQ(Document([](TCtrlToRTF& w) { w.WriteHeader(); }),
+    EXPECT_EQ(Document([](RtfWriter& w) { w.WriteHeader(); }),
               R"({\rtf1\ansi\ansicpg1252\deff0\deftab720{\fonttbl})" + std::string(ColorTableText) + "\r\n}");
 }
 
@@ -52,7 +53,7 @@ TEST(RtfWriterTest, FontListEntriesGoInTheFontTable) {
     const std::string expected = std::string(R"({\rtf1\ansi\ansicpg1252\deff0\deftab720)") +
                                  R"({\fonttbl{\f0\fswiss\fcharset0 Arial;}{\f1\fmodern Courier;}})" +
                                  std::string(ColorTableText);
-    EXPECT_EQ(Body([](TCtrlToRTF& w) {
+    EXPECT_EQ(Body([](RtfWriter& w) {
                   w.FontList = {R"({\f0\fswiss\fcharset0 Arial;})", R"({\f1\fmodern Courier;})"};
                   w.WriteHeader();
               }),
@@ -73,7 +74,7 @@ TEST(RtfWriterTest, PageLayout) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        EXPECT_EQ(Body([&](TCtrlToRTF& w) { w.WritePageLayout(c.Page); }), c.Expected);
+        EXPECT_EQ(Body([&](RtfWriter& w) { w.WritePageLayout(c.Page); }), c.Expected);
     }
     EXPECT_EQ(RtfPage{}.TextWidth(), 10080);
     const RtfPage landscape{.PaperWidth = 12240, .PaperHeight = 15840, .Margin = 1080, .Landscape = true};
@@ -138,7 +139,7 @@ TEST(RtfWriterTest, WriteTextWithEachAlignmentAndStyle) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        EXPECT_EQ(Body([&](TCtrlToRTF& w) { w.WriteText("Texto", c.Font, c.Alignment); }), c.Expected);
+        EXPECT_EQ(Body([&](RtfWriter& w) { w.WriteText("Texto", c.Font, c.Alignment); }), c.Expected);
     }
 }
 
@@ -159,19 +160,19 @@ TEST(RtfWriterTest, TextsAreWindows1252WithTheNeededEscapes) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        EXPECT_EQ(Body([&](TCtrlToRTF& w) { w.WriteText(c.Text, RtfFont{}, RtfAlignment::Left); }),
+        EXPECT_EQ(Body([&](RtfWriter& w) { w.WriteText(c.Text, RtfFont{}, RtfAlignment::Left); }),
                   std::string(R"(\par \pard\plain\f0\fs20 )") + std::string(c.Expected));
     }
 }
 
 TEST(RtfWriterTest, MemoIsOneParagraphWithItsLines) {
     const std::vector<std::string> lines{"Opciones:", "Orbe 1°", "{x}"};
-    EXPECT_EQ(Body([&](TCtrlToRTF& w) { w.WriteMemo(lines, RtfFont{.Bold = true}, RtfAlignment::Center); }),
+    EXPECT_EQ(Body([&](RtfWriter& w) { w.WriteMemo(lines, RtfFont{.Bold = true}, RtfAlignment::Center); }),
               "\\par \\pard\\qc\\plain\\f0\\fs20\\b \\par Opciones: \\par Orbe 1\xB0 \\par \\{x\\}");
 }
 
 TEST(RtfWriterTest, MemoWithoutLinesWritesOnlyItsFormat) {
-    EXPECT_EQ(Body([](TCtrlToRTF& w) { w.WriteMemo({}, RtfFont{}, RtfAlignment::Left); }),
+    EXPECT_EQ(Body([](RtfWriter& w) { w.WriteMemo({}, RtfFont{}, RtfAlignment::Left); }),
               R"(\par \pard\plain\f0\fs20)");
 }
 
@@ -204,7 +205,7 @@ TEST(RtfWriterTest, GridRowsWithCellBoundariesFromTheScreenResolution) {
                                  "a\\cell Fecha\\cell " +
                                  std::string(RowEnd) + std::string(RowStart) + cells + std::string(RowTexts) +
                                  "1\\cell ene 01 2024, lun\\cell " + std::string(RowEnd) + std::string(GridEnd);
-    EXPECT_EQ(Body([&](TCtrlToRTF& w) { w.WriteGrid(grid, 96); }), expected);
+    EXPECT_EQ(Body([&](RtfWriter& w) { w.WriteGrid(grid, 96); }), expected);
 }
 
 // round((sum of width + 4) / pixels per inch × 1440 + 108), halves to even.
@@ -225,7 +226,7 @@ TEST(RtfWriterTest, CellBoundaries) {
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.Widths) + " at " + std::to_string(c.PixelsPerInch));
         const RtfGrid grid{c.Widths, {{}}};
-        const std::string document = Body([&](TCtrlToRTF& w) { w.WriteGrid(grid, c.PixelsPerInch); });
+        const std::string document = Body([&](RtfWriter& w) { w.WriteGrid(grid, c.PixelsPerInch); });
         std::string expected = std::string(RowStart);
         for (const std::string& boundary : c.Boundaries) expected += std::string(CellStart) + boundary;
         EXPECT_NE(document.find(expected + std::string(RowTexts)), std::string::npos) << document;
@@ -234,7 +235,7 @@ TEST(RtfWriterTest, CellBoundaries) {
 
 TEST(RtfWriterTest, GridRowsGetOneCellPerColumn) {
     const RtfGrid grid{{10, 10, 10}, {{"a"}, {"a", "b", "c", "d"}, {}}};
-    const std::string document = Body([&](TCtrlToRTF& w) { w.WriteGrid(grid, 96); });
+    const std::string document = Body([&](RtfWriter& w) { w.WriteGrid(grid, 96); });
     EXPECT_NE(document.find(std::string(RowTexts) + "a\\cell \\cell \\cell " + std::string(RowEnd)), std::string::npos);
     EXPECT_NE(document.find(std::string(RowTexts) + "a\\cell b\\cell c\\cell " + std::string(RowEnd)),
               std::string::npos);
@@ -244,8 +245,8 @@ TEST(RtfWriterTest, GridRowsGetOneCellPerColumn) {
 
 TEST(RtfWriterTest, GridRowByRowEqualsWholeGrid) {
     const RtfGrid grid{{40, 95, 70}, {{"Det.", "Fecha", "Hora"}, {"Inicia", "ene 01", "10:00"}}, RtfFont{.Size = 9}};
-    const std::string whole = Body([&](TCtrlToRTF& w) { w.WriteGrid(grid, 96); });
-    const std::string rowByRow = Body([&](TCtrlToRTF& w) {
+    const std::string whole = Body([&](RtfWriter& w) { w.WriteGrid(grid, 96); });
+    const std::string rowByRow = Body([&](RtfWriter& w) {
         w.WriteGridStart();
         for (const auto& row : grid.Cells) w.WriteGridRow(grid.ColWidths, row, grid.Font, 96);
         w.WriteGridEnd();
@@ -268,7 +269,7 @@ TEST(RtfWriterTest, PictureGroupHoldsTheMetafileWithItsSizes) {
     const std::string expected = std::string(R"(\par \pard\qc\plain\cgrid )") + std::string(PictStart) +
                                  R"(\picw23822\pich13234\picwgoal13500\pichgoal7500\wmetafile8 \bin)" +
                                  std::to_string(metafile.size()) + std::string(metafile.begin(), metafile.end()) + "}";
-    EXPECT_EQ(Body([&](TCtrlToRTF& w) { w.WritePicture(96, bitmap, RtfAlignment::Center); }), expected);
+    EXPECT_EQ(Body([&](RtfWriter& w) { w.WritePicture(96, bitmap, RtfAlignment::Center); }), expected);
 }
 
 TEST(RtfWriterTest, PictureSizes) {
@@ -287,7 +288,7 @@ TEST(RtfWriterTest, PictureSizes) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.Width) + " x " + std::to_string(c.Height));
         const std::string document =
-            Body([&](TCtrlToRTF& w) { w.WriteCellPicture(c.PixelsPerInch, FilledBitmap(c.Width, c.Height)); });
+            Body([&](RtfWriter& w) { w.WriteCellPicture(c.PixelsPerInch, FilledBitmap(c.Width, c.Height)); });
         EXPECT_TRUE(document.starts_with(std::string(PictStart) + std::string(c.Sizes) + "\\wmetafile8 \\bin"))
             << document.substr(0, 160);
     }
@@ -296,15 +297,15 @@ TEST(RtfWriterTest, PictureSizes) {
 TEST(RtfWriterTest, CellPictureHasNoParagraph) {
     const BitmapImage bitmap = FilledBitmap(3, 2);
     const std::vector<std::uint8_t> metafile = StretchedBitmapMetafile(bitmap);
-    const std::string picture = Body([&](TCtrlToRTF& w) { w.WriteCellPicture(96, bitmap); });
-    const std::string paragraph = Body([&](TCtrlToRTF& w) { w.WritePicture(96, bitmap, RtfAlignment::Left); });
+    const std::string picture = Body([&](RtfWriter& w) { w.WriteCellPicture(96, bitmap); });
+    const std::string paragraph = Body([&](RtfWriter& w) { w.WritePicture(96, bitmap, RtfAlignment::Left); });
     EXPECT_EQ(paragraph, R"(\par \pard\plain\cgrid )" + picture);
     EXPECT_TRUE(picture.ends_with(std::string(metafile.begin(), metafile.end()) + "}"));
 }
 
 TEST(RtfWriterTest, BitmapTooLargeFailsTheDocument) {
     std::ostringstream out;
-    TCtrlToRTF writer(out);
+    RtfWriter writer(out);
     writer.WriteHeader();
     writer.WritePicture(96, BitmapImage{40000, 1, std::vector<std::uint32_t>(40000, 0)}, RtfAlignment::Center);
     EXPECT_FALSE(writer.Status().Ok());
@@ -318,7 +319,7 @@ TEST(RtfWriterTest, BitmapTooLargeFailsTheDocument) {
 TEST(RtfWriterTest, FailingStreamIsReported) {
     std::ostringstream out;
     out.setstate(std::ios::badbit);
-    TCtrlToRTF writer(out);
+    RtfWriter writer(out);
     writer.WriteHeader();
     const ExportStatus status = writer.SaveDocument();
     EXPECT_FALSE(status.Ok());
@@ -327,7 +328,7 @@ TEST(RtfWriterTest, FailingStreamIsReported) {
 
 TEST(RtfWriterTest, WritesAfterSavingAreIgnored) {
     std::ostringstream out;
-    TCtrlToRTF writer(out);
+    RtfWriter writer(out);
     writer.WriteHeader();
     EXPECT_TRUE(writer.SaveDocument().Ok());
     const std::string saved = out.str();

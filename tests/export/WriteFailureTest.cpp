@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing that cannot finish: in a folder the user may not write in, under a
 // file size limit that stops it part way (as a full disk does), or onto the
 // name of a folder. Each writer says so in Spanish, naming the file; a file
 // already under that name stays byte for byte as it was, and nothing of the
-// new one remains in the folder. The writers are the documents (TCtrlToRTF
+// new one remains in the folder. The writers are the documents (RtfWriter
 // through WriteDocument) and ReplacingFile, which the command line's PNG goes
 // through.
 
@@ -53,14 +54,14 @@ std::vector<std::string> Entries(const fs::path& folder) {
 using Writer = std::function<std::string(const fs::path& target)>;
 
 std::string WriteDocumentOf(const ExportContent& content, const fs::path& target) {
-    TCtrlToRTF writer(target);
+    RtfWriter writer(target);
     return WriteDocument(writer, content, ExportSettings{}).ErrorMessage;
 }
 
 // A long ephemeris table, about 2.5 MB: some 2,900 rows with every column.
 std::string WriteLongTable(const fs::path& target) {
     auto rows = std::make_shared<EphemerisRowSet>();
-    rows->Bodies[Sol].resize(2900, TPosPlanet{280.5F, 0.25F, 281.5F, -23.5F, 0.98F, EncodeDate(2027, 1, 1)});
+    rows->Bodies[Sol].resize(2900, EphemerisRow{280.5F, 0.25F, 281.5F, -23.5F, 0.98F, EncodeDate(2027, 1, 1)});
     const EphemerisTableExport table{.Rows = rows, .Body = Sol, .ZoneHours = -3, .OptionalColumns = {3, 4, 5, 6, 7}};
     return WriteDocumentOf(table, target);
 }

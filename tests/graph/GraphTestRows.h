@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ephemeris rows made up for the graph tests: a run from `start` over `days`
 // days with `rowsPerDay` rows a day, every body at longitude(row index).
@@ -16,7 +17,7 @@ inline EphemerisRows MadeUpRows(TDateTime start, int days, int rowsPerDay,
     rows->EndDate = start + (days - 1);
     for (int body = FirstBody; body <= LastComputedBody; ++body) {
         for (int row = 0; row < days * rowsPerDay; ++row) {
-            TPosPlanet position;
+            EphemerisRow position;
             position.Longitude = static_cast<float>(longitude(body, row));
             position.LocalTime = start + double(row) / rowsPerDay;
             rows->Bodies[static_cast<std::size_t>(body)].push_back(position);

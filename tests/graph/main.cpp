@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the graph tests inside a QGuiApplication, which Qt needs to lay out the
 // month labels; the offscreen platform needs no display.
 

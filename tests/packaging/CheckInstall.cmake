@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build in BUILD_DIR under SCRATCH with prefix /usr and checks
 # that the programs, the desktop entry, the icons and the manual are there;
 # the desktop entry must also pass desktop-file-validate, when it is installed,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save that cannot finish leaves the previous file as it was, reports the
 // path, and leaves no temporary file behind. Root may write anywhere, so the
 // permission checks run in a child process as an ordinary user, and a write

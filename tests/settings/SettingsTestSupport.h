@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the settings tests share: a fresh folder removed with its contents when
 // the test ends, and file helpers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Makes writing fail as it fails for a user: as an ordinary user in a folder
 // without write permission (the tests may run as the superuser, who writes

@@ -1,4 +1,5 @@
-#include "KaltoDraw.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DrawGraph.h"
 
 #include "EphemerisRun.h"
 #include "EphemerisSpan.h"
@@ -64,7 +65,7 @@ bool HasDarkPixel(const QImage& image, QRect area) {
     return false;
 }
 
-TEST(KaltoDraw, BackgroundAndFrame) {
+TEST(DrawGraph, BackgroundAndFrame) {
     GraphFrame frame = Chart();
     frame.Colors[BackColor] = RgbColor(250, 245, 230);
     const QImage image = RenderGraphImage(frame);
@@ -82,7 +83,7 @@ TEST(KaltoDraw, BackgroundAndFrame) {
 
 // Whatever the number of signs, the last band is closed by a line inside the
 // export's picture.
-TEST(KaltoDraw, TheBottomLineIsInsideThePicture) {
+TEST(DrawGraph, TheBottomLineIsInsideThePicture) {
     for (int signs = 1; signs <= 12; ++signs) {
         SCOPED_TRACE(signs);
         GraphFrame frame = Chart();
@@ -96,7 +97,7 @@ TEST(KaltoDraw, TheBottomLineIsInsideThePicture) {
     }
 }
 
-TEST(KaltoDraw, GridLinesFollowTheirSwitches) {
+TEST(DrawGraph, GridLinesFollowTheirSwitches) {
     struct Case {
         const char* name;
         int x, y;
@@ -120,7 +121,7 @@ TEST(KaltoDraw, GridLinesFollowTheirSwitches) {
     }
 }
 
-TEST(KaltoDraw, DecanLinesAreDotted) {
+TEST(DrawGraph, DecanLinesAreDotted) {
     GraphFrame frame = Chart();
     const QImage image = RenderGraphImage(frame);
     const TColor decan = frame.Colors[DecanColor];
@@ -142,7 +143,7 @@ TEST(KaltoDraw, DecanLinesAreDotted) {
     EXPECT_EQ(CountPixels(RenderGraphImage(frame), decan), 0);
 }
 
-TEST(KaltoDraw, MonthLabelsStandAtTheFirstOfEachMonth) {
+TEST(DrawGraph, MonthLabelsStandAtTheFirstOfEachMonth) {
     const QImage image = RenderGraphImage(Chart());
     const int february = 13 + 17 * 25;
     EXPECT_TRUE(HasDarkPixel(image, QRect(february, 0, 30, 10)));
@@ -152,7 +153,7 @@ TEST(KaltoDraw, MonthLabelsStandAtTheFirstOfEachMonth) {
 
 // Bands read Acu, Pis, Ari, Tau with Acu on top: each glyph in the margin, a
 // third of a band down, black where the glyph is black.
-TEST(KaltoDraw, SignGlyphsOfTheShownBands) {
+TEST(DrawGraph, SignGlyphsOfTheShownBands) {
     GraphFrame frame = Chart();
     frame.GraphSigns = 4;
     frame.GraphFirstSign = 10;
@@ -172,7 +173,7 @@ TEST(KaltoDraw, SignGlyphsOfTheShownBands) {
     }
 }
 
-TEST(KaltoDraw, DayMarkerIsTwoPixelsWideAtItsDay) {
+TEST(DrawGraph, DayMarkerIsTwoPixelsWideAtItsDay) {
     GraphFrame frame = Chart();
     frame.MarkerDate = Jan15 + 10.2;
     const int x = 13 + 10 * 25;
@@ -189,7 +190,7 @@ TEST(KaltoDraw, DayMarkerIsTwoPixelsWideAtItsDay) {
     EXPECT_LE(CountPixels(column, day), 596 - 20 + 3);
 }
 
-TEST(KaltoDraw, ABodyIsDrawnInItsColourWhereItsLongitudePutsIt) {
+TEST(DrawGraph, ABodyIsDrawnInItsColourWhereItsLongitudePutsIt) {
     GraphFrame frame = Chart();
     frame.MonthLines = false;        // the glyph of February 1 would lie on it
     WithBodiesAt(frame, 45, {Jup});  // y = 20 + 72 = 92
@@ -217,7 +218,7 @@ TEST(KaltoDraw, ABodyIsDrawnInItsColourWhereItsLongitudePutsIt) {
     EXPECT_EQ(CountPixels(image.copy(16, 0, 779 - 16, 605), lime), 29 * 25);
 }
 
-TEST(KaltoDraw, ABodyGlyphIsTintedInTheBodyColour) {
+TEST(DrawGraph, ABodyGlyphIsTintedInTheBodyColour) {
     GraphFrame frame = Chart();
     WithBodiesAt(frame, 45, {Mar});
     frame.Glyph = GraphGlyph::BodyImage;
@@ -237,7 +238,7 @@ TEST(KaltoDraw, ABodyGlyphIsTintedInTheBodyColour) {
 
 // Glyphs are combined by bitwise AND: with the sign line under them, and with
 // each other.
-TEST(KaltoDraw, GlyphsDarkenWhatLiesUnderThem) {
+TEST(DrawGraph, GlyphsDarkenWhatLiesUnderThem) {
     GraphFrame frame = Chart();
     frame.Glyph = GraphGlyph::Square;
     frame.Lines = false;
@@ -268,7 +269,7 @@ void ExpectNoSeries(const GraphFrame& frame) {
     }
 }
 
-TEST(KaltoDraw, WithoutADayAxisOnlyTheGridIsDrawn) {
+TEST(DrawGraph, WithoutADayAxisOnlyTheGridIsDrawn) {
     struct Case {
         const char* name;
         int width;
@@ -298,7 +299,7 @@ TEST(KaltoDraw, WithoutADayAxisOnlyTheGridIsDrawn) {
     }
 }
 
-TEST(KaltoDraw, ARunOfTheEngineIsDrawnAtItsLongitudes) {
+TEST(DrawGraph, ARunOfTheEngineIsDrawnAtItsLongitudes) {
     GraphFrame frame = Chart();
     EphemerisProgress progress;
     frame.Rows = RunEphemeris({frame.StartDate, frame.EndDate, 31, 1, 0}, progress);
@@ -314,12 +315,12 @@ TEST(KaltoDraw, ARunOfTheEngineIsDrawnAtItsLongitudes) {
     }
 }
 
-TEST(KaltoDraw, ReturnsItsLayoutAndStatusTexts) {
+TEST(DrawGraph, ReturnsItsLayoutAndStatusTexts) {
     GraphFrame frame = Chart();
     frame.MarkerDate = Jan15 + 3;
     QImage image(779, 605, QImage::Format_RGB32);
     QPainter painter(&image);
-    const GraphDrawing drawing = Kalto_Draw(painter, frame);
+    const GraphDrawing drawing = DrawGraph(painter, frame);
     EXPECT_EQ(drawing.Geometry.DayWidth, 25);
     EXPECT_EQ(drawing.Geometry.BandHeight, 48);
     EXPECT_EQ(drawing.Geometry.AxisStart, Jan15);
@@ -329,7 +330,7 @@ TEST(KaltoDraw, ReturnsItsLayoutAndStatusTexts) {
 
 // The paint box's painter may cover more than the chart: the drawing keeps to
 // its rectangle and leaves the painter as it found it.
-TEST(KaltoDraw, KeepsToItsRectangle) {
+TEST(DrawGraph, KeepsToItsRectangle) {
     const TColor outside = RgbColor(10, 200, 30);
     QImage image(1000, 700, QImage::Format_RGB32);
     image.fill(ToQColor(outside));
@@ -341,7 +342,7 @@ TEST(KaltoDraw, KeepsToItsRectangle) {
     frame.Glyph = GraphGlyph::BodyImage;
     QPainter painter(&image);
     painter.translate(100, 50);
-    Kalto_Draw(painter, frame);
+    DrawGraph(painter, frame);
     EXPECT_EQ(painter.compositionMode(), QPainter::CompositionMode_SourceOver);
     EXPECT_FALSE(painter.hasClipping());
     painter.end();

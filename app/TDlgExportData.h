@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TDlgExportData, "Crear RTF": asks for the document's file and two options,
 // whether to stamp the creation date and time and whether to open the file

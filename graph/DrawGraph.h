@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Kalto_Draw, the renderer of the ephemeris graph: one drawing routine over a
+// DrawGraph, the renderer of the ephemeris graph: one drawing routine over a
 // GraphFrame for any painter (the page's paint box, or the picture of the
 // export and of the command line).
 
@@ -37,7 +38,7 @@ struct GraphDrawing {
 // combined with the picture by bitwise AND, a raster operation: the target
 // must be raster-painted (an image, a pixmap or a widget of the raster
 // backing store). The painter's state is left as it was.
-GraphDrawing Kalto_Draw(QPainter& painter, const GraphFrame& frame);
+GraphDrawing DrawGraph(QPainter& painter, const GraphFrame& frame);
 
 // The drawing as an image of frame.Width x frame.Height pixels (both at least
 // 1), without the status texts.

@@ -1,4 +1,5 @@
-#include "KaltoDraw.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DrawGraph.h"
 
 #include "Glyphs.h"
 #include "GraphReadout.h"
@@ -153,7 +154,7 @@ void DrawSeries(QPainter& painter, const GraphGeometry& g, const GraphFrame& fra
 
 }  // namespace
 
-GraphDrawing Kalto_Draw(QPainter& painter, const GraphFrame& frame) {
+GraphDrawing DrawGraph(QPainter& painter, const GraphFrame& frame) {
     const GraphGeometry g = ComputeGraphGeometry(frame.Width, frame.Height, frame.StartDate, frame.EndDate,
                                                  frame.GraphSigns, frame.GraphFirstSign);
     painter.save();
@@ -178,7 +179,7 @@ GraphDrawing Kalto_Draw(QPainter& painter, const GraphFrame& frame) {
 QImage RenderGraphImage(const GraphFrame& frame) {
     QImage image(frame.Width, frame.Height, QImage::Format_RGB32);
     QPainter painter(&image);
-    Kalto_Draw(painter, frame);
+    DrawGraph(painter, frame);
     return image;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TDlgAviso: the progress window of an export, "Exportando datos
 // seleccionados", always on top and without title-bar buttons, its bar from 0
