@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build in BUILD_DIR under SCRATCH with prefix /usr and checks
-# that the programs, the desktop entry, the icons and the manual are there;
+# that the programs, the desktop entry, the icons, the manual and the
+# machine-readable copyright file are there;
 # the desktop entry must also pass desktop-file-validate, when it is installed,
 # without a remark (a hint such as two main categories puts Kalto twice in a menu).
+cmake_policy(VERSION 3.25)
 file(REMOVE_RECURSE "${SCRATCH}")
 set(ENV{DESTDIR} "${SCRATCH}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix /usr
@@ -20,9 +22,26 @@ foreach(file
     usr/share/icons/hicolor/256x256/apps/kalto.png
     usr/share/kalto/manual/index.html
     usr/share/kalto/manual/kalto.css
-    usr/share/kalto/screenshots/contactos.png)
+    usr/share/kalto/screenshots/contactos.png
+    usr/share/doc/kalto/copyright)
   if(NOT EXISTS "${SCRATCH}/${file}")
     message(FATAL_ERROR "not installed: /${file}")
+  endif()
+endforeach()
+
+# The copyright file in Debian's machine-readable format: its header, and a
+# licence paragraph for every licence a Files paragraph names.
+file(READ "${SCRATCH}/usr/share/doc/kalto/copyright" copyright)
+if(NOT copyright MATCHES "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n")
+  message(FATAL_ERROR "copyright: not in the machine-readable format")
+endif()
+string(REGEX MATCHALL "\nLicense: [^\n]+" named "${copyright}")
+string(REGEX MATCHALL "\n\nLicense: [^\n]+" defined "${copyright}")
+list(TRANSFORM named STRIP)
+list(TRANSFORM defined STRIP)
+foreach(licence IN LISTS named)
+  if(NOT licence IN_LIST defined)
+    message(FATAL_ERROR "copyright: no paragraph of its own for ${licence}")
   endif()
 endforeach()
 
