@@ -4,6 +4,7 @@
 // highest, inside it stays; every other field stays as it was.
 
 #include "SettingsRanges.h"
+#include "SettingsTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -74,16 +75,11 @@ TEST(HeldToControlRanges, TheTimeZoneBelowInsideAndAboveItsRange) {
     }
 }
 
-// The switches and the colours take any value.
-TEST(HeldToControlRanges, TheSwitchesAndColoursStayAsTheyAre) {
-    KaltoSettings settings;
-    settings.DayMarker = false;
-    settings.SignLines = false;
-    settings.DecanLines = false;
-    settings.MonthLines = false;
-    settings.DayLines = true;
-    settings.AutoSearch = true;
-    for (int slot = 1; slot <= GraphColorSlotCount; ++slot) settings.Colors[slot] = static_cast<TColor>(-slot);
+// A file whose every value lies inside its range, the switches and the
+// colours away from their defaults, stays as it is.
+TEST(HeldToControlRanges, ValuesInsideTheirRangesStayAsTheyAre) {
+    KaltoSettings settings = test::ChangedSettings();
+    settings.PositionDegrees = 12;  // degrees within a sign, as its coordinates say
     EXPECT_EQ(HeldToControlRanges(settings), settings);
 }
 

@@ -156,6 +156,21 @@ protected:
         }
     }
 
+    // Without the limits each writer replaces the previous content of
+    // "documento.rtf" and leaves nothing else beside it; `check` looks at
+    // the new file.
+    void ExpectEveryWriterSaves(std::span<const NamedWriter> writers,
+                                const std::function<void(const std::filesystem::path&)>& check) const {
+        for (const NamedWriter& writer : writers) {
+            SCOPED_TRACE(writer.Name);
+            const std::filesystem::path target = Base / "documento.rtf";
+            WriteBytes(target, PreviousContent);
+            EXPECT_EQ(writer.Write(target), "");
+            check(target);
+            EXPECT_EQ(SortedEntries(Base), std::vector<std::string>{"documento.rtf"});
+        }
+    }
+
     std::filesystem::path Base;
 };
 
