@@ -2,16 +2,13 @@
 #include "ContactGridModel.h"
 
 #include "ContactGrid.h"
+#include "QtText.h"
 
 #include <utility>
 
 namespace kalto {
 
 namespace {
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Every cell and header reads from the top left corner.
 const QVariant CellAlignment{static_cast<int>(Qt::AlignLeft | Qt::AlignTop)};
 

@@ -6,14 +6,10 @@
 // latest search started can complete; a stopped or superseded search never
 // delivers contacts, however late it ends.
 
+#include "BackgroundJob.h"
 #include "ContactSearch.h"
 
 #include <QObject>
-#include <QTimer>
-
-#include <cstdint>
-#include <memory>
-#include <vector>
 
 namespace kalto {
 
@@ -33,14 +29,14 @@ public:
     // Stops the current search, which then ends without contacts.
     void Stop();
 
-    [[nodiscard]] bool IsRunning() const noexcept { return Current != nullptr; }
+    [[nodiscard]] bool IsRunning() const noexcept { return Searches.IsRunning(); }
     // The input of the current search (of the last one once idle).
     [[nodiscard]] const ContactSearchInput& Input() const noexcept { return LastInput; }
     // The days of the current search's span done so far; 0 when none runs.
     [[nodiscard]] int DaysDone() const noexcept;
     // Threads started and not yet joined, stopped searches that are winding
     // down included.
-    [[nodiscard]] int WorkerCount() const noexcept { return static_cast<int>(Searches.size()); }
+    [[nodiscard]] int WorkerCount() const noexcept { return Searches.WorkerCount(); }
 
 signals:
     // Several times a second while a search goes on: the contacts found so
@@ -53,16 +49,16 @@ signals:
     void Failed();
 
 private:
-    struct Search;
+    struct Search {
+        ContactSearchInput Input;
+        ContactSearchProgress Progress;
+        ContactSearchResult Result;  // written by the worker before it reports
+    };
 
-    void SearchFinished(std::uint64_t generation);
-    void PollProgress();
+    void Complete(Search& search);
 
-    std::vector<std::unique_ptr<Search>> Searches;  // every search whose thread is not joined yet
-    Search* Current = nullptr;                      // the search that may complete, or none
-    std::uint64_t LastGeneration = 0;
     ContactSearchInput LastInput;
-    QTimer ProgressTimer;
+    BackgroundJob<Search> Searches;  // last, so that its threads end before the rest goes
 };
 
 }  // namespace kalto

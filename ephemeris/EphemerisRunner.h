@@ -5,14 +5,12 @@
 // the thread that owns the runner. Only the latest run started can complete;
 // a stopped or superseded run never delivers rows, however late it ends.
 
+#include "BackgroundJob.h"
 #include "EphemerisRun.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <cstdint>
-#include <memory>
-#include <vector>
 
 namespace kalto {
 
@@ -32,13 +30,13 @@ public:
     // Stops the current run, which then ends without rows.
     void Stop();
 
-    [[nodiscard]] bool IsRunning() const noexcept { return Current != nullptr; }
+    [[nodiscard]] bool IsRunning() const noexcept { return Runs.IsRunning(); }
     // The request and steps done of the current run (of the last one once idle).
     [[nodiscard]] const EphemerisRequest& Request() const noexcept { return LastRequest; }
     [[nodiscard]] std::int64_t StepsDone() const noexcept;
     // Threads started and not yet joined, stopped runs that are winding down
     // included.
-    [[nodiscard]] int WorkerCount() const noexcept { return static_cast<int>(Runs.size()); }
+    [[nodiscard]] int WorkerCount() const noexcept { return Runs.WorkerCount(); }
 
 signals:
     // Several times a second while a run goes on.
@@ -50,17 +48,17 @@ signals:
     void Failed();
 
 private:
-    struct Run;
+    struct Run {
+        EphemerisRequest Request;
+        EphemerisProgress Progress;
+        std::unique_ptr<EphemerisRowSet> Rows;  // written by the worker before it reports
+    };
 
-    void RunFinished(std::uint64_t generation);
-    void PollProgress();
+    void Complete(Run& run);
 
-    std::vector<std::unique_ptr<Run>> Runs;  // every run whose thread is not joined yet
-    Run* Current = nullptr;                  // the run that may complete, or none
-    std::uint64_t LastGeneration = 0;
     EphemerisRequest LastRequest;
     std::int64_t LastStepsDone = 0;
-    QTimer ProgressTimer;
+    BackgroundJob<Run> Runs;  // last, so that its threads end before the rest goes
 };
 
 }  // namespace kalto

@@ -4,12 +4,12 @@
 // hundreds of megabytes never freezes it: reports the percentage done and the
 // outcome on the thread that owns the runner. One document at a time.
 
+#include "BackgroundJob.h"
 #include "ExportDocuments.h"
 
 #include <QObject>
 
 #include <filesystem>
-#include <memory>
 
 namespace kalto {
 
@@ -29,7 +29,7 @@ public:
     // being written.
     void Start(std::filesystem::path file, ExportContent content, ExportSettings settings);
 
-    [[nodiscard]] bool IsRunning() const noexcept { return Current != nullptr; }
+    [[nodiscard]] bool IsRunning() const noexcept { return Jobs.IsRunning(); }
 
 signals:
     // The percentage done, 0 to 100, as it grows.
@@ -38,11 +38,14 @@ signals:
     void Finished(kalto::ExportStatus status);
 
 private:
-    struct Job;
+    struct Job {
+        std::filesystem::path File;
+        ExportContent Content;
+        ExportSettings Settings;
+        ExportStatus Status;  // written by the worker before it reports
+    };
 
-    void JobFinished();
-
-    std::unique_ptr<Job> Current;
+    BackgroundJob<Job> Jobs;
 };
 
 }  // namespace kalto

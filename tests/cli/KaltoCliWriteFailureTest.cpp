@@ -7,15 +7,11 @@
 // a file already under that name stays byte for byte, and nothing of the new
 // one remains in the folder.
 
-#include "../support/ChildProcess.h"
+#include "../support/WriteFailures.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -24,29 +20,14 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ChildOutcome;
+using test::PreviousContent;
 using test::RunProgram;
+using test::SortedEntries;
+using test::WriteBytes;
+using test::WriteFailure;
 using test::WriteLimits;
 
-// Bytes that kalto-cli never writes, a zero byte and line ends among them.
-const std::string PreviousContent("{\\rtf1 previous}\0\r\n\xff", 21);
-
 constexpr rlim_t SizeLimit = 4 << 10;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::vector<std::string> Entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 struct Command {
     const char* FileName;
@@ -72,78 +53,29 @@ ChildOutcome RunCli(const WriteLimits& limits, const Command& command, const fs:
     return RunProgram(limits, line);
 }
 
-enum class Place { ReadOnlyFolder, SizeLimit, FolderName };
-
-struct Failure {
-    const char* Name;
-    Place Where;
-    WriteLimits Limits;
-    const char* Message;  // after "No se pudo "
-};
-
-const Failure Failures[] = {
-    {"a folder without write permission", Place::ReadOnlyFolder, test::AsOrdinaryUser(),
-     "crear el archivo \"%s\": permiso denegado."},
-    {"a file size limit, SIGXFSZ ignored", Place::SizeLimit, test::UnderFileSizeLimit(SizeLimit),
-     "escribir el archivo \"%s\": el archivo supera el tamaño permitido."},
-    {"a file size limit, SIGXFSZ as a shell leaves it", Place::SizeLimit, test::UnderFileSizeLimit(SizeLimit, false),
-     "escribir el archivo \"%s\": el archivo supera el tamaño permitido."},
-    {"a folder of that name", Place::FolderName, {}, "crear el archivo \"%s\": el nombre es el de una carpeta."},
-};
-
-std::string Expected(const char* message, const fs::path& output) {
-    std::string text = std::string("kalto-cli: No se pudo ") + message + "\n";
-    text.replace(text.find("%s"), 2, output.string());
-    return text;
+// The common failures, and the size limit with SIGXFSZ left to its default
+// action as a shell leaves it, which the program ignores itself.
+std::vector<WriteFailure> Failures() {
+    std::vector<WriteFailure> failures = test::CommonWriteFailures(SizeLimit);
+    failures.push_back({"a file size limit, SIGXFSZ as a shell leaves it", test::FailurePlace::SizeLimit,
+                        test::UnderFileSizeLimit(SizeLimit, false),
+                        "escribir el archivo \"%s\": el archivo supera el tamaño permitido."});
+    return failures;
 }
 
-class KaltoCliWriteFailure : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string name = (fs::temp_directory_path() / "kalto-cli-write-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        Base = name;
-        // Reachable by the unprivileged user a child may become.
-        fs::permissions(Base, fs::perms(0755));
-    }
-    void TearDown() override {
-        for (const auto& entry : fs::recursive_directory_iterator(Base)) {
-            if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-        }
-        fs::remove_all(Base);
-    }
-    fs::path Base;
-};
+using KaltoCliWriteFailure = test::WriteFailureFolder;
 
 TEST_F(KaltoCliWriteFailure, Status1AMessageNamingTheFileAndNothingLeftOrHarmed) {
-    for (const Failure& failure : Failures) {
+    for (const WriteFailure& failure : Failures()) {
         for (const Command& command : Commands) {
             SCOPED_TRACE(std::string(command.Arguments.front()) + " " + command.FileName + " in " + failure.Name);
-            const fs::path folder = Base / "carpeta";
-            fs::create_directory(folder);
-            const fs::path output = folder / command.FileName;
-            if (failure.Where == Place::FolderName) {
-                fs::create_directory(output);
-                WriteFile(output / "dentro.rtf", PreviousContent);
-            } else {
-                WriteFile(output, PreviousContent);
-            }
-            if (failure.Where == Place::ReadOnlyFolder) fs::permissions(folder, fs::perms(0555));
-
+            const fs::path output = PrepareFailure(failure, command.FileName);
             const ChildOutcome outcome = RunCli(failure.Limits, command, output);
             EXPECT_EQ(outcome.Signal, 0);
             EXPECT_EQ(outcome.ExitCode, 1);
             EXPECT_EQ(outcome.Output, "");
-            EXPECT_EQ(outcome.Errors, Expected(failure.Message, output));
-            EXPECT_EQ(Entries(folder), std::vector<std::string>{command.FileName});
-            if (failure.Where == Place::FolderName) {
-                EXPECT_EQ(Entries(output), std::vector<std::string>{"dentro.rtf"});
-                EXPECT_EQ(ReadFile(output / "dentro.rtf"), PreviousContent);
-            } else {
-                EXPECT_EQ(ReadFile(output), PreviousContent);
-            }
-            fs::permissions(folder, fs::perms(0755));
-            fs::remove_all(folder);
+            EXPECT_EQ(outcome.Errors, "kalto-cli: " + test::FailureMessage(failure, output) + "\n");
+            ExpectNothingLeftOrHarmed(failure, output);
         }
     }
 }
@@ -154,14 +86,14 @@ TEST_F(KaltoCliWriteFailure, TheSameCommandsWriteTheirFilesWithoutTheLimits) {
     for (const Command& command : Commands) {
         SCOPED_TRACE(command.FileName);
         const fs::path output = Base / command.FileName;
-        WriteFile(output, PreviousContent);
+        WriteBytes(output, PreviousContent);
         const ChildOutcome outcome = RunCli({}, command, output);
         EXPECT_EQ(outcome.ExitCode, 0) << outcome.Errors;
         EXPECT_EQ(outcome.Errors, "");
         EXPECT_GT(fs::file_size(output), 4 * SizeLimit);
         fs::remove(output);
     }
-    EXPECT_TRUE(Entries(Base).empty());
+    EXPECT_TRUE(SortedEntries(Base).empty());
 }
 
 }  // namespace

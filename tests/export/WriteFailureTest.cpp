@@ -4,22 +4,15 @@
 // name of a folder. Each writer says so in Spanish, naming the file; a file
 // already under that name stays byte for byte as it was, and nothing of the
 // new one remains in the folder. The writers are the documents (RtfWriter
-// through WriteDocument) and ReplacingFile, which the command line's PNG goes
-// through.
+// through WriteDocument); the file replacement they go through is tested on
+// its own in tests/files.
 
-#include "../support/ChildProcess.h"
+#include "../support/WriteFailures.h"
 #include "ExportDocuments.h"
-#include "ReplacingFile.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,30 +21,6 @@ namespace kalto {
 namespace {
 
 namespace fs = std::filesystem;
-using test::RunInChild;
-using test::WriteLimits;
-
-// Bytes that no writer produces, a zero byte and line ends among them.
-const std::string PreviousContent("{\\rtf1 previous}\0\r\n\xff", 21);
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::vector<std::string> Entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// A writer of `target`: the message it ends with, empty when it saved.
-using Writer = std::function<std::string(const fs::path& target)>;
 
 std::string WriteDocumentOf(const ExportContent& content, const fs::path& target) {
     RtfWriter writer(target);
@@ -72,118 +41,24 @@ std::string WriteGraph(const fs::path& target) {
                            target);
 }
 
-// The PNG's way: the bytes in pieces, then committed.
-std::string WritePieces(const fs::path& target) {
-    ReplacingFile file(target);
-    const std::string piece(16 << 10, 'x');
-    for (int i = 0; i < 32 && file.Write(piece); ++i) {
-    }
-    file.Commit();
-    return file.ErrorMessage();
-}
-
-enum class Place { ReadOnlyFolder, SizeLimit, FolderName };
-
-struct Failure {
-    const char* Name;
-    Place Where;
-    WriteLimits Limits;
-    const char* Message;  // after "No se pudo "
+const test::NamedWriter Writers[] = {
+    {"ephemeris table document", WriteLongTable},
+    {"graph document", WriteGraph},
 };
 
 // Every document is far larger than the size limit.
-const Failure Failures[] = {
-    {"a folder without write permission", Place::ReadOnlyFolder, test::AsOrdinaryUser(),
-     "crear el archivo \"%s\": permiso denegado."},
-    {"a file size limit of 64 KB", Place::SizeLimit, test::UnderFileSizeLimit(64 << 10),
-     "escribir el archivo \"%s\": el archivo supera el tamaño permitido."},
-    {"a folder of that name", Place::FolderName, {}, "crear el archivo \"%s\": el nombre es el de una carpeta."},
-};
+constexpr rlim_t SizeLimit = 64 << 10;
 
-struct WriterCase {
-    const char* Name;
-    Writer Write;
-};
-
-const WriterCase Writers[] = {
-    {"ephemeris table document", WriteLongTable},
-    {"graph document", WriteGraph},
-    {"file replaced whole", WritePieces},
-};
-
-std::string Expected(const char* message, const fs::path& target) {
-    std::string text = std::string("No se pudo ") + message;
-    text.replace(text.find("%s"), 2, target.string());
-    return text;
-}
-
-class WriteFailureTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string name = (fs::temp_directory_path() / "kalto-write-failure-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        Base = name;
-        // Reachable by the unprivileged user a child may become.
-        fs::permissions(Base, fs::perms(0755));
-    }
-    void TearDown() override {
-        for (const auto& entry : fs::recursive_directory_iterator(Base)) {
-            if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-        }
-        fs::remove_all(Base);
-    }
-    fs::path Base;
-};
+using WriteFailureTest = test::WriteFailureFolder;
 
 TEST_F(WriteFailureTest, TheMessageNamesTheFileAndNothingIsLeftOrHarmed) {
-    for (const Failure& failure : Failures) {
-        for (const WriterCase& writer : Writers) {
-            SCOPED_TRACE(std::string(writer.Name) + " in " + failure.Name);
-            const fs::path folder = Base / "carpeta";
-            fs::create_directory(folder);
-            const fs::path target = folder / "documento.rtf";
-            if (failure.Where == Place::FolderName) {
-                fs::create_directory(target);
-                WriteFile(target / "dentro.rtf", PreviousContent);
-            } else {
-                WriteFile(target, PreviousContent);
-            }
-            if (failure.Where == Place::ReadOnlyFolder) fs::permissions(folder, fs::perms(0555));
-
-            // The child reports the message on its standard error, and exits
-            // with 1 if the writer said that it saved.
-            const test::ChildOutcome outcome = RunInChild(failure.Limits, [&] {
-                const std::string message = writer.Write(target);
-                std::fputs((message + "\n").c_str(), stderr);
-                return message.empty() ? 1 : 0;
-            });
-            EXPECT_EQ(outcome.Signal, 0);
-            EXPECT_EQ(outcome.ExitCode, 0) << outcome.Errors;
-            EXPECT_EQ(outcome.Errors, Expected(failure.Message, target) + "\n");
-            EXPECT_EQ(Entries(folder), std::vector<std::string>{"documento.rtf"});
-            if (failure.Where == Place::FolderName) {
-                EXPECT_EQ(Entries(target), std::vector<std::string>{"dentro.rtf"});
-                EXPECT_EQ(ReadFile(target / "dentro.rtf"), PreviousContent);
-            } else {
-                EXPECT_EQ(ReadFile(target), PreviousContent);
-            }
-            fs::permissions(folder, fs::perms(0755));
-            fs::remove_all(folder);
-        }
-    }
+    ExpectEveryFailureReported(Writers, SizeLimit);
 }
 
 // Without the limits the same writers save, so that the failures above come
 // from the limits alone, and every document is larger than the size limit.
 TEST_F(WriteFailureTest, TheSameWritersSaveWithoutTheLimits) {
-    for (const WriterCase& writer : Writers) {
-        SCOPED_TRACE(writer.Name);
-        const fs::path target = Base / "documento.rtf";
-        WriteFile(target, PreviousContent);
-        EXPECT_EQ(writer.Write(target), "");
-        EXPECT_GT(fs::file_size(target), 4u * (64 << 10));
-        EXPECT_EQ(Entries(Base), std::vector<std::string>{"documento.rtf"});
-    }
+    ExpectEveryWriterSaves(Writers, [](const fs::path& target) { EXPECT_GT(fs::file_size(target), 4 * SizeLimit); });
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../support/ChildProcess.h"
+#include "QtText.h"
 #include "SettingsLocation.h"
 #include "SettingsTestSupport.h"
 
@@ -18,10 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::TemporaryFolder;
 using test::WriteText;
-
-QString ToQString(const fs::path& path) {
-    return QString::fromStdString(path.string());
-}
 
 // Points XDG_CONFIG_HOME, the root of the user's configuration folders, at
 // `folder` for the life of the object.
@@ -50,7 +47,7 @@ TEST(SettingsLocation, AWritableProgramFolderHoldsTheFileNamedInLowerCase) {
     const TemporaryFolder folder;
     const auto program = folder.Path() / "Opt" / "Kalto Program";
     fs::create_directories(program);
-    EXPECT_EQ(SettingsFilePath(ToQString(program)), program / "kalto.ini");
+    EXPECT_EQ(SettingsFilePath(ToQString(program.string())), program / "kalto.ini");
 }
 
 TEST(SettingsLocation, AProgramFolderThatCannotBeWrittenGivesTheUserConfigurationFolder) {
@@ -68,7 +65,7 @@ TEST(SettingsLocation, AProgramFolderThatCannotBeWrittenGivesTheUserConfiguratio
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(SettingsFilePath(ToQString(c.program)), configFolder / "kalto.ini");
+        EXPECT_EQ(SettingsFilePath(ToQString(c.program.string())), configFolder / "kalto.ini");
         EXPECT_TRUE(fs::is_directory(configFolder));
     }
 }
@@ -84,7 +81,7 @@ TEST(SettingsLocationDeathTest, AReadOnlyProgramFolderGivesTheUserConfigurationF
     const ConfigHome home(folder.Path() / "config");
     const auto configFolder = folder.Path() / "config" / "Kalto";
     const test::ChildOutcome outcome = test::RunInChild(test::AsOrdinaryUser(), [&] {
-        const bool chosen = SettingsFilePath(ToQString(program)) == configFolder / "kalto.ini";
+        const bool chosen = SettingsFilePath(ToQString(program.string())) == configFolder / "kalto.ini";
         return chosen && fs::is_directory(configFolder) ? 0 : 1;
     });
     EXPECT_EQ(outcome.ExitCode, 0) << outcome.Errors;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs the settings tests inside a QApplication, which the signal tests' windows
-// need; the offscreen platform needs no display. The application name is the
-// program's, which names the user's configuration folder.
+// Runs the settings location and signal tests inside a QApplication, which the
+// signal tests' windows need; the offscreen platform needs no display. The
+// application name is the program's, which names the user's configuration
+// folder.
 
 #include <QApplication>
 

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Settings.h"
 
+#include "ReplacingFile.h"
+
 // Debian's SimpleIni ships without the wide-character converters; the char
 // interface needs none.
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -171,67 +172,6 @@ FileRead ReadWholeFile(const std::filesystem::path& file, std::string& text) {
     return count == 0 ? FileRead::Read : FileRead::Failed;
 }
 
-bool WriteAll(int descriptor, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t count = ::write(descriptor, text.data(), text.size());
-        if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) return false;
-        text.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
-}
-
-// A new file, named after `file`, that no other exists under, created with the
-// user's file creation mask applied; -1 when none can be created.
-int CreateTemporaryBeside(const std::filesystem::path& file, std::filesystem::path& temporary) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = file;
-        temporary += '.';
-        temporary += std::to_string(::getpid());
-        temporary += '-';
-        temporary += std::to_string(attempt);
-        temporary += ".tmp";
-        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor >= 0 || errno != EEXIST) return descriptor;
-    }
-    return -1;
-}
-
-// Replaces `file` with `text` whole or not at all: the text goes to a
-// temporary file in the same folder, reaches the disk, and is renamed over the
-// file, which readers see change in one step. A symbolic link keeps pointing
-// at the file it names, which is the one replaced.
-bool ReplaceFile(std::filesystem::path file, std::string_view text) {
-    std::error_code error;
-    if (std::filesystem::is_symlink(file, error)) {
-        const std::filesystem::path target = std::filesystem::weakly_canonical(file, error);
-        if (error) return false;
-        file = target;
-    }
-    std::filesystem::path temporary;
-    const int descriptor = CreateTemporaryBeside(file, temporary);
-    if (descriptor < 0) return false;
-    struct stat previous {};
-    if (::stat(file.c_str(), &previous) == 0) {
-        // Best effort: a file system without modes keeps its own.
-        ::fchmod(descriptor, previous.st_mode & 07777);
-    }
-    bool written = WriteAll(descriptor, text) && ::fsync(descriptor) == 0;
-    written = ::close(descriptor) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), file.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    // The rename itself reaches the disk with the folder.
-    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
-    const int folderDescriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderDescriptor >= 0) {
-        ::fsync(folderDescriptor);
-        ::close(folderDescriptor);
-    }
-    return true;
-}
-
 }  // namespace
 
 KaltoSettings LoadSettings(const std::filesystem::path& file, const KaltoSettings& defaults) {
@@ -268,7 +208,7 @@ std::optional<std::string> SaveSettings(const std::filesystem::path& file, const
     std::string text;
     if (!stored || ini.Save(text, ini.IsUnicode()) < 0) return failure;
     if (!trailingComments.empty()) text += "\n" + trailingComments + "\n";
-    if (!ReplaceFile(file, text)) return failure;
+    if (ReplaceFile(file, text).has_value()) return failure;
     return std::nullopt;
 }
 

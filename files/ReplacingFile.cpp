@@ -28,6 +28,7 @@ std::string ReasonText(int error) {
         case EFBIG: return "el archivo supera el tamaño permitido";
         case EISDIR: return "el nombre es el de una carpeta";
         case ENAMETOOLONG: return "el nombre es demasiado largo";
+        case ELOOP: return "hay demasiados enlaces simbólicos";
         case EIO: return "error de entrada/salida del disco";
         default: return std::generic_category().message(error);
     }
@@ -46,6 +47,28 @@ std::filesystem::path TemporaryName(const std::filesystem::path& target, std::ui
     return target.parent_path() / name;
 }
 
+// The file that `target` names: the target itself, or the end of the chain of
+// symbolic links that starts there, each relative link taken from its own
+// folder. The end may not exist yet (a dangling link names a file to create).
+// Empty with `error` set when the chain loops or a link cannot be read.
+std::filesystem::path FileNamedBy(std::filesystem::path target, int& error) {
+    // As many links as the kernel follows in one path (Linux's MAXSYMLINKS).
+    constexpr int MaxLinks = 40;
+    for (int links = 0; links <= MaxLinks; ++links) {
+        struct stat named {};
+        if (::lstat(target.c_str(), &named) != 0 || !S_ISLNK(named.st_mode)) return target;
+        std::error_code readError;
+        const std::filesystem::path link = std::filesystem::read_symlink(target, readError);
+        if (readError) {
+            error = readError.value();
+            return {};
+        }
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    error = ELOOP;
+    return {};
+}
+
 // Makes a completed rename durable; a failure here cannot be undone and the
 // file is already in place, so it is not reported.
 void SyncFolder(const std::filesystem::path& folder) noexcept {
@@ -59,17 +82,24 @@ void SyncFolder(const std::filesystem::path& folder) noexcept {
 }  // namespace
 
 ReplacingFile::ReplacingFile(std::filesystem::path target) : Target(std::move(target)) {
+    int linkError = 0;
+    Replaced = FileNamedBy(Target, linkError);
+    if (Replaced.empty()) {
+        Fail("crear", linkError);
+        return;
+    }
     // A folder of the target's name would refuse the final rename: said at
     // once, before the whole document is written for nothing.
-    struct stat named {};
-    if (!Target.has_filename() || (::lstat(Target.c_str(), &named) == 0 && S_ISDIR(named.st_mode))) {
+    struct stat existing {};
+    const bool exists = ::stat(Replaced.c_str(), &existing) == 0;
+    if (!Replaced.has_filename() || (exists && S_ISDIR(existing.st_mode))) {
         Fail("crear", EISDIR);
         return;
     }
     std::random_device random;
     constexpr int Attempts = 100;
     for (int attempt = 0; attempt < Attempts && Descriptor < 0; ++attempt) {
-        Temporary = TemporaryName(Target, random());
+        Temporary = TemporaryName(Replaced, random());
         // 0666 less the user's umask, as any new file; O_EXCL never reuses a name.
         Descriptor = ::open(Temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (Descriptor < 0 && errno != EEXIST) break;
@@ -80,11 +110,9 @@ ReplacingFile::ReplacingFile(std::filesystem::path target) : Target(std::move(ta
         Fail("crear", error);
         return;
     }
-    // A replaced file keeps its permissions.
-    struct stat existing {};
-    if (::stat(Target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        ::fchmod(Descriptor, existing.st_mode & 07777);
-    }
+    // A replaced file keeps its permissions; best effort, as a file system
+    // without modes keeps its own.
+    if (exists && S_ISREG(existing.st_mode)) ::fchmod(Descriptor, existing.st_mode & 07777);
 }
 
 ReplacingFile::~ReplacingFile() {
@@ -117,12 +145,12 @@ bool ReplacingFile::Commit() {
         Fail("guardar", errno);
         return false;
     }
-    if (::rename(Temporary.c_str(), Target.c_str()) != 0) {
+    if (::rename(Temporary.c_str(), Replaced.c_str()) != 0) {
         Fail("guardar", errno);
         return false;
     }
     Committed = true;
-    SyncFolder(Target.parent_path());
+    SyncFolder(Replaced.parent_path());
     return true;
 }
 
@@ -140,6 +168,12 @@ void ReplacingFile::Discard() noexcept {
         ::unlink(Temporary.c_str());
         Temporary.clear();
     }
+}
+
+std::optional<std::string> ReplaceFile(const std::filesystem::path& target, std::string_view content) {
+    ReplacingFile file(target);
+    if (file.Write(content) && file.Commit()) return std::nullopt;
+    return file.ErrorMessage();
 }
 
 }  // namespace kalto
