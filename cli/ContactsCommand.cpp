@@ -68,10 +68,6 @@ void SetAngleType(ContactsOptions& options, std::string_view value) {
     options.exact = value == "exacto";
 }
 
-void SetFormat(ContactsOptions& options, std::string_view value) {
-    options.format = ParseFormat<ContactsFormat>(value, FormatNames, "texto, csv o rtf");
-}
-
 constexpr std::string_view Synopsis =
     "  contactos --cuerpo NOMBRE --posicion G[:M[:S]] [--signo SIGNO]\n"
     "            --desde AAAA-MM-DD --hasta AAAA-MM-DD [--angulo GRADOS]\n"
@@ -125,7 +121,9 @@ constexpr std::array<OptionDeclaration<ContactsOptions>, 14> Options{{
      {{{"HORAS", ZoneHelp}}}},
     {"--formato",
      OptionValue::Required,
-     SetFormat,
+     [](ContactsOptions& options, std::string_view value) {
+         options.format = ParseFormat<ContactsFormat>(value, FormatNames, "texto, csv o rtf");
+     },
      {{{"csv", "(por omisión) cabecera «indice,cuerpo,posicion,inicia,\n"
                "partil,finaliza,contacto,lon_inicia,lon_partil,\n"
                "lon_finaliza» y una línea por contacto, por orden de\n"

@@ -50,10 +50,6 @@ void SetBody(EphemerisOptions& options, std::string_view value) {
     options.lastBody = body == 0 ? LastComputedBody : body;
 }
 
-void SetFormat(EphemerisOptions& options, std::string_view value) {
-    options.format = ParseFormat<OutputFormat>(value, FormatNames, "texto, csv, resumen o rtf");
-}
-
 constexpr std::string_view Synopsis =
     "  efemerides --desde AAAA-MM-DD --hasta AAAA-MM-DD [--cada MINUTOS] [--tz HORAS]\n"
     "             [--cuerpo NOMBRE|todos] [--formato texto|csv|resumen] [--directo]\n"
@@ -72,7 +68,9 @@ constexpr std::array<OptionDeclaration<EphemerisOptions>, 5> OwnOptions{{
                   "o todos (por omisión)."}}}},
     {"--formato",
      OptionValue::Required,
-     SetFormat,
+     [](EphemerisOptions& options, std::string_view value) {
+         options.format = ParseFormat<OutputFormat>(value, FormatNames, "texto, csv, resumen o rtf");
+     },
      {{{"csv", "(por omisión) cabecera «cuerpo,fecha_local,longitud,\n"
                "latitud,ascension_recta,declinacion,distancia» y una\n"
                "línea por paso y cuerpo; fecha AAAA-MM-DDTHH:MM:SS;\n"
