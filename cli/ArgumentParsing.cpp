@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ArgumentParsing.h"
 
+#include "CommandErrors.h"
 #include "EphemerisRun.h"
-#include "UsageError.h"
 
 #include <algorithm>
 #include <charconv>
@@ -50,30 +50,37 @@ std::vector<std::string_view> Fields(std::string_view text) {
     return fields;
 }
 
+// "Ari, Tau, … Acu o Pis": the items as a message offers them.
+template <std::size_t N>
+std::string Alternatives(const std::array<std::string_view, N>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < N; ++i) {
+        text.append(i == 0 ? "" : i + 1 == N ? " o " : ", ").append(items[i]);
+    }
+    return text;
+}
+
 }  // namespace
 
-void ForEachOption(std::span<const std::string_view> args, std::string_view command,
-                   std::span<const std::string_view> valueOptions, std::span<const std::string_view> flags,
-                   const std::function<void(const CommandOption&)>& apply) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (!arg.starts_with("--")) {
-            throw UsageError("sobra el argumento " + Quoted(arg) + ": " + std::string(command) + " solo toma opciones");
-        }
-        if (std::ranges::find(flags, arg) != flags.end()) {
-            apply({arg, std::nullopt});
-            continue;
-        }
-        const std::size_t equals = arg.find('=');
-        const std::string_view name = arg.substr(0, equals);
-        if (std::ranges::find(valueOptions, name) == valueOptions.end()) {
-            throw UsageError("opción desconocida: " + std::string(arg));
-        }
-        if (equals == std::string_view::npos && i + 1 == args.size()) {
-            throw UsageError("falta el valor de " + std::string(name));
-        }
-        apply({name, equals == std::string_view::npos ? args[++i] : arg.substr(equals + 1)});
-    }
+void ThrowExtraArgument(std::string_view argument, std::string_view command) {
+    throw UsageError("sobra el argumento " + Quoted(argument) + ": " + std::string(command) + " solo toma opciones");
+}
+
+void ThrowUnknownOption(std::string_view argument) {
+    throw UsageError("opción desconocida: " + std::string(argument));
+}
+
+void ThrowMissingValue(std::string_view name, std::string_view meaning) {
+    throw UsageError("falta el valor de " + std::string(name) +
+                     (meaning.empty() ? std::string() : " (" + std::string(meaning) + ")"));
+}
+
+void ThrowUnknownFormat(std::string_view text, std::string_view offered) {
+    throw UsageError("formato desconocido: " + Quoted(text) + "; debe ser " + std::string(offered));
+}
+
+void ThrowFlagWithValue(std::string_view name) {
+    throw UsageError(std::string(name) + " no lleva valor");
 }
 
 std::string Quoted(std::string_view text) {
@@ -188,8 +195,7 @@ int ParseBody(std::string_view text) {
 
 int ParseSign(std::string_view text) {
     if (const auto item = ItemIndex(text, ContactSignItems)) return *item;
-    throw UsageError("signo desconocido: " + Quoted(text) +
-                     "; debe ser Ari, Tau, Gem, Can, Leo, Vir, Lib, Esc, Sag, Cap, Acu o Pis");
+    throw UsageError("signo desconocido: " + Quoted(text) + "; debe ser " + Alternatives(SignListItems));
 }
 
 int ParseAngle(std::string_view text) {

@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,19 +16,16 @@
 
 namespace kalto::cli {
 
-// One option of a command line: its name and its value, none for a flag.
-struct CommandOption {
-    std::string_view Name;
-    std::optional<std::string_view> Value;
-};
-
-// Calls `apply` with each option of `args` in turn: a name of `flags` alone, or
-// a name of `valueOptions` written "--name value" or "--name=value". Throws
-// UsageError for an argument that is not an option (the message names
-// `command`), an unknown name, and a missing value.
-void ForEachOption(std::span<const std::string_view> args, std::string_view command,
-                   std::span<const std::string_view> valueOptions, std::span<const std::string_view> flags,
-                   const std::function<void(const CommandOption&)>& apply);
+// The messages of a wrong command line, thrown as UsageError: an argument
+// that is not an option where `command` takes options alone, an unknown
+// option, an option without its value (`meaning` says what the value is; may
+// be empty), a flag given a value and an unknown format (`offered` names the
+// known ones).
+[[noreturn]] void ThrowExtraArgument(std::string_view argument, std::string_view command);
+[[noreturn]] void ThrowUnknownOption(std::string_view argument);
+[[noreturn]] void ThrowMissingValue(std::string_view name, std::string_view meaning);
+[[noreturn]] void ThrowFlagWithValue(std::string_view name);
+[[noreturn]] void ThrowUnknownFormat(std::string_view text, std::string_view offered);
 
 // `text` between « and », as the messages quote an argument.
 [[nodiscard]] std::string Quoted(std::string_view text);
@@ -44,6 +40,17 @@ template <std::size_t N>
         if (SameLetters(text, items[i])) return static_cast<int>(i);
     }
     return std::nullopt;
+}
+
+// An output format named exactly by one of `names`, an enumeration in their
+// order; otherwise throws UsageError naming the formats `offered`.
+template <typename Format, std::size_t N>
+[[nodiscard]] Format ParseFormat(std::string_view text, const std::array<std::string_view, N>& names,
+                                 std::string_view offered) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (text == names[i]) return static_cast<Format>(i);
+    }
+    ThrowUnknownFormat(text, offered);
 }
 
 // A whole number written in decimal digits alone, without a sign, from `low`

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
-#include "CommandFailure.h"
+#include "CommandErrors.h"
 #include "ContactsCommand.h"
 #include "EphemerisCommand.h"
 #include "GraphCommand.h"
 #include "JdeCommand.h"
 #include "PositionsCommand.h"
-#include "UsageError.h"
 
 #include <algorithm>
 #include <array>
@@ -19,7 +18,7 @@ namespace {
 
 struct Command {
     std::string_view name;
-    std::string_view usage;
+    std::string (*usage)();  // the lines of the help that describe it
     void (*run)(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
 };
 
@@ -47,7 +46,7 @@ void PrintHelp(std::ostream& out) {
            "\n"
            "Órdenes:\n";
     for (const Command& command : Commands) {
-        out << command.usage;
+        out << command.usage();
     }
     out << "\n"
            "Ejemplo:\n"
@@ -75,7 +74,7 @@ int RunCommandLine(std::span<const std::string_view> args, std::istream& in, std
             if (args.front() == command.name) {
                 const auto rest = args.subspan(1);
                 if (std::ranges::any_of(rest, IsHelp)) {
-                    out << "Uso:\n" << command.usage;
+                    out << "Uso:\n" << command.usage();
                 } else {
                     command.run(rest, in, out, err);
                 }

@@ -2,11 +2,13 @@
 #include "ContactsCommand.h"
 
 #include "ArgumentParsing.h"
+#include "CommandErrors.h"
+#include "CommandOptions.h"
 #include "ContactGrid.h"
 #include "ContactResults.h"
 #include "ContactSearch.h"
 #include "RtfOutput.h"
-#include "UsageError.h"
+#include "RunSpan.h"
 
 #include <array>
 #include <charconv>
@@ -21,10 +23,6 @@ namespace kalto::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 11> OptionNames = {"--cuerpo", "--posicion", "--signo", "--desde",
-                                                          "--hasta",  "--angulo",   "--tipo",  "--orbe",
-                                                          "--tz",     "--formato",  "--salida"};
-constexpr std::array<std::string_view, 3> Flags = {"--directo", "--detalle", "--opciones"};
 constexpr std::string_view CsvHeader =
     "indice,cuerpo,posicion,inicia,partil,finaliza,contacto,lon_inicia,lon_partil,lon_finaliza\n";
 
@@ -34,17 +32,16 @@ constexpr int FirstYear = 100;
 constexpr int LastYear = 9899;
 
 enum class ContactsFormat { Csv, Text, Rtf };
+constexpr std::array<std::string_view, 3> FormatNames = {"csv", "texto", "rtf"};
 
 struct ContactsOptions {
     std::optional<int> body;
     std::optional<std::string_view> position;
     std::optional<int> sign;
-    std::optional<TDateTime> start;
-    std::optional<TDateTime> end;
+    RunSpanOptions Span;  // the dates and the zone; the step is not taken
     int angle = DefaultContactAngle;
     bool exact = false;
     OrbSpin orb;
-    double zoneHours = 0;
     ContactsFormat format = ContactsFormat::Csv;
     SeriesEvaluation evaluation = SeriesEvaluation::Fitted;
     // The document of --formato rtf: its file, the detail tables instead of
@@ -55,24 +52,105 @@ struct ContactsOptions {
 };
 
 // A body of the contact page's list, which has no "todos".
-int ParseContactBody(std::string_view text) {
-    if (const auto item = ItemIndex(text, ContactBodyItems)) return *item + 1;
-    throw UsageError("cuerpo desconocido: " + Quoted(text) +
-                     "; debe ser Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu o Nod");
+void SetBody(ContactsOptions& options, std::string_view value) {
+    const auto item = ItemIndex(value, ContactBodyItems);
+    if (!item) {
+        throw UsageError("cuerpo desconocido: " + Quoted(value) +
+                         "; debe ser Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu o Nod");
+    }
+    options.body = *item + 1;
 }
 
-bool ParseIsExact(std::string_view text) {
-    if (text == "exacto") return true;
-    if (text == "multiplo" || text == "múltiplo") return false;
-    throw UsageError("tipo de ángulo desconocido: " + Quoted(text) + "; debe ser multiplo o exacto");
+void SetAngleType(ContactsOptions& options, std::string_view value) {
+    if (value != "exacto" && value != "multiplo" && value != "múltiplo") {
+        throw UsageError("tipo de ángulo desconocido: " + Quoted(value) + "; debe ser multiplo o exacto");
+    }
+    options.exact = value == "exacto";
 }
 
-ContactsFormat ParseFormat(std::string_view text) {
-    if (text == "csv") return ContactsFormat::Csv;
-    if (text == "texto") return ContactsFormat::Text;
-    if (text == "rtf") return ContactsFormat::Rtf;
-    throw UsageError("formato desconocido: " + Quoted(text) + "; debe ser texto, csv o rtf");
-}
+constexpr std::string_view Synopsis =
+    "  contactos --cuerpo NOMBRE --posicion G[:M[:S]] [--signo SIGNO]\n"
+    "            --desde AAAA-MM-DD --hasta AAAA-MM-DD [--angulo GRADOS]\n"
+    "            [--tipo multiplo|exacto] [--orbe G:M] [--tz HORAS] [--formato texto|csv]\n"
+    "            [--directo] [--formato rtf --salida ARCHIVO.rtf [--detalle] [--opciones]]\n"
+    "      Busca los intervalos en que el cuerpo está, dentro del orbe, al ángulo\n"
+    "      dado (o a un múltiplo suyo) de la posición, desde las 00:00 locales de\n"
+    "      --desde hasta las de --hasta; para cada contacto da cuándo inicia, es\n"
+    "      partil y finaliza, en hora civil local.\n";
+
+// In the order of the usage's list.
+constexpr std::array<OptionDeclaration<ContactsOptions>, 14> Options{{
+    {"--cuerpo",
+     OptionValue::Required,
+     SetBody,
+     {{{"NOMBRE", "Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu o Nod."}}}},
+    {"--posicion",
+     OptionValue::Required,
+     [](ContactsOptions& options, std::string_view value) { options.position = value; },
+     {{{"G:M:S", "grados eclípticos de 0 a 359 (con --signo, grados\n"
+                 "dentro del signo, de 0 a 29), minutos y segundos;\n"
+                 "se normaliza como en la ventana (60 segundos suman\n"
+                 "un minuto, 360 grados son 0, 30 grados de un signo\n"
+                 "son 0 del mismo signo)."}}}},
+    {"--signo",
+     OptionValue::Required,
+     [](ContactsOptions& options, std::string_view value) { options.sign = ParseSign(value); },
+     {{{"SIGNO", "Ari, Tau, Gem, Can, Leo, Vir, Lib, Esc, Sag, Cap, Acu\n"
+                 "o Pis: la posición se cuenta dentro de ese signo."}}}},
+    {"--desde", OptionValue::Required,
+     [](ContactsOptions& options, std::string_view value) { options.Span.Start = ParseDate(value); }},
+    {"--hasta", OptionValue::Required,
+     [](ContactsOptions& options, std::string_view value) { options.Span.End = ParseDate(value); }},
+    {"--angulo",
+     OptionValue::Required,
+     [](ContactsOptions& options, std::string_view value) { options.angle = ParseAngle(value); },
+     {{{"GRADOS", "número entero de 0 a 180 (por omisión 15)."}}}},
+    {"--tipo",
+     OptionValue::Required,
+     SetAngleType,
+     {{{"multiplo", "(por omisión) cualquier múltiplo del ángulo, la\n"
+                    "conjunción incluida; exacto: solo el ángulo."}}}},
+    {"--orbe",
+     OptionValue::Required,
+     [](ContactsOptions& options, std::string_view value) { options.orb = ParseOrb(value); },
+     {{{"G:M", "grados de 0 a 5 y minutos (por omisión 0:30); nunca\n"
+               "menos de 0:30."}}}},
+    {"--tz",
+     OptionValue::Required,
+     [](ContactsOptions& options, std::string_view value) { options.Span.ZoneHours = ParseZoneHours(value); },
+     {{{"HORAS", ZoneHelp}}}},
+    {"--formato",
+     OptionValue::Required,
+     [](ContactsOptions& options, std::string_view value) {
+         options.format = ParseFormat<ContactsFormat>(value, FormatNames, "texto, csv o rtf");
+     },
+     {{{"csv", "(por omisión) cabecera «indice,cuerpo,posicion,inicia,\n"
+               "partil,finaliza,contacto,lon_inicia,lon_partil,\n"
+               "lon_finaliza» y una línea por contacto, por orden de\n"
+               "inicio; horas AAAA-MM-DDTHH:MM:SS redondeadas al\n"
+               "segundo; ángulos en grados. Un momento que la búsqueda\n"
+               "fina no alcanzó dentro de su límite queda vacío."},
+       {"texto", "las líneas de las opciones de búsqueda y la tabla de\n"
+                 "contactos de la ventana, separada por tabuladores."},
+       {"rtf", "el documento RTF de los contactos, como lo exporta la\n"
+               "ventana, en el archivo --salida: la tabla resumen o,\n"
+               "con --detalle, una tabla de detalle por contacto;\n"
+               "con --opciones, antes las opciones de búsqueda. Si\n"
+               "no se puede escribir, un mensaje y estado de salida\n"
+               "1, sin dejar un archivo a medias."}}}},
+    {"--directo",
+     OptionValue::None,
+     [](ContactsOptions& options, std::string_view) { options.evaluation = SeriesEvaluation::Direct; },
+     {{{"", "suma las series completas en cada instante en lugar\n"
+            "de sus aproximaciones de Chebyshev (más lento; sirve\n"
+            "para comprobar que dan los mismos contactos)."}}}},
+    {"--salida", OptionValue::Required,
+     [](ContactsOptions& options, std::string_view value) { options.output = std::string(value); }},
+    {"--detalle", OptionValue::None, [](ContactsOptions& options, std::string_view) { options.details = true; }},
+    {"--opciones", OptionValue::None, [](ContactsOptions& options, std::string_view) { options.searchOptions = true; }},
+}};
+
+constexpr CommandDeclaration<ContactsOptions> Command{"contactos", Options, 18};
 
 // --salida, --detalle and --opciones belong to the document.
 void CheckDocumentOptions(const ContactsOptions& options) {
@@ -87,51 +165,18 @@ void CheckDocumentOptions(const ContactsOptions& options) {
     }
 }
 
-// Options are "--name value" or "--name=value", and the flags --directo,
-// --detalle and --opciones.
 ContactsOptions ParseOptions(std::span<const std::string_view> args) {
     ContactsOptions options;
-    ForEachOption(args, "contactos", OptionNames, Flags, [&](const CommandOption& option) {
-        const std::string_view name = option.Name;
-        const std::string_view value = option.Value.value_or("");
-        if (name == "--directo") {
-            options.evaluation = SeriesEvaluation::Direct;
-        } else if (name == "--detalle") {
-            options.details = true;
-        } else if (name == "--opciones") {
-            options.searchOptions = true;
-        } else if (name == "--cuerpo") {
-            options.body = ParseContactBody(value);
-        } else if (name == "--posicion") {
-            options.position = value;
-        } else if (name == "--signo") {
-            options.sign = ParseSign(value);
-        } else if (name == "--desde") {
-            options.start = ParseDate(value);
-        } else if (name == "--hasta") {
-            options.end = ParseDate(value);
-        } else if (name == "--angulo") {
-            options.angle = ParseAngle(value);
-        } else if (name == "--tipo") {
-            options.exact = ParseIsExact(value);
-        } else if (name == "--orbe") {
-            options.orb = ParseOrb(value);
-        } else if (name == "--tz") {
-            options.zoneHours = ParseZoneHours(value);
-        } else if (name == "--salida") {
-            options.output = std::string(value);
-        } else {
-            options.format = ParseFormat(value);
-        }
-    });
+    ParseCommandOptions(args, Command, options);
     if (!options.body) throw UsageError("falta --cuerpo NOMBRE, el cuerpo cuyos contactos se buscan");
     if (!options.position) throw UsageError("falta --posicion G[:M[:S]], la posición de contacto");
-    if (!options.start) throw UsageError("falta --desde AAAA-MM-DD, el primer día");
-    if (!options.end) throw UsageError("falta --hasta AAAA-MM-DD, el último día");
-    if (*options.end < *options.start) {
-        throw UsageError("--hasta " + DateText(*options.end) + " es anterior a --desde " + DateText(*options.start));
+    CheckSpanDates(options.Span);
+    const TDateTime start = *options.Span.Start;
+    const TDateTime end = *options.Span.End;
+    if (end < start) {
+        throw UsageError("--hasta " + DateText(end) + " es anterior a --desde " + DateText(start));
     }
-    if (*options.start < EncodeDate(FirstYear, 1, 1) || *options.end > EncodeDate(LastYear, 12, 31)) {
+    if (start < EncodeDate(FirstYear, 1, 1) || end > EncodeDate(LastYear, 12, 31)) {
         throw UsageError("las fechas deben quedar entre los años 0100 y 9899");
     }
     CheckDocumentOptions(options);
@@ -141,13 +186,13 @@ ContactsOptions ParseOptions(std::span<const std::string_view> args) {
 ContactSearchInput SearchInput(const ContactsOptions& options) {
     ContactSearchInput input;
     input.Body = *options.body;
-    input.StartDate = *options.start;
-    input.EndDate = *options.end;
+    input.StartDate = *options.Span.Start;
+    input.EndDate = *options.Span.End;
     input.Angle = options.angle;
     input.Exact = options.exact;
     input.Position = ParsePosition(*options.position, options.sign);
     input.Orb = ContactOrb(options.orb);
-    input.ZoneHours = options.zoneHours;
+    input.ZoneHours = options.Span.ZoneHours;
     input.Evaluation = options.evaluation;
     return input;
 }
@@ -208,6 +253,10 @@ void WriteText(const ContactSearchInput& input, const ContactResults& results, s
 }
 
 }  // namespace
+
+std::string ContactsUsage() {
+    return std::string(Synopsis) + OptionListText(Command);
+}
 
 void RunContacts(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out) {
     const ContactsOptions options = ParseOptions(args);

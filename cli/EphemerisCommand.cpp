@@ -2,17 +2,15 @@
 #include "EphemerisCommand.h"
 
 #include "ArgumentParsing.h"
+#include "CommandErrors.h"
+#include "CommandOptions.h"
 #include "EphemerisRun.h"
-#include "EphemerisSpan.h"
 #include "EphemerisTable.h"
-#include "ProgressBar.h"
 #include "RtfOutput.h"
-#include "UsageError.h"
+#include "RunSpan.h"
 
-#include <algorithm>
+#include <array>
 #include <charconv>
-#include <chrono>
-#include <future>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,16 +19,6 @@ namespace kalto::cli {
 
 namespace {
 
-using namespace std::chrono_literals;
-
-// A run that ends within this time shows no progress bar.
-constexpr auto ProgressDelay = 500ms;
-constexpr auto ProgressInterval = 100ms;
-
-constexpr std::array<std::string_view, 8> OptionNames = {"--desde",  "--hasta",   "--cada",     "--tz",
-                                                         "--cuerpo", "--formato", "--columnas", "--salida"};
-constexpr std::string_view DirectFlag = "--directo";
-constexpr std::array<std::string_view, 1> DirectFlags = {DirectFlag};
 constexpr std::string_view AllBodies = "todos";
 constexpr std::string_view CsvHeader = "cuerpo,fecha_local,longitud,latitud,ascension_recta,declinacion,distancia\n";
 constexpr std::string_view SummaryHeader = "cuerpo,filas,longitud,latitud,ascension_recta,declinacion\n";
@@ -39,12 +27,10 @@ constexpr std::string_view SummaryHeader = "cuerpo,filas,longitud,latitud,ascens
 constexpr std::size_t OutputBufferSize = std::size_t{1} << 20;
 
 enum class OutputFormat { Csv, Text, Summary, Rtf };
+constexpr std::array<std::string_view, 4> FormatNames = {"csv", "texto", "resumen", "rtf"};
 
 struct EphemerisOptions {
-    std::optional<TDateTime> start;
-    std::optional<TDateTime> end;
-    int stepsPerDay = 1;
-    double zoneHours = 0;
+    RunSpanOptions Span;
     int firstBody = FirstBody;
     int lastBody = LastComputedBody;
     OutputFormat format = OutputFormat::Csv;
@@ -57,18 +43,68 @@ struct EphemerisOptions {
 // The table's optional columns when --columnas is not given: "hora,lon".
 const std::vector<int> DefaultDocumentColumns{3, 4};
 
-// The body number of a label ("Sol" .. "Nod", in any case), or 0 for "todos".
-int ParseBodyOrAll(std::string_view text) {
-    return SameLetters(text, AllBodies) ? 0 : ParseBody(text);
+void SetBody(EphemerisOptions& options, std::string_view value) {
+    // A label ("Sol" .. "Nod", in any case) or "todos".
+    const int body = SameLetters(value, AllBodies) ? 0 : ParseBody(value);
+    options.firstBody = body == 0 ? FirstBody : body;
+    options.lastBody = body == 0 ? LastComputedBody : body;
 }
 
-OutputFormat ParseFormat(std::string_view text) {
-    if (text == "csv") return OutputFormat::Csv;
-    if (text == "texto") return OutputFormat::Text;
-    if (text == "resumen") return OutputFormat::Summary;
-    if (text == "rtf") return OutputFormat::Rtf;
-    throw UsageError("formato desconocido: " + Quoted(text) + "; debe ser texto, csv, resumen o rtf");
-}
+constexpr std::string_view Synopsis =
+    "  efemerides --desde AAAA-MM-DD --hasta AAAA-MM-DD [--cada MINUTOS] [--tz HORAS]\n"
+    "             [--cuerpo NOMBRE|todos] [--formato texto|csv|resumen] [--directo]\n"
+    "             [--formato rtf --salida ARCHIVO.rtf [--columnas hora,lon,lat,ar,dec]]\n"
+    "      Posiciones de los cuerpos en cada paso de los días de --desde a\n"
+    "      --hasta, ambos incluidos, en hora civil local. Si entre las dos\n"
+    "      fechas hay más de 730 días, el cálculo acaba 24 meses después de\n"
+    "      --desde (y lo avisa en la salida de errores).\n";
+
+// After the span's options, in the order of the usage's list.
+constexpr std::array<OptionDeclaration<EphemerisOptions>, 5> OwnOptions{{
+    {"--cuerpo",
+     OptionValue::Required,
+     SetBody,
+     {{{"NOMBRE", "Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu, Nod\n"
+                  "o todos (por omisión)."}}}},
+    {"--formato",
+     OptionValue::Required,
+     [](EphemerisOptions& options, std::string_view value) {
+         options.format = ParseFormat<OutputFormat>(value, FormatNames, "texto, csv, resumen o rtf");
+     },
+     {{{"csv", "(por omisión) cabecera «cuerpo,fecha_local,longitud,\n"
+               "latitud,ascension_recta,declinacion,distancia» y una\n"
+               "línea por paso y cuerpo; fecha AAAA-MM-DDTHH:MM:SS;\n"
+               "ángulos en grados, distancia en UA (km para la Luna,\n"
+               "0 para Plutón y el Nodo)."},
+       {"texto", "para cada cuerpo, «# Sol» y la tabla de la ventana\n"
+                 "con sus ocho columnas, separadas por tabuladores."},
+       {"resumen", "cabecera «cuerpo,filas,longitud,latitud,\n"
+                   "ascension_recta,declinacion» y, para cada cuerpo, el\n"
+                   "número de filas y la suma de cada columna tal como\n"
+                   "se guarda (9 cifras significativas): para medir o\n"
+                   "comparar un cálculo sin escribirlo entero."},
+       {"rtf", "el documento RTF de la tabla de un cuerpo (--cuerpo),\n"
+               "como lo exporta la ventana, en el archivo --salida;\n"
+               "si no se puede escribir, un mensaje y estado de\n"
+               "salida 1, sin dejar un archivo a medias."}}}},
+    {"--columnas",
+     OptionValue::Required,
+     [](EphemerisOptions& options, std::string_view value) { options.columns = ParseTableColumns(value); },
+     {{{"LISTA", "columnas opcionales de la tabla, separadas por comas:\n"
+                 "hora, lon, lat, ar, dec (por omisión hora,lon), o\n"
+                 "ninguna; Día, Fecha y Val. van siempre."}}}},
+    {"--directo",
+     OptionValue::None,
+     [](EphemerisOptions& options, std::string_view) { options.evaluation = SeriesEvaluation::Direct; },
+     {{{"", "suma las series completas en cada paso en lugar de\n"
+            "sus aproximaciones de Chebyshev (mucho más lento;\n"
+            "sirve para comprobar que dan los mismos valores)."}}}},
+    {"--salida", OptionValue::Required,
+     [](EphemerisOptions& options, std::string_view value) { options.output = std::string(value); }},
+}};
+
+constexpr auto Options = JoinDeclarations(SpanDeclarations<EphemerisOptions>(true), OwnOptions);
+constexpr CommandDeclaration<EphemerisOptions> Command{"efemerides", Options, 17};
 
 // --salida and --columnas belong to the document, which holds one body's table.
 void CheckDocumentOptions(const EphemerisOptions& options) {
@@ -86,40 +122,10 @@ void CheckDocumentOptions(const EphemerisOptions& options) {
     }
 }
 
-// Options are "--name value" or "--name=value", and the flag --directo.
 EphemerisOptions ParseOptions(std::span<const std::string_view> args) {
     EphemerisOptions options;
-    ForEachOption(args, "efemerides", OptionNames, DirectFlags, [&](const CommandOption& option) {
-        const std::string_view name = option.Name;
-        const std::string_view value = option.Value.value_or("");
-        if (name == DirectFlag) {
-            options.evaluation = SeriesEvaluation::Direct;
-        } else if (name == "--desde") {
-            options.start = ParseDate(value);
-        } else if (name == "--hasta") {
-            options.end = ParseDate(value);
-        } else if (name == "--cada") {
-            options.stepsPerDay = ParseStepsPerDay(value);
-        } else if (name == "--tz") {
-            options.zoneHours = ParseZoneHours(value);
-        } else if (name == "--cuerpo") {
-            const int body = ParseBodyOrAll(value);
-            options.firstBody = body == 0 ? FirstBody : body;
-            options.lastBody = body == 0 ? LastComputedBody : body;
-        } else if (name == "--columnas") {
-            options.columns = ParseTableColumns(value);
-        } else if (name == "--salida") {
-            options.output = std::string(value);
-        } else {
-            options.format = ParseFormat(value);
-        }
-    });
-    if (!options.start) {
-        throw UsageError("falta --desde AAAA-MM-DD, el primer día");
-    }
-    if (!options.end) {
-        throw UsageError("falta --hasta AAAA-MM-DD, el último día");
-    }
+    ParseCommandOptions(args, Command, options);
+    CheckSpanDates(options.Span);
     CheckDocumentOptions(options);
     return options;
 }
@@ -165,23 +171,6 @@ void WriteWhenFull(std::string& buffer, std::ostream& out) {
         out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
         buffer.clear();
     }
-}
-
-// The run, with a progress bar on a terminal once it has lasted a moment.
-std::unique_ptr<EphemerisRowSet> ComputeRows(const EphemerisRequest& request, std::ostream& err) {
-    EphemerisProgress progress;
-    if (!IsTerminalStandardError(err)) {
-        return RunEphemeris(request, progress);
-    }
-    auto rows = std::async(std::launch::async, [&] { return RunEphemeris(request, progress); });
-    if (rows.wait_for(ProgressDelay) != std::future_status::ready) {
-        ProgressBar bar(err, TotalSteps(request));
-        do {
-            bar.Show(progress.StepsDone.load());
-        } while (rows.wait_for(ProgressInterval) != std::future_status::ready);
-        bar.Clear();
-    }
-    return rows.get();
 }
 
 void WriteCsv(const EphemerisRowSet& rows, const EphemerisOptions& options, std::ostream& out) {
@@ -253,18 +242,14 @@ void WriteTable(const EphemerisRowSet& rows, const EphemerisOptions& options, st
 
 }  // namespace
 
+std::string EphemerisUsage() {
+    return std::string(Synopsis) + OptionListText(Command);
+}
+
 void RunEphemerisCommand(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out,
                          std::ostream& err) {
     const EphemerisOptions options = ParseOptions(args);
-    const TDateTime start = *options.start;
-    const TDateTime end = LimitEndDate(start, *options.end);
-    const EphemerisRequest request{
-        start, end, SpanDays(start, end), options.stepsPerDay, options.zoneHours, options.evaluation};
-    CheckEphemerisDays(start, request.SpanDays);
-    if (end != *options.end) {
-        err << "kalto-cli: nota: de " << DateText(start) << " a " << DateText(*options.end)
-            << " hay más de 730 días; se calcula hasta " << DateText(end) << ", 24 meses después de --desde.\n";
-    }
+    const EphemerisRequest request = SpanRequest(options.Span, options.evaluation, "calcula", err);
     // Created before the run, so that a file that cannot be written is
     // reported at once; removed unless saved.
     const std::unique_ptr<RtfWriter> document =
@@ -280,7 +265,7 @@ void RunEphemerisCommand(std::span<const std::string_view> args, std::istream& /
             // The document reads the rows in place, through a pointer that owns nothing.
             table.Rows = EphemerisRows(EphemerisRows(), rows.get());
             table.Body = options.firstBody;
-            table.ZoneHours = options.zoneHours;
+            table.ZoneHours = options.Span.ZoneHours;
             table.OptionalColumns = options.columns.value_or(DefaultDocumentColumns);
             WriteRtfDocument(*document, table);
             break;

@@ -2,16 +2,15 @@
 #include "GraphCommand.h"
 
 #include "ArgumentParsing.h"
-#include "CommandFailure.h"
-#include "EphemerisRun.h"
-#include "EphemerisSpan.h"
-#include "GraphPicture.h"
+#include "CommandErrors.h"
+#include "CommandOptions.h"
 #include "DrawGraph.h"
-#include "ProgressBar.h"
+#include "EphemerisRun.h"
+#include "GraphPicture.h"
 #include "ReplacingFile.h"
 #include "RtfOutput.h"
+#include "RunSpan.h"
 #include "TextForms.h"
-#include "UsageError.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -19,9 +18,7 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdio>
-#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,19 +28,6 @@ namespace kalto::cli {
 
 namespace {
 
-using namespace std::chrono_literals;
-
-// A run that ends within this time shows no progress bar.
-constexpr auto ProgressDelay = 500ms;
-constexpr auto ProgressInterval = 100ms;
-
-constexpr std::array<std::string_view, 15> OptionNames = {
-    "--desde",      "--hasta",   "--cada",     "--tz",    "--cuerpos", "--signos", "--primer-signo", "--glifo",
-    "--sin-lineas", "--rejilla", "--marcador", "--ancho", "--alto",    "--salida", "--formato"};
-// --sin-lineas is a flag; it is among the names above too, so that a value
-// given to it is refused with a message of its own.
-constexpr std::string_view FlagOption = "--sin-lineas";
-constexpr std::array<std::string_view, 1> Flags = {FlagOption};
 constexpr int MaxImageSide = 4096;
 
 constexpr std::array<std::string_view, GraphGlyphCount> GlyphNames = {"circulo",   "cuadrado", "triangulo",
@@ -51,13 +35,13 @@ constexpr std::array<std::string_view, GraphGlyphCount> GlyphNames = {"circulo",
 // The grid lines, in the order of GridLines below.
 constexpr std::array<std::string_view, 4> GridNames = {"signos", "decanos", "dias", "meses"};
 
+enum class GraphFormat { Png, Rtf };
+constexpr std::array<std::string_view, 2> FormatNames = {"png", "rtf"};
+
 struct GraphOptions {
-    std::optional<TDateTime> start;
-    std::optional<TDateTime> end;
+    RunSpanOptions Span;
     std::optional<std::string> output;
     bool document = false;  // --formato rtf: the graph document instead of the PNG
-    int stepsPerDay = 1;
-    double zoneHours = 0;
     GraphFrame frame;
 };
 
@@ -83,40 +67,43 @@ int ParseWhole(std::string_view text, int low, int high, std::string_view what) 
     return *value;
 }
 
-std::array<bool, Rue + 1> ParseBodies(std::string_view text) {
-    std::array<bool, Rue + 1> shown{};
-    if (SameLetters(text, "todos")) {
+void SetBodies(GraphOptions& options, std::string_view value) {
+    std::array<bool, Rue + 1>& shown = options.frame.ShownBodies;
+    shown = {};
+    if (SameLetters(value, "todos")) {
         std::fill(shown.begin() + FirstBody, shown.begin() + LastComputedBody + 1, true);
-        return shown;
+        return;
     }
-    for (const std::string_view item : ListItems(text)) {
+    for (const std::string_view item : ListItems(value)) {
         shown[static_cast<std::size_t>(ParseBody(item))] = true;
     }
-    return shown;
 }
 
-// The index of a sign as the first-sign list names it; the abbreviation
-// table's "Aqu" is taken too.
-int ParseFirstSign(std::string_view text) {
-    if (const auto sign = ItemIndex(text, SignAbbreviations)) return *sign;
-    return ParseSign(text);
+// A sign as the first-sign list names it; the table's "Aqu" is taken too.
+void SetFirstSign(GraphOptions& options, std::string_view value) {
+    const auto sign = ItemIndex(value, SignAbbreviations);
+    options.frame.GraphFirstSign = sign ? *sign : ParseSign(value);
 }
 
-GraphGlyph ParseGlyph(std::string_view text) {
-    if (const auto glyph = ItemIndex(text, GlyphNames)) return static_cast<GraphGlyph>(*glyph);
-    throw UsageError("glifo desconocido: " + Quoted(text) +
-                     "; debe ser circulo, cuadrado, triangulo, asterisco, imagen o ninguno");
+void SetGlyph(GraphOptions& options, std::string_view value) {
+    const auto glyph = ItemIndex(value, GlyphNames);
+    if (!glyph) {
+        throw UsageError("glifo desconocido: " + Quoted(value) +
+                         "; debe ser circulo, cuadrado, triangulo, asterisco, imagen o ninguno");
+    }
+    options.frame.Glyph = static_cast<GraphGlyph>(*glyph);
 }
 
-void ParseGrid(std::string_view text, GraphFrame& frame) {
+void SetGrid(GraphOptions& options, std::string_view value) {
+    GraphFrame& frame = options.frame;
     std::array<bool*, 4> gridLines = {&frame.SignLines, &frame.DecanLines, &frame.DayLines, &frame.MonthLines};
     for (bool* line : gridLines) {
         *line = false;
     }
-    if (SameLetters(text, "ninguna")) {
+    if (SameLetters(value, "ninguna")) {
         return;
     }
-    for (const std::string_view item : ListItems(text)) {
+    for (const std::string_view item : ListItems(value)) {
         const std::optional<int> line = ItemIndex(item, GridNames);
         if (!line) {
             throw UsageError("línea de rejilla desconocida: " + Quoted(item) +
@@ -126,10 +113,88 @@ void ParseGrid(std::string_view text, GraphFrame& frame) {
     }
 }
 
-bool ParseIsDocument(std::string_view text) {
-    if (text == "png" || text == "rtf") return text == "rtf";
-    throw UsageError("formato desconocido: " + Quoted(text) + "; debe ser png o rtf");
+void SetMarker(GraphOptions& options, std::string_view value) {
+    options.frame.ShowMarker = true;
+    options.frame.MarkerDate = ParseDate(value);
 }
+
+void SetFormat(GraphOptions& options, std::string_view value) {
+    options.document = ParseFormat<GraphFormat>(value, FormatNames, "png o rtf") == GraphFormat::Rtf;
+}
+
+constexpr std::string_view Synopsis =
+    "  grafico --desde AAAA-MM-DD --hasta AAAA-MM-DD --salida ARCHIVO [--formato png|rtf]\n"
+    "          [--cada MINUTOS] [--tz HORAS] [--cuerpos Sol,Lun,...|todos]\n"
+    "          [--signos N] [--primer-signo Ari|...|Pis] [--glifo TIPO]\n"
+    "          [--sin-lineas] [--rejilla signos,decanos,dias,meses|ninguna]\n"
+    "          [--marcador AAAA-MM-DD] [--ancho PIXELES] [--alto PIXELES]\n"
+    "      Dibuja el gráfico de efemérides de la ventana (posición en el zodiaco\n"
+    "      de cada cuerpo, día a día) en un archivo PNG.\n"
+    "      --desde, --hasta, --cada, --tz  como en efemerides.\n";
+
+// Those of the span are described by the synopsis, as in efemerides.
+constexpr std::array<OptionDeclaration<GraphOptions>, 11> OwnOptions{{
+    {"--cuerpos",
+     OptionValue::Required,
+     SetBodies,
+     {{{"LISTA", "cuerpos separados por comas (Sol, Lun, Mer, Ven, Mar,\n"
+                 "Jup, Sat, Ura, Nep, Plu, Nod) o todos (por omisión)."}}}},
+    {"--signos",
+     OptionValue::Required,
+     [](GraphOptions& options, std::string_view value) {
+         options.frame.GraphSigns = ParseWhole(value, 1, MaxGraphSigns, "número de signos");
+     },
+     {{{"N", "número de signos a lo alto, de 1 a 12 (12)."}}}},
+    {"--primer-signo",
+     OptionValue::Required,
+     SetFirstSign,
+     {{{"S", "signo de la banda de arriba: Ari, Tau, Gem, Can,\n"
+             "Leo, Vir, Lib, Esc, Sag, Cap, Acu, Pis (Ari)."}}}},
+    {"--glifo",
+     OptionValue::Required,
+     SetGlyph,
+     {{{"TIPO", "marca de cada día: circulo, cuadrado, triangulo,\n"
+                "asterisco, imagen (el símbolo del cuerpo) o ninguno\n"
+                "(por omisión)."}}}},
+    {"--sin-lineas",
+     OptionValue::Refused,
+     [](GraphOptions& options, std::string_view) { options.frame.Lines = false; },
+     {{{"", "no une los puntos de cada cuerpo con líneas."}}}},
+    {"--rejilla",
+     OptionValue::Required,
+     SetGrid,
+     {{{"LISTA", "líneas de signos, decanos, dias y meses separadas por\n"
+                 "comas, o ninguna (por omisión signos,decanos,meses)."}}}},
+    {"--marcador", OptionValue::Required, SetMarker, {{{"FECHA", "marca ese día con una línea vertical roja."}}}},
+    {"--ancho",
+     OptionValue::Required,
+     [](GraphOptions& options, std::string_view value) {
+         options.frame.Width = ParseWhole(value, 1, MaxImageSide, "ancho");
+     },
+     {},
+     true},
+    {"--alto",
+     OptionValue::Required,
+     [](GraphOptions& options, std::string_view value) {
+         options.frame.Height = ParseWhole(value, 1, MaxImageSide, "alto");
+     },
+     {{{"", "tamaño de la imagen en píxeles, de 1 a 4096\n"
+            "(900 x 500)."}}}},
+    {"--formato",
+     OptionValue::Required,
+     SetFormat,
+     {{{"png", "(por omisión) la imagen PNG."},
+       {"rtf", "el documento RTF del gráfico, como lo exporta la\n"
+               "ventana: el título y la imagen centrada."}}}},
+    {"--salida",
+     OptionValue::Required,
+     [](GraphOptions& options, std::string_view value) { options.output = std::string(value); },
+     {{{"ARCHIVO", "el PNG o el RTF; si no se puede escribir, un mensaje\n"
+                   "y estado de salida 1, sin dejar un archivo a medias."}}}},
+}};
+
+constexpr auto Options = JoinDeclarations(SpanDeclarations<GraphOptions>(false), OwnOptions);
+constexpr CommandDeclaration<GraphOptions> Command{"grafico", Options, 17};
 
 // The frame of a first start of the window, but for every body shown and the
 // day marker hidden until --marcador asks for it.
@@ -142,81 +207,16 @@ GraphFrame DefaultFrame() {
     return frame;
 }
 
-// Options are "--name value" or "--name=value"; --sin-lineas takes no value.
 GraphOptions ParseOptions(std::span<const std::string_view> args) {
     GraphOptions options;
     options.frame = DefaultFrame();
-    ForEachOption(args, "grafico", OptionNames, Flags, [&](const CommandOption& option) {
-        const std::string_view name = option.Name;
-        if (name == FlagOption) {
-            // "--sin-lineas=…" comes as an option with a value.
-            if (option.Value) {
-                throw UsageError(std::string(FlagOption) + " no lleva valor");
-            }
-            options.frame.Lines = false;
-            return;
-        }
-        const std::string_view value = *option.Value;
-        GraphFrame& frame = options.frame;
-        if (name == "--desde") {
-            options.start = ParseDate(value);
-        } else if (name == "--hasta") {
-            options.end = ParseDate(value);
-        } else if (name == "--cada") {
-            options.stepsPerDay = ParseStepsPerDay(value);
-        } else if (name == "--tz") {
-            options.zoneHours = ParseZoneHours(value);
-        } else if (name == "--cuerpos") {
-            frame.ShownBodies = ParseBodies(value);
-        } else if (name == "--signos") {
-            frame.GraphSigns = ParseWhole(value, 1, MaxGraphSigns, "número de signos");
-        } else if (name == "--primer-signo") {
-            frame.GraphFirstSign = ParseFirstSign(value);
-        } else if (name == "--glifo") {
-            frame.Glyph = ParseGlyph(value);
-        } else if (name == "--rejilla") {
-            ParseGrid(value, frame);
-        } else if (name == "--marcador") {
-            frame.ShowMarker = true;
-            frame.MarkerDate = ParseDate(value);
-        } else if (name == "--ancho") {
-            frame.Width = ParseWhole(value, 1, MaxImageSide, "ancho");
-        } else if (name == "--alto") {
-            frame.Height = ParseWhole(value, 1, MaxImageSide, "alto");
-        } else if (name == "--formato") {
-            options.document = ParseIsDocument(value);
-        } else {
-            options.output = std::string(value);
-        }
-    });
-    if (!options.start) {
-        throw UsageError("falta --desde AAAA-MM-DD, el primer día");
-    }
-    if (!options.end) {
-        throw UsageError("falta --hasta AAAA-MM-DD, el último día");
-    }
+    ParseCommandOptions(args, Command, options);
+    CheckSpanDates(options.Span);
     if (!options.output || options.output->empty()) {
         throw UsageError(options.document ? "falta --salida ARCHIVO.rtf, el archivo del documento"
                                           : "falta --salida ARCHIVO.png, el archivo del gráfico");
     }
     return options;
-}
-
-// The run, with a progress bar on a terminal once it has lasted a moment.
-std::unique_ptr<EphemerisRowSet> ComputeRows(const EphemerisRequest& request, std::ostream& err) {
-    EphemerisProgress progress;
-    if (!IsTerminalStandardError(err)) {
-        return RunEphemeris(request, progress);
-    }
-    auto rows = std::async(std::launch::async, [&] { return RunEphemeris(request, progress); });
-    if (rows.wait_for(ProgressDelay) != std::future_status::ready) {
-        ProgressBar bar(err, TotalSteps(request));
-        do {
-            bar.Show(progress.StepsDone.load());
-        } while (rows.wait_for(ProgressInterval) != std::future_status::ready);
-        bar.Clear();
-    }
-    return rows.get();
 }
 
 // Qt's diagnostics are written in English for developers (such as a missing
@@ -272,17 +272,14 @@ void WriteGraphDocument(GraphOptions& options, const EphemerisRequest& request, 
 
 }  // namespace
 
+std::string GraphUsage() {
+    return std::string(Synopsis) + OptionListText(Command);
+}
+
 void RunGraphCommand(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& /*out*/,
                      std::ostream& err) {
     GraphOptions options = ParseOptions(args);
-    const TDateTime start = *options.start;
-    const TDateTime end = LimitEndDate(start, *options.end);
-    const EphemerisRequest request{start, end, SpanDays(start, end), options.stepsPerDay, options.zoneHours};
-    CheckEphemerisDays(start, request.SpanDays);
-    if (end != *options.end) {
-        err << "kalto-cli: nota: de " << DateText(start) << " a " << DateText(*options.end)
-            << " hay más de 730 días; se dibuja hasta " << DateText(end) << ", 24 meses después de --desde.\n";
-    }
+    const EphemerisRequest request = SpanRequest(options.Span, SeriesEvaluation::Fitted, "dibuja", err);
     if (options.document) {
         WriteGraphDocument(options, request, err);
         return;
@@ -296,8 +293,8 @@ void RunGraphCommand(std::span<const std::string_view> args, std::istream& /*in*
 
     // Nothing requests a stop, so the run always completes.
     options.frame.Rows = ComputeRows(request, err);
-    options.frame.StartDate = start;
-    options.frame.EndDate = end;
+    options.frame.StartDate = request.StartDate;
+    options.frame.EndDate = request.EndDate;
 
     QByteArray png;
     {

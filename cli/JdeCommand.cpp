@@ -2,9 +2,10 @@
 #include "JdeCommand.h"
 
 #include "ArgumentParsing.h"
+#include "CommandErrors.h"
+#include "CommandOptions.h"
 #include "NumberText.h"
 #include "TimeScales.h"
-#include "UsageError.h"
 
 #include <array>
 #include <charconv>
@@ -15,35 +16,50 @@ namespace kalto::cli {
 
 namespace {
 
-constexpr std::string_view ZoneOption = "--tz";
+struct JdeOptions {
+    std::optional<std::string_view> dateText;
+    double zoneHours = 0;
+};
+
+// The date and time, the one argument that is not an option.
+void SetDateText(JdeOptions& options, std::string_view argument) {
+    if (options.dateText) {
+        throw UsageError("sobra el argumento " + Quoted(argument) + ": jde toma una sola fecha");
+    }
+    options.dateText = argument;
+}
+
+constexpr std::string_view Synopsis = "  jde \"AAAA-MM-DD HH:MM[:SS]\" [--tz HORAS]\n"
+                                      "      Día Juliano de las Efemérides (JDE) de una fecha y hora civil local.\n"
+                                      "      Escribe una línea con el JDE (6 decimales), un blanco y el ΔT\n"
+                                      "      empleado, en segundos (3 decimales).\n";
+
+constexpr std::array<OptionDeclaration<JdeOptions>, 1> Options{{
+    {"--tz",
+     OptionValue::Required,
+     [](JdeOptions& options, std::string_view value) { options.zoneHours = ParseZoneHours(value); },
+     {{{"HORAS", "zona horaria en horas al este de Greenwich, de -11.99\n"
+                 "a 11.99 (por omisión 0: la hora dada es Tiempo Universal)."}}},
+     false,
+     "horas al este de Greenwich"},
+}};
+
+constexpr CommandDeclaration<JdeOptions> Command{"jde", Options, 13, SetDateText};
 
 }  // namespace
 
+std::string JdeUsage() {
+    return std::string(Synopsis) + OptionListText(Command);
+}
+
 void RunJde(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out) {
-    std::optional<std::string_view> dateText;
-    double zoneHours = 0;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg == ZoneOption) {
-            if (i + 1 == args.size()) {
-                throw UsageError("falta el valor de --tz (horas al este de Greenwich)");
-            }
-            zoneHours = ParseZoneHours(args[++i]);
-        } else if (arg.starts_with("--tz=")) {
-            zoneHours = ParseZoneHours(arg.substr(ZoneOption.size() + 1));
-        } else if (arg.starts_with("--")) {
-            throw UsageError("opción desconocida: " + std::string(arg));
-        } else if (dateText) {
-            throw UsageError("sobra el argumento «" + std::string(arg) + "»: jde toma una sola fecha");
-        } else {
-            dateText = arg;
-        }
-    }
-    if (!dateText) {
+    JdeOptions options;
+    ParseCommandOptions(args, Command, options);
+    if (!options.dateText) {
         throw UsageError("falta la fecha y hora, escrita «AAAA-MM-DD HH:MM[:SS]»");
     }
-    const TDateTime local = ParseLocalDateTime(*dateText);
-    const EphemerisInstant instant = LocalToJDE(local, ZoneOffset(zoneHours));
+    const TDateTime local = ParseLocalDateTime(*options.dateText);
+    const EphemerisInstant instant = LocalToJDE(local, ZoneOffset(options.zoneHours));
     out << Fixed(instant.jde, 6) << ' ' << Fixed(instant.deltaTSeconds, 3) << '\n';
 }
 

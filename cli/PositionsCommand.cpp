@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PositionsCommand.h"
 
+#include "CommandErrors.h"
 #include "EphemerisStep.h"
 #include "NumberText.h"
-#include "UsageError.h"
 
 #include <charconv>
 #include <cmath>
@@ -28,6 +28,18 @@ bool ParseJde(std::string_view text, double& jde) {
 }
 
 }  // namespace
+
+std::string PositionsUsage() {
+    return "  posiciones < FICHERO\n"
+           "      Lee Días Julianos de las Efemérides de la entrada estándar, uno por\n"
+           "      línea (número decimal con punto; se saltan las líneas en blanco), y\n"
+           "      para cada uno escribe once líneas «JDE CUERPO LON LAT DIST AR DEC»:\n"
+           "      el JDE (6 decimales), el número del cuerpo (1 Sol, 2 Luna, 3 Mercurio\n"
+           "      ... 9 Neptuno, 10 Plutón, 11 Nodo medio) y la longitud y latitud\n"
+           "      eclípticas aparentes, la distancia (UA; km para la Luna; 0 para\n"
+           "      Plutón y el Nodo), la ascensión recta y la declinación, en grados\n"
+           "      con 9 decimales.\n";
+}
 
 void RunPositions(std::span<const std::string_view> args, std::istream& in, std::ostream& out) {
     if (!args.empty()) {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RtfOutput.h"
 
-#include "CommandFailure.h"
+#include "CommandErrors.h"
 #include "EphemerisTable.h"
-#include "UsageError.h"
 
 #include <algorithm>
 #include <array>

@@ -69,9 +69,9 @@ double ContactOrb(const OrbSpin& orb) noexcept {
 std::string PositionText(const ContactPosition& position) {
     const double target = ContactTarget(position);
     if (position.Mode == CoordinateMode::Ecliptic) return DegreesToText(false, DegreeGlyph, 0, target);
-    const auto sign = static_cast<std::size_t>(std::clamp(position.Sign, 0, 11));
-    return DegreesToText(false, DegreeGlyph, 0, target - DegreesPerSign * position.Sign) + " " +
-           std::string(ContactSignItems[sign]);
+    const int sign = std::clamp(position.Sign, 0, SignCount - 1);
+    const SignDegrees inSign = SignDegreesText(sign, target - DegreesPerSign * position.Sign, DegreeGlyph);
+    return inSign.Text + " " + std::string(ContactSignItems[static_cast<std::size_t>(inSign.Sign)]);
 }
 
 ContactPosition SwitchCoordinates(ContactPosition position, CoordinateMode mode) noexcept {

@@ -6,6 +6,7 @@
 
 #include "Bodies.h"
 #include "DateTime.h"
+#include "SignNames.h"
 
 #include <array>
 #include <string>
@@ -17,9 +18,8 @@ namespace kalto {
 inline constexpr std::array<std::string_view, ComputedBodyCount> ContactBodyItems = {
     "Sol", "Lun", "Mer", "Ven", "Mar", "Jup", "Sat", "Ura", "Nep", "Plu", "Nod"};
 
-// The page's list of signs (the eleventh is "Acu" here).
-inline constexpr std::array<std::string_view, 12> ContactSignItems = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                                                                      "Lib", "Esc", "Sag", "Cap", "Acu", "Pis"};
+// The page's list of signs, in the lists' form ("Acu").
+inline constexpr const std::array<std::string_view, SignCount>& ContactSignItems = SignListItems;
 
 // The kinds of angle and of coordinates the page offers.
 inline constexpr std::array<std::string_view, 2> AngleTypeItems = {"Múltiplo", "Exacto"};

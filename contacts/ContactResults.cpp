@@ -26,8 +26,9 @@ std::string AngleText(double degrees) {
 std::string TargetDescription(const ContactPosition& position) {
     const double target = ContactTarget(position);
     if (position.Mode == CoordinateMode::Ecliptic) return AngleText(target);
-    const auto sign = static_cast<std::size_t>(std::clamp(position.Sign, 0, 11));
-    return AngleText(target - 30.0 * position.Sign) + " " + Capitals(ContactSignItems[sign]);
+    const int sign = std::clamp(position.Sign, 0, SignCount - 1);
+    const SignDegrees inSign = SignDegreesText(sign, target - 30.0 * position.Sign, DegreeGlyph);
+    return inSign.Text + " " + Capitals(ContactSignItems[static_cast<std::size_t>(inSign.Sign)]);
 }
 
 }  // namespace

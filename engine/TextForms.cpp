@@ -10,6 +10,9 @@ namespace kalto {
 
 namespace {
 
+constexpr double DegreesPerCircle = 360;
+constexpr double DegreesPerSign = 30;
+
 // Truncation toward zero held to the range of int, NaN giving 0, so that no
 // input makes the conversion undefined.
 int TruncToInt(double x) noexcept {
@@ -101,6 +104,55 @@ SplitValue Split(double value, int modulus) noexcept {
     return p;
 }
 
+// The parts as printed with `decimals` decimals of seconds: seconds that
+// round to 60 (59.5" with none) become 0 and add a minute, and 60 minutes add
+// one to the whole part. The parts are magnitudes. A whole part that a carry
+// brings to `modulus` wraps to 0, and `wrapped` tells the caller (the 30° that
+// end a sign).
+SplitValue CarryRounded(SplitValue p, int decimals, double modulus, bool* wrapped = nullptr) noexcept {
+    bool carried = false;
+    if (FormatFixed(p.seconds, decimals).starts_with("60")) {
+        p.seconds = 0;
+        p.minutes += 1;
+    }
+    if (p.minutes >= 60) {
+        p.minutes -= 60;
+        p.whole += 1;
+        carried = true;
+    }
+    const bool wraps = carried && p.whole == modulus;
+    if (wraps) {
+        p.whole = 0;
+    }
+    if (wrapped != nullptr) {
+        *wrapped = wraps;
+    }
+    return p;
+}
+
+// The parts in single precision, as the longitude forms compute them (which
+// decides the printed fields at the edges), each a magnitude.
+SplitValue SingleSplit(double value) noexcept {
+    const float whole = ToSingle(std::trunc(value));
+    const float m = ToSingle((value - static_cast<double>(whole)) * 60);
+    const float seconds = (m - std::trunc(m)) * 60.0f;
+    const float minutes = std::trunc(m);
+    return {std::fabs(whole), std::fabs(minutes), std::fabs(seconds)};
+}
+
+// `prefix` and "05° 07' 09\"" of rounded parts.
+std::string PartsText(std::string_view prefix, const SplitValue& p, std::string_view unit, int decimals) {
+    std::string text(prefix);
+    text += TwoDigits(p.whole);
+    text += unit;
+    text += ' ';
+    text += TwoDigits(p.minutes);
+    text += "' ";
+    text += TwoDigits(p.seconds, decimals);
+    text += '"';
+    return text;
+}
+
 std::string PrefixText(AnglePrefix prefix, double value) {
     switch (prefix) {
         case AnglePrefix::None: return {};
@@ -111,11 +163,9 @@ std::string PrefixText(AnglePrefix prefix, double value) {
     return {};
 }
 
-// "05° 07' 09\"" or "13h 30' 00\"": the seconds rounded for printing only.
+// "05° 07' 09\"" or "13h 30' 00\"" of a magnitude.
 std::string SexagesimalText(double value, int modulus, int decimals, std::string_view unit) {
-    const SplitValue p = Split(value, modulus);
-    return TwoDigits(p.whole) + std::string(unit) + " " + TwoDigits(p.minutes) + "' " + TwoDigits(p.seconds, decimals) +
-           "\"";
+    return PartsText("", CarryRounded(Split(value, modulus), decimals, modulus), unit, decimals);
 }
 
 std::string DegreeMinuteText(double value, int modulus) {
@@ -194,31 +244,21 @@ std::string AngleToText(int modulus, int decimals, AnglePrefix prefix, AngleStyl
 }
 
 std::string DegreesToText(bool showSign, std::string_view glyph, int decimals, double value) {
-    // Single precision on purpose: the printed fields (and when 59.6 seconds
-    // show as 60) follow from it.
-    const float whole = ToSingle(std::trunc(value));
-    const float m = ToSingle((value - static_cast<double>(whole)) * 60);
-    const float seconds = (m - std::trunc(m)) * 60.0f;
-    const float minutes = std::trunc(m);
+    const std::string_view prefix = !showSign ? " " : value >= 0 ? "+ " : "- ";
+    return PartsText(prefix, CarryRounded(SingleSplit(value), decimals, DegreesPerCircle), glyph, decimals);
+}
 
-    std::string text = " ";
-    if (showSign) {
-        text = value >= 0 ? "+ " : "- ";
-    }
-    text += TwoDigits(std::fabs(whole));
-    text += glyph;
-    text += " ";
-    text += TwoDigits(std::fabs(minutes));
-    text += "' ";
-    text += TwoDigits(std::fabs(seconds), decimals);
-    text += "\"";
-    return text;
+SignDegrees SignDegreesText(int sign, double degrees, std::string_view glyph) {
+    bool nextSign = false;
+    const SplitValue p = CarryRounded(SingleSplit(degrees), 0, DegreesPerSign, &nextSign);
+    return {nextSign ? (sign + 1) % SignCount : sign, PartsText(" ", p, glyph, 0)};
 }
 
 std::string SignPositionText(double longitude) {
     const double lon = WrapDegrees(longitude);
     const int sign = std::isnan(lon) ? 0 : static_cast<int>(lon) / 30;
-    return DegreesToText(false, DegreeGlyph, 0, lon - 30.0 * sign) + std::string(SignAbbreviations[sign]);
+    const SignDegrees position = SignDegreesText(sign, lon - DegreesPerSign * sign, DegreeGlyph);
+    return position.Text + std::string(SignAbbreviations[static_cast<std::size_t>(position.Sign)]);
 }
 
 double RoundDMS(bool keepSeconds, bool roundToSeconds, double value) noexcept {

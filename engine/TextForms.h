@@ -3,6 +3,8 @@
 // Text forms of angles and times: degree-minute-second parts, the texts of the
 // grids and read-outs, and the rounding of such values. All texts are UTF-8.
 
+#include "SignNames.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -13,10 +15,6 @@ namespace kalto {
 // detail lines and documents, the masculine ordinal (U+00BA) in the graph.
 inline constexpr std::string_view DegreeGlyph = "\u00B0";
 inline constexpr std::string_view OrdinalGlyph = "\u00BA";
-
-// Abbreviations of the zodiac signs, index 0 = Aries (0 to 30 degrees).
-inline constexpr std::array<std::string_view, 12> SignAbbreviations = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                                                                       "Lib", "Esc", "Sag", "Cap", "Aqu", "Pis"};
 
 struct DegreeParts {
     int whole = 0;
@@ -45,22 +43,35 @@ inline constexpr int MaxDecimals = 20;
 // of `value` ("W "/"E ", "N "/"S ", "+ "/"- "; exactly 0 takes the second).
 // The body shows the absolute value:
 //   DMS      "05° 07' 09\"" (seconds to `decimals` decimals, halves away from
-//            zero, no carry after that rounding: 59.6" prints as 60)
+//            zero; seconds that round to 60 carry into the minutes and on
+//            into the whole part, which then wraps at `modulus`:
+//            359° 59' 59.6" prints as 00° 00' 00")
 //   DM       "05° 07'" (30 seconds or more add a minute, with carries)
 //   HMS      "13h 30' 00\"" (as DMS, for a value in hours)
 //   Decimal  the value with `decimals` decimals
 // A style outside these codes gives the prefix alone.
 [[nodiscard]] std::string AngleToText(int modulus, int decimals, AnglePrefix prefix, AngleStyle style, double value);
 
-// The longitude form " 123° 30' 00\"": parts computed in single precision, each
-// printed rounded to the nearest, halves away from zero, with no carry (59.6
-// seconds print as 60). The text starts with " ", or with "+ "/"- " when
-// `showSign` is set. `glyph` follows the whole degrees.
+// The longitude form " 123° 30' 00\"" of the absolute value: parts computed in
+// single precision, the seconds rounded to `decimals` decimals, halves away
+// from zero, and seconds that round to 60 carried into the minutes and on into
+// the degrees (10° 59' 59.6" prints as 11° 00' 00"; a carry to 360° prints
+// 00°). The text starts with " ", or with "+ "/"- " when `showSign` is set.
+// `glyph` follows the whole degrees.
 [[nodiscard]] std::string DegreesToText(bool showSign, std::string_view glyph, int decimals, double value);
 
-// Position within the sign followed by the sign's abbreviation:
-// 45.5 gives " 15° 30' 00\"Tau". A longitude outside 0..360 is first brought
-// into that range.
+// A position within a sign as printed: the sign and " 15° 30' 00\"" of the
+// degrees in it (0 <= degrees < 30), rounded to whole seconds as DegreesToText
+// does. Degrees that round to 30 print as 00° 00' 00" of the next sign.
+struct SignDegrees {
+    int Sign = 0;
+    std::string Text;
+};
+[[nodiscard]] SignDegrees SignDegreesText(int sign, double degrees, std::string_view glyph);
+
+// Position within the sign followed by the sign's abbreviation in the table's
+// form: 45.5 gives " 15° 30' 00\"Tau", 149.99992 " 00° 00' 00\"Vir". A longitude
+// outside 0..360 is first brought into that range.
 [[nodiscard]] std::string SignPositionText(double longitude);
 
 // Degrees rounded to whole minutes (roundToSeconds unset), to whole seconds

@@ -6,15 +6,17 @@
 
 #include "ArgumentParsing.h"
 #include "Bodies.h"
+#include "CommandErrors.h"
+#include "CommandOptions.h"
 #include "EphemerisRun.h"
 #include "FuzzCheck.h"
-#include "UsageError.h"
 
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -63,21 +65,43 @@ void CheckOrb(const OrbSpin& orb) {
     Check(ContactOrb(orb) >= MinContactOrb, "orb at least 30 minutes");
 }
 
-// The splitter hands on only listed names, with a value exactly for the
-// value options.
+// What the option reader set: each option at most once an argument, a value
+// option's value taken from the arguments, a flag's empty.
+struct SeenOptions {
+    std::span<const std::string_view> Args;
+    std::size_t Count = 0;
+};
+
+void SetValue(SeenOptions& seen, std::string_view value) {
+    ++seen.Count;
+    bool inAnArgument = false;
+    for (const std::string_view arg : seen.Args) {
+        inAnArgument =
+            inAnArgument || (value.data() >= arg.data() && value.data() + value.size() <= arg.data() + arg.size());
+    }
+    Check(inAnArgument, "a value is (the end of) an argument");
+}
+
+void SetFlag(SeenOptions& seen, std::string_view value) {
+    ++seen.Count;
+    Check(value.empty(), "a flag gets no value");
+}
+
+constexpr std::array<OptionDeclaration<SeenOptions>, 3> TestOptions{{
+    {"--desde", OptionValue::Required, SetValue},
+    {"--tz", OptionValue::Required, SetValue},
+    {"--directo", OptionValue::None, SetFlag},
+}};
+
 void CheckOptions(std::string_view rest) {
     std::vector<std::string_view> args;
     for (std::size_t nul; (nul = rest.find('\0')) != std::string_view::npos; rest.remove_prefix(nul + 1)) {
         args.push_back(rest.substr(0, nul));
     }
     args.push_back(rest);
-    constexpr std::array<std::string_view, 2> valueOptions = {"--desde", "--tz"};
-    constexpr std::array<std::string_view, 1> flags = {"--directo"};
-    ForEachOption(args, "prueba", valueOptions, flags, [&](const CommandOption& option) {
-        const bool isFlag = option.Name == flags[0];
-        Check(isFlag || option.Name == valueOptions[0] || option.Name == valueOptions[1], "option name listed");
-        Check(option.Value.has_value() != isFlag, "a value exactly for the value options");
-    });
+    SeenOptions seen{args};
+    ParseCommandOptions(args, CommandDeclaration<SeenOptions>{"prueba", TestOptions}, seen);
+    Check(seen.Count <= args.size(), "an option at most once an argument");
 }
 
 void ReadOne(std::uint8_t choice, std::string_view text) {

@@ -8,6 +8,7 @@
 #include "DateFormat.h"
 #include "EphemerisRows.h"
 #include "GraphColors.h"
+#include "SignNames.h"
 
 #include <array>
 #include <string_view>
@@ -22,10 +23,8 @@ inline constexpr int PointGlyphCount = 4;  // Circle..Asterisk have a point glyp
 inline constexpr std::array<std::string_view, GraphGlyphCount> GraphGlyphCaptions = {
     "Círculo", "Cuadrado", "Triangulo", "Asterísco", "Imagen", "[Ninguno]"};
 
-// The items of the first-sign list; unlike the sign abbreviation
-// table it names the eleventh sign "Acu".
-inline constexpr std::array<std::string_view, 12> GraphSignChoices = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                                                                      "Lib", "Esc", "Sag", "Cap", "Acu", "Pis"};
+// The items of the first-sign list, in the lists' form ("Acu").
+inline constexpr const std::array<std::string_view, SignCount>& GraphSignChoices = SignListItems;
 
 inline constexpr int MaxGraphSigns = 12;
 

@@ -9,7 +9,6 @@ namespace {
 
 constexpr double MinutesPerDay = 1440;
 constexpr double DegreesPerSign = 30;
-constexpr int SignsInCircle = 12;
 
 }  // namespace
 
@@ -43,9 +42,10 @@ std::string PointerReadout(const GraphGeometry& g, int x, int y, const DateForma
     }
     const int row = y - g.TopMargin;
     const double degrees = double(row % g.BandHeight) / g.BandHeight * DegreesPerSign;
-    const int sign = (row / g.BandHeight + g.GraphFirstSign) % SignsInCircle;
-    return FormatDateTime(PointerMomentPattern, *moment, names) + "," + DegreesToText(false, OrdinalGlyph, 0, degrees) +
-           " " + std::string(SignAbbreviations[static_cast<std::size_t>(sign)]);
+    const int sign = (row / g.BandHeight + g.GraphFirstSign) % SignCount;
+    const SignDegrees position = SignDegreesText(sign, degrees, OrdinalGlyph);
+    return FormatDateTime(PointerMomentPattern, *moment, names) + "," + position.Text + " " +
+           std::string(SignAbbreviations[static_cast<std::size_t>(position.Sign)]);
 }
 
 }  // namespace kalto

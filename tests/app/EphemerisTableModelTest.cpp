@@ -38,7 +38,7 @@ EphemerisRows TwoRowRun() {
         auto& sequence = rows->Bodies[static_cast<std::size_t>(body)];
         sequence.push_back(MakeRow(EncodeDate(2024, 3, 1) + EncodeTime(13, 5, 0),
                                    135.36861F + static_cast<float>(body - Sol), 1.5F, 200.0F, -7.5F));
-        sequence.push_back(MakeRow(EncodeDate(2024, 3, 2), 359.9999F, -0.25F, 10.0F, 23.25F));
+        sequence.push_back(MakeRow(EncodeDate(2024, 3, 2), 359.999F, -0.25F, 10.0F, 23.25F));
     }
     return rows;
 }

@@ -344,8 +344,8 @@ TEST(KaltoCli, EphemerisTextIsTheWindowTableOfEachBody) {
             const TDateTime local = EncodeDate(2027, 3, 1) + step * 0.5;
             const BodyPosition p = ComputeAllBodies(engine, LocalToJDE(local, ZoneOffset(-3.5)).jde)[body];
             const EphemerisRow row{static_cast<float>(p.Longitude),      static_cast<float>(p.Latitude),
-                                 static_cast<float>(p.RightAscension), static_cast<float>(p.Declination),
-                                 static_cast<float>(p.Distance),       local};
+                                   static_cast<float>(p.RightAscension), static_cast<float>(p.Declination),
+                                   static_cast<float>(p.Distance),       local};
             std::vector<std::string> expected;
             for (int column = 0; column < EphemerisColumnCount; ++column) {
                 expected.push_back(EphemerisCellText(row, step + 1, column, names));
@@ -356,6 +356,23 @@ TEST(KaltoCli, EphemerisTextIsTheWindowTableOfEachBody) {
     EXPECT_EQ(lines[3][0], " 2");
     EXPECT_EQ(lines[3][1], "mar 01 2027, lun");
     EXPECT_EQ(lines[3][3], "12:00 pm");
+}
+
+TEST(KaltoCli, EphemerisTextCarriesSecondsThatRoundToSixty) {
+    // The hourly Moon of 2027 has hundreds of angles whose seconds round to
+    // 60 (such as 14° 29' 59.7"); each prints carried, never as 60" or 60'.
+    const CliResult result = RunCli({"efemerides", "--desde", "2027-01-01", "--hasta", "2028-01-01", "--cada", "60",
+                                     "--cuerpo", "Lun", "--formato", "texto"});
+    EXPECT_EQ(result.status, 0);
+    const auto lines = Cells(result.out, '\t');
+    ASSERT_EQ(lines.size(), 2u + 366u * 24u);
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        for (const std::size_t column : {2u, 4u, 5u, 6u, 7u}) {
+            const std::string& cell = lines[i].at(column);
+            ASSERT_EQ(cell.find("60\""), std::string::npos) << "row " << i - 1 << ": " << cell;
+            ASSERT_EQ(cell.find("60'"), std::string::npos) << "row " << i - 1 << ": " << cell;
+        }
+    }
 }
 
 TEST(KaltoCli, EphemerisZoneShiftsTheInstantsAndKeepsLocalTimes) {

@@ -106,14 +106,14 @@ TEST(TextForms, SplitDegreesRebuildsTheValue) {
 
 TEST(TextForms, SplitDegreesJustBelowTheModulusKeepsItsPartsInRange) {
     // The largest value below 360 splits into 359, 59 and seconds just below 60
-    // (printed as 60, without carry); 360 itself wraps to 0, 0, 0.
+    // (printed carried round the circle, as 0); 360 itself wraps to 0, 0, 0.
     const double below = std::nextafter(360.0, 0.0);
     const DegreeParts parts = SplitDegrees(below, 360);
     EXPECT_EQ(parts.whole, 359);
     EXPECT_EQ(parts.minutes, 59);
     EXPECT_LT(parts.seconds, 60);
     EXPECT_GT(parts.seconds, 59.999);
-    EXPECT_EQ(GridText(below), "+ 359° 59' 60\"");
+    EXPECT_EQ(GridText(below), "+ 00° 00' 00\"");
     const DegreeParts wrapped = SplitDegrees(360.0, 360);
     EXPECT_EQ(wrapped.whole, 0);
     EXPECT_EQ(wrapped.minutes, 0);
@@ -156,7 +156,16 @@ TEST(TextForms, AngleToTextStylesAndPrefixes) {
         {360, 1, AnglePrefix::None, AngleStyle::DMS, 5.1193, "05° 07' 09.5\""},
         {360, 0, AnglePrefix::None, AngleStyle::DMS, -5.1193, "05° 07' 09\""},
         // No carry after rounding the seconds.
-        {360, 0, AnglePrefix::None, AngleStyle::DMS, Dms(10, 59, 59.6), "10° 59' 60\""},
+        // Seconds that round to 60 carry into the minutes, the degrees and
+        // round the circle; a negative value rounds as its absolute value.
+        {360, 0, AnglePrefix::None, AngleStyle::DMS, Dms(10, 59, 59.6), "11° 00' 00\""},
+        {360, 0, AnglePrefix::None, AngleStyle::DMS, Dms(14, 29, 59.7), "14° 30' 00\""},
+        {360, 0, AnglePrefix::PlusMinus, AngleStyle::DMS, -Dms(3, 50, 59.6), "- 03° 51' 00\""},
+        {360, 0, AnglePrefix::PlusMinus, AngleStyle::DMS, Dms(359, 59, 59.6), "+ 00° 00' 00\""},
+        {360, 1, AnglePrefix::None, AngleStyle::DMS, Dms(10, 59, 59.96), "11° 00' 00.0\""},
+        {360, 1, AnglePrefix::None, AngleStyle::DMS, Dms(10, 59, 59.94), "10° 59' 59.9\""},
+        {24, 0, AnglePrefix::None, AngleStyle::HMS, Dms(23, 59, 59.6), "00h 00' 00\""},
+        {24, 0, AnglePrefix::None, AngleStyle::HMS, Dms(13, 29, 59.5001), "13h 30' 00\""},
         {360, 0, AnglePrefix::None, AngleStyle::DMS, Dms(10, 0, 29.6), "10° 00' 30\""},
         {360, 0, AnglePrefix::None, AngleStyle::DMS, 360.0, "00° 00' 00\""},
         // DM adds a minute only for 30 whole seconds or more, with carries.
@@ -203,17 +212,19 @@ double ValueWithSeconds(double start, double seconds) {
 
 TEST(TextForms, DmsSecondsThatAreExactHalvesRoundAwayFromZero) {
     struct Case {
+        double minutes;
         double seconds;
         const char* dms;
         const char* dm;
     };
     const Case cases[] = {
-        {22.5, "00° 07' 23\"", "00° 07'"},  // to even would give 22
-        {52.5, "00° 07' 53\"", "00° 08'"},  // to even would give 52
+        {7, 22.5, "00° 07' 23\"", "00° 07'"},  // to even would give 22
+        {7, 52.5, "00° 07' 53\"", "00° 08'"},  // to even would give 52
+        {1, 59.5, "00° 02' 00\"", "00° 02'"},  // rounds to 60 and carries
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.seconds);
-        const double value = ValueWithSeconds(Dms(0, 7, c.seconds), c.seconds);
+        const double value = ValueWithSeconds(Dms(0, c.minutes, c.seconds), c.seconds);
         ASSERT_EQ(SplitDegrees(value, 360).seconds, c.seconds);
         EXPECT_EQ(AngleToText(360, 0, AnglePrefix::None, AngleStyle::DMS, value), c.dms);
         EXPECT_EQ(AngleToText(360, 0, AnglePrefix::None, AngleStyle::DM, value), c.dm);
@@ -239,16 +250,21 @@ TEST(TextForms, DegreesToText) {
         {false, DegreeGlyph, 0, 0.0, " 00° 00' 00\""},
         {false, DegreeGlyph, 0, 5.1193, " 05° 07' 09\""},
         {false, DegreeGlyph, 2, 7.25, " 07° 15' 00.00\""},
-        // No carry after rounding: 59.6 seconds print as 60.
-        {false, DegreeGlyph, 0, Dms(10, 59, 59.6), " 10° 59' 60\""},
+        // Seconds that round to 60 carry into the minutes and degrees.
+        {false, DegreeGlyph, 0, Dms(10, 59, 59.6), " 11° 00' 00\""},
+        {false, DegreeGlyph, 0, Dms(14, 29, 59.7), " 14° 30' 00\""},
+        {true, DegreeGlyph, 0, -Dms(3, 50, 59.6), "- 03° 51' 00\""},
+        {false, DegreeGlyph, 0, Dms(359, 59, 59.6), " 00° 00' 00\""},
+        {false, DegreeGlyph, 1, Dms(10, 59, 59.96), " 11° 00' 00.0\""},
         // Held in single precision: 10.999999 gives 59' 59.9964".
-        {false, DegreeGlyph, 0, 10.999999, " 10° 59' 60\""},
+        {false, DegreeGlyph, 0, 10.999999, " 11° 00' 00\""},
         {false, DegreeGlyph, 3, 10.999999, " 10° 59' 59.996\""},
         // Seconds held as exactly 22.5 (minutes 7.375 in single precision)
         // round away from zero.
         {false, DegreeGlyph, 0, 10 + 7.375 / 60, " 10° 07' 23\""},
-        // Single precision shows in the minutes: 29.99999999 holds 60 minutes.
-        {false, DegreeGlyph, 0, 29.99999999, " 29° 60' 00\""},
+        // Single precision shows in the minutes: 29.99999999 holds 60
+        // minutes, carried into the degrees.
+        {false, DegreeGlyph, 0, 29.99999999, " 30° 00' 00\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -283,6 +299,12 @@ TEST(TextForms, SignPositionText) {
         {360.0, " 00° 00' 00\"Ari"},
         {-0.5, " 29° 30' 00\"Pis"},
         {725.5, " 05° 30' 00\"Ari"},
+        // Seconds that round to 60 carry into the minutes, the degrees and the sign.
+        {Dms(134, 29, 59.7), " 14° 30' 00\"Leo"},
+        {Dms(149, 59, 59.7), " 00° 00' 00\"Vir"},
+        {Dms(329, 59, 59.5001), " 00° 00' 00\"Pis"},
+        {Dms(359, 59, 59.6), " 00° 00' 00\"Ari"},
+        {Dms(149, 59, 59.4), " 29° 59' 59\"Leo"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.longitude);
@@ -305,6 +327,11 @@ TEST(TextForms, SignAbbreviations) {
     EXPECT_EQ(SignAbbreviations[7], "Esc");
     EXPECT_EQ(SignAbbreviations[10], "Aqu");
     EXPECT_EQ(SignAbbreviations[11], "Pis");
+    // The sign lists' form differs in the eleventh sign alone.
+    for (std::size_t i = 0; i < SignAbbreviations.size(); ++i) {
+        EXPECT_EQ(SignListItems[i] == SignAbbreviations[i], i != 10) << i;
+    }
+    EXPECT_EQ(SignListItems[10], "Acu");
 }
 
 TEST(TextForms, RoundDMS) {

@@ -64,6 +64,24 @@ TEST(GraphReadout, DateTimeAndPlaceUnderThePointer) {
     }
 }
 
+TEST(GraphReadout, PointerDegreesThatRoundToAWholeMinuteCarry) {
+    struct Case {
+        int bandHeight, row;
+        const char* text;
+    };
+    const Case cases[] = {
+        {45, 13, "ene/15/2027 [12:00 am], 08º 40' 00\" Leo"},  // 8.6666...° is 8° 39' 59.99...
+        {50, 29, "ene/15/2027 [12:00 am], 17º 24' 00\" Leo"},  // 17.4° held as 17° 23' 59.99...
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bandHeight);
+        // Twelve bands and the top margin's 20 rows with the bottom line's one.
+        const GraphGeometry g = ComputeGraphGeometry(779, 12 * c.bandHeight + 21, Jan15, Jan15 + 30, 12, 4);
+        ASSERT_EQ(g.BandHeight, c.bandHeight);
+        EXPECT_EQ(PointerReadout(g, 13, 20 + c.row, SpanishDateFormatNames()), c.text);
+    }
+}
+
 TEST(GraphReadout, NothingUnderThePointerOutsideThePlotOrWithoutAxes) {
     struct Case {
         const char* name;

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The span of an ephemeris run as efemerides and grafico take it (--desde,
+// --hasta, --cada, --tz), and the run, with a progress bar on a terminal.
+
+#include "ArgumentParsing.h"
+#include "CommandOptions.h"
+#include "EphemerisRun.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+namespace kalto::cli {
+
+struct RunSpanOptions {
+    std::optional<TDateTime> Start;
+    std::optional<TDateTime> End;
+    int StepsPerDay = 1;
+    double ZoneHours = 0;
+};
+
+// The usage's text of --tz.
+inline constexpr std::string_view ZoneHelp = "zona horaria en horas al este de Greenwich, de -11.99\n"
+                                             "a 11.99 (por omisión 0).";
+
+// The declarations of --desde, --hasta, --cada and --tz, which set the
+// `Span` of the command's options; with `help`, the entries of --cada and --tz
+// in the usage's list.
+template <typename Values>
+[[nodiscard]] constexpr std::array<OptionDeclaration<Values>, 4> SpanDeclarations(bool help) {
+    return {{
+        {"--desde", OptionValue::Required,
+         [](Values& values, std::string_view v) { values.Span.Start = ParseDate(v); }},
+        {"--hasta", OptionValue::Required, [](Values& values, std::string_view v) { values.Span.End = ParseDate(v); }},
+        {"--cada",
+         OptionValue::Required,
+         [](Values& values, std::string_view v) { values.Span.StepsPerDay = ParseStepsPerDay(v); },
+         {{{"MINUTOS", help ? "paso: 1440 (por omisión), 720, 360, 180, 120, 60,\n"
+                              "30, 15, 10 o 5."
+                            : ""}}}},
+        {"--tz",
+         OptionValue::Required,
+         [](Values& values, std::string_view v) { values.Span.ZoneHours = ParseZoneHours(v); },
+         {{{"HORAS", help ? ZoneHelp : ""}}}},
+    }};
+}
+
+// Throws UsageError unless both dates are given.
+void CheckSpanDates(const RunSpanOptions& span);
+
+// The run of the span: from --desde to --hasta, or to 24 months after --desde
+// when they lie more than 730 days apart, which is noted on `err` ("se
+// `verb` hasta ..."). Throws UsageError for days outside the years 0001 to 9999.
+[[nodiscard]] EphemerisRequest SpanRequest(const RunSpanOptions& span, SeriesEvaluation evaluation,
+                                           std::string_view verb, std::ostream& err);
+
+// The run, with a progress bar on `err` when that is a terminal and the run
+// lasts more than a moment.
+[[nodiscard]] std::unique_ptr<EphemerisRowSet> ComputeRows(const EphemerisRequest& request, std::ostream& err);
+
+}  // namespace kalto::cli
