@@ -204,32 +204,35 @@ class TFormMainStopTest : public QObject {
         if (cycle % 2 == 0) {
             QTest::keyClick(Form.get(), Qt::Key_F8);
         } else {
-            QTest::mouseClick(Form->BCalContac, Qt::LeftButton);
+            QTest::mouseClick(Form->Ephemeris().ui().BCalContac, Qt::LeftButton);
         }
     }
 
     void SetEphemerisSpan(QDate start, QDate end) {
-        Form->DE1->setDate(start);
-        Form->DE2->setDate(end);
+        Form->Ephemeris().ui().DE1->setDate(start);
+        Form->Ephemeris().ui().DE2->setDate(end);
     }
 
     void SetLongEphemerisSpan() {
-        Form->DE1->setDate(LongStart);
-        QTest::mouseClick(Form->SBMD7, Qt::LeftButton);  // 24 m
+        Form->Ephemeris().ui().DE1->setDate(LongStart);
+        QTest::mouseClick(Form->Ephemeris().ui().SBMD[6], Qt::LeftButton);  // 24 m
     }
 
     // Waits for the next progress report of the run going on; whether it
     // still goes.
     [[nodiscard]] bool EphemerisProgressed() {
-        QSignalSpy progress(&Form->RunnerEfem, &EphemerisRunner::ProgressChanged);
-        return QTest::qWaitFor([&] { return !progress.isEmpty() || !Form->RunnerEfem.IsRunning(); }, RunTimeout) &&
-               Form->RunnerEfem.IsRunning();
+        QSignalSpy progress(&Form->Ephemeris().Runner(), &EphemerisRunner::ProgressChanged);
+        return QTest::qWaitFor([&] { return !progress.isEmpty() || !Form->Ephemeris().Runner().IsRunning(); },
+                               RunTimeout) &&
+               Form->Ephemeris().Runner().IsRunning();
     }
 
     [[nodiscard]] bool EphemerisRunningState() const {
-        return Form->BitBtnStopEfem->isEnabled() && !Form->CBDeltaTiempo->isEnabled() &&
-               !Form->PanelEfemDateInterval->isEnabled() && Form->LabelFecha->text() == QStringLiteral("calculando") &&
-               Form->LabelStatusEfem->text().startsWith(Q(StatusComputing));
+        return Form->Ephemeris().ui().BitBtnStopEfem->isEnabled() &&
+               !Form->Ephemeris().ui().CBDeltaTiempo->isEnabled() &&
+               !Form->Ephemeris().ui().PanelEfemDateInterval->isEnabled() &&
+               Form->Ephemeris().ui().LabelFecha->text() == QStringLiteral("calculando") &&
+               Form->Ephemeris().ui().LabelStatusEfem->text().startsWith(Q(StatusComputing));
     }
 
     // Starts the long run and ends it as `moment` says; returns what went
@@ -237,7 +240,8 @@ class TFormMainStopTest : public QObject {
     [[nodiscard]] QString StopEphemerisCycle(int cycle, StopMoment moment) {
         StartEphemeris(cycle);
         if (!EphemerisRunningState()) {
-            return QStringLiteral("not running after the start: %1").arg(Form->LabelStatusEfem->text());
+            return QStringLiteral("not running after the start: %1")
+                .arg(Form->Ephemeris().ui().LabelStatusEfem->text());
         }
         switch (moment) {
             case StopMoment::AtOnce: break;
@@ -246,7 +250,8 @@ class TFormMainStopTest : public QObject {
                     return QStringLiteral("the run ended before it could be stopped");
                 }
                 if (!EphemerisRunningState()) {
-                    return QStringLiteral("no running status after progress: %1").arg(Form->LabelStatusEfem->text());
+                    return QStringLiteral("no running status after progress: %1")
+                        .arg(Form->Ephemeris().ui().LabelStatusEfem->text());
                 }
                 break;
             case StopMoment::RestartThenStop:
@@ -254,8 +259,9 @@ class TFormMainStopTest : public QObject {
                     return QStringLiteral("the first run ended before the restart");
                 }
                 StartEphemeris(cycle + 1);
-                if (!EphemerisRunningState() || Form->GaugeProgressEfem->value() != 0) {
-                    return QStringLiteral("the restart does not show a new run: %1").arg(Form->LabelStatusEfem->text());
+                if (!EphemerisRunningState() || Form->Ephemeris().ui().GaugeProgressEfem->value() != 0) {
+                    return QStringLiteral("the restart does not show a new run: %1")
+                        .arg(Form->Ephemeris().ui().LabelStatusEfem->text());
                 }
                 if (!EphemerisProgressed()) {
                     return QStringLiteral("the new run ended before it could be stopped");
@@ -270,24 +276,25 @@ class TFormMainStopTest : public QObject {
                 }
                 break;
         }
-        QTest::mouseClick(Form->BitBtnStopEfem, Qt::LeftButton);
+        QTest::mouseClick(Form->Ephemeris().ui().BitBtnStopEfem, Qt::LeftButton);
         return {};
     }
 
     // The window as a stop leaves it: interrupted, the reference run still
     // the committed one.
     [[nodiscard]] QString EphemerisStoppedState(const EphemerisRows& committed) const {
-        if (Form->LabelStatusEfem->text() != Q(StatusInterrupted)) {
-            return QStringLiteral("status %1").arg(Form->LabelStatusEfem->text());
+        if (Form->Ephemeris().ui().LabelStatusEfem->text() != Q(StatusInterrupted)) {
+            return QStringLiteral("status %1").arg(Form->Ephemeris().ui().LabelStatusEfem->text());
         }
-        if (Form->LabelFecha->text() != RangeLabel(ReferenceDay, ReferenceDay)) {
-            return QStringLiteral("range label %1").arg(Form->LabelFecha->text());
+        if (Form->Ephemeris().ui().LabelFecha->text() != RangeLabel(ReferenceDay, ReferenceDay)) {
+            return QStringLiteral("range label %1").arg(Form->Ephemeris().ui().LabelFecha->text());
         }
-        if (Form->RunnerEfem.IsRunning() || Form->BitBtnStopEfem->isEnabled() || !Form->CBDeltaTiempo->isEnabled() ||
-            !Form->PanelEfemDateInterval->isEnabled()) {
+        if (Form->Ephemeris().Runner().IsRunning() || Form->Ephemeris().ui().BitBtnStopEfem->isEnabled() ||
+            !Form->Ephemeris().ui().CBDeltaTiempo->isEnabled() ||
+            !Form->Ephemeris().ui().PanelEfemDateInterval->isEnabled()) {
             return QStringLiteral("the controls still show a run");
         }
-        if (Form->EphemerisRows != committed || Form->ModelEfem->rowCount() != 288) {
+        if (Form->Ephemeris().LastRun().Rows != committed || Form->Ephemeris().ui().ModelEfem->rowCount() != 288) {
             return QStringLiteral("a stopped run was committed");
         }
         return {};
@@ -406,11 +413,11 @@ private slots:
     void cleanup() { Form.reset(); }
 
     void ephemerisStopsAndRestarts() {
-        Form->CBDeltaTiempo->setCurrentIndex(FiveMinutes);
+        Form->Ephemeris().ui().CBDeltaTiempo->setCurrentIndex(FiveMinutes);
         SetEphemerisSpan(ReferenceDay, ReferenceDay);
         StartEphemeris(0);
-        QTRY_COMPARE_WITH_TIMEOUT(Form->LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
-        const EphemerisRows reference = Form->EphemerisRows;
+        QTRY_COMPARE_WITH_TIMEOUT(Form->Ephemeris().ui().LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
+        const EphemerisRows reference = Form->Ephemeris().LastRun().Rows;
         QVERIFY(reference != nullptr);
         QCOMPARE(reference->RowCount(), std::size_t{288});
 
@@ -424,14 +431,14 @@ private slots:
             const QString state = EphemerisStoppedState(reference);
             QVERIFY2(state.isEmpty(), qPrintable(where + state));
             if (cycle == WarmUpCycles) {
-                QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
+                QTRY_COMPARE_WITH_TIMEOUT(Form->Ephemeris().Runner().WorkerCount(), 0, RunTimeout);
                 memory.Start();
             } else if (cycle > WarmUpCycles) {
                 memory.Sample();
             }
         }
         // However late the stopped runs end, none of them commits.
-        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Form->Ephemeris().Runner().WorkerCount(), 0, RunTimeout);
         const QString state = EphemerisStoppedState(reference);
         QVERIFY2(state.isEmpty(), qPrintable(state));
         const QString growth = memory.Growth();
@@ -443,17 +450,18 @@ private slots:
         QVERIFY(EphemerisProgressed());
         SetEphemerisSpan(ReferenceDay, ReferenceDay);
         StartEphemeris(1);
-        QTRY_COMPARE_WITH_TIMEOUT(Form->LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
-        QCOMPARE(Form->LabelStatusEfem->text(), Q(StatusComputed));
-        QCOMPARE(Form->LabelFecha->text(), RangeLabel(ReferenceDay, ReferenceDay));
-        QVERIFY(Form->EphemerisRows != reference);
-        QVERIFY(SameRows(*Form->EphemerisRows, *reference));
-        QCOMPARE(Form->ModelEfem->rowCount(), 288);
-        QCOMPARE(Form->GaugeProgressEfem->value(), Form->GaugeProgressEfem->maximum());
-        QVERIFY(!Form->BitBtnStopEfem->isEnabled());
-        QVERIFY(Form->CBDeltaTiempo->isEnabled());
-        QVERIFY(Form->PanelEfemDateInterval->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(Form->Ephemeris().ui().LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Form->Ephemeris().Runner().WorkerCount(), 0, RunTimeout);
+        QCOMPARE(Form->Ephemeris().ui().LabelStatusEfem->text(), Q(StatusComputed));
+        QCOMPARE(Form->Ephemeris().ui().LabelFecha->text(), RangeLabel(ReferenceDay, ReferenceDay));
+        QVERIFY(Form->Ephemeris().LastRun().Rows != reference);
+        QVERIFY(SameRows(*Form->Ephemeris().LastRun().Rows, *reference));
+        QCOMPARE(Form->Ephemeris().ui().ModelEfem->rowCount(), 288);
+        QCOMPARE(Form->Ephemeris().ui().GaugeProgressEfem->value(),
+                 Form->Ephemeris().ui().GaugeProgressEfem->maximum());
+        QVERIFY(!Form->Ephemeris().ui().BitBtnStopEfem->isEnabled());
+        QVERIFY(Form->Ephemeris().ui().CBDeltaTiempo->isEnabled());
+        QVERIFY(Form->Ephemeris().ui().PanelEfemDateInterval->isEnabled());
     }
 
     void contactSearchStopsAndRestarts() {
