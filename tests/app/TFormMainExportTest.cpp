@@ -44,9 +44,6 @@ using namespace kalto;
 
 namespace {
 
-// Generous: runs and exports share the machine with other tests.
-constexpr int RunTimeout = 180000;
-
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -107,6 +104,8 @@ class TFormMainExportTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TFormMain> Form;
+
+    [[nodiscard]] EphemerisPage& Page() const { return Form->Ephemeris(); }
     std::unique_ptr<QTemporaryDir> Folder;
     OpenedFiles Opened;
     QString MessageText;  // the last message box's text
@@ -139,11 +138,10 @@ class TFormMainExportTest : public QObject {
     }
 
     [[nodiscard]] bool RunJanuary() {
-        Form->Ephemeris().ui().DE1->setDate(QDate(2027, 1, 1));
-        Form->Ephemeris().ui().DE2->setDate(QDate(2027, 1, 31));
+        Page().ui().DE1->setDate(QDate(2027, 1, 1));
+        Page().ui().DE2->setDate(QDate(2027, 1, 31));
         QTest::keyClick(Form.get(), Qt::Key_F8);
-        return QTest::qWaitFor([this] { return Form->Ephemeris().ui().LabelStatusEfem->text() == Q(StatusComputed); },
-                               RunTimeout);
+        return WaitForStatus(Page().ui().LabelStatusEfem, Q(StatusComputed));
     }
 
     // A contact of the Sun at 90° of 0°, from 06:00 to 08:00 of 19 March 2027.
@@ -214,7 +212,7 @@ private slots:
         QCOMPARE(progress.ProgressBar->maximum(), 100);
         QCOMPARE(progress.size(), QSize(289, 20));
 
-        QVERIFY(Form->Ephemeris().ui().SBEfemToRtf->isEnabled());
+        QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
         QVERIFY(Form->SBTranToRTF->isEnabled());
     }
 
@@ -222,11 +220,11 @@ private slots:
     // rows as the window's table shows them; the file is then opened.
     void exportsTheTable() {
         QVERIFY(RunJanuary());
-        Form->Ephemeris().ui().SBP[1]->click();  // the Moon
-        Form->Ephemeris().ui().CBViewLat->click();
-        Form->Ephemeris().ui().CBViewLon->click();  // Hora and Lat. shown, Lon. hidden
+        Page().ui().SBP[1]->click();  // the Moon
+        Page().ui().CBViewLat->click();
+        Page().ui().CBViewLon->click();  // Hora and Lat. shown, Lon. hidden
         const QString file = FilePath(QStringLiteral("luna.rtf"));
-        ExportTo(Form->Ephemeris().ui().SBEfemToRtf, file);
+        ExportTo(Page().ui().SBEfemToRtf, file);
 
         const QString document = ReadDocument(file);
         QVERIFY(document.startsWith(QStringLiteral("{\\rtf1\\ansi\\ansicpg1252")));
@@ -235,13 +233,10 @@ private slots:
                                                  "Lat.\\cell }")));
         QVERIFY(document.contains(FirstBoundary(30, Form->logicalDpiX())));
         const auto cell = [this](int row, int column) {
-            return Form->Ephemeris()
-                .ui()
-                .ModelEfem->data(Form->Ephemeris().ui().ModelEfem->index(row, column))
-                .toString();
+            return Form->Ephemeris().ui().ModelEfem->data(Page().ui().ModelEfem->index(row, column)).toString();
         };
-        QCOMPARE(Form->Ephemeris().ui().ModelEfem->rowCount(), 31);
-        for (int row = 0; row < Form->Ephemeris().ui().ModelEfem->rowCount(); ++row) {
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 31);
+        for (int row = 0; row < Page().ui().ModelEfem->rowCount(); ++row) {
             const QString cells = cell(row, 0) + "\\cell " + cell(row, 1) + "\\cell " + cell(row, 2) + "\\cell " +
                                   cell(row, 3) + "\\cell " + cell(row, 5) + "\\cell ";
             QVERIFY2(document.contains(cells), qPrintable(cells));
@@ -249,15 +244,15 @@ private slots:
         QCOMPARE(Opened.Urls, QList<QUrl>{QUrl::fromLocalFile(file)});
         QVERIFY(!Form->ui().DlgAviso->isVisible());
         QCOMPARE(Form->ui().DlgAviso->ProgressBar->value(), 100);
-        QVERIFY(Form->Ephemeris().ui().SBEfemToRtf->isEnabled());
+        QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
     }
 
     void exportsTheGraph() {
         QVERIFY(RunJanuary());
-        Form->Ephemeris().SBViewChartDiagramaClick();
+        Page().SBViewChartDiagramaClick();
         Form->ui().DlgExportData->CBOpenFileRTF->setChecked(false);
         const QString file = FilePath(QStringLiteral("grafico.rtf"));
-        ExportTo(Form->Ephemeris().ui().SBEfemToRtf, file);
+        ExportTo(Page().ui().SBEfemToRtf, file);
 
         const QString document = ReadDocument(file);
         QVERIFY(document.contains(QStringLiteral("\\qc\\plain\\f0\\fs20 Diagrama de Efemerides\\par ")));
@@ -287,8 +282,8 @@ private slots:
         QVERIFY(heading > memo);
         QVERIFY(!document.contains(QStringLiteral("Equinoccio")));  // "descripción" is cleared
         const TDateTime exact = Form->Contacts.SortedContactList.front()->ExactTime;
-        const QString date = Q(FormatDateTime(DetailDatePattern, exact, Form->Ephemeris().Names()));
-        const QString time = Q(FormatDateTime(DetailTimePattern, exact, Form->Ephemeris().Names()));
+        const QString date = Q(FormatDateTime(DetailDatePattern, exact, Page().Names()));
+        const QString time = Q(FormatDateTime(DetailTimePattern, exact, Page().Names()));
         QVERIFY(document.contains(QStringLiteral("partil\\cell ") + date + QStringLiteral("\\cell ") + time));
         QCOMPARE(Opened.Urls, QList<QUrl>{QUrl::fromLocalFile(file)});
     }
@@ -305,8 +300,8 @@ private slots:
         const QString document = ReadDocument(file);
         QVERIFY(document.contains(QStringLiteral(" \\par Equinoccio\\par \\pard\\plain\\cgrid")));
         QVERIFY(document.contains(QStringLiteral("No.\\cell Pla.\\cell Pos.\\cell Inicia\\cell")));
-        const QString start = Q(FormatDateTime(
-            ContactMomentPattern, Form->Contacts.SortedContactList.front()->StartTime, Form->Ephemeris().Names()));
+        const QString start = Q(
+            FormatDateTime(ContactMomentPattern, Form->Contacts.SortedContactList.front()->StartTime, Page().Names()));
         QVERIFY(document.contains(QStringLiteral(" 1\\cell Sol\\cell  00° 00' 00\"\\cell ") + start +
                                   QStringLiteral("\\cell ")));
     }
@@ -314,7 +309,7 @@ private slots:
     void stampIsTheFirstParagraph() {
         Form->ui().DlgExportData->CBMakeDataGen->setChecked(true);
         const QString file = FilePath(QStringLiteral("tabla.rtf"));
-        ExportTo(Form->Ephemeris().ui().SBEfemToRtf, file);
+        ExportTo(Page().ui().SBEfemToRtf, file);
         const QString document = ReadDocument(file);
         const QRegularExpression stamp(QStringLiteral(
             R"(\\margb1080\\par \\pard\\qr\\plain\\f0\\fs20 \S+-\d\d-\d{4}, \d\d:\d\d:\d\d [ap]m\\par \\pard\\qc)"));
@@ -326,7 +321,7 @@ private slots:
     void dialogKeepsItsOptionsAndForgetsTheFile() {
         Form->ui().DlgExportData->CBOpenFileRTF->setChecked(false);
         Form->ui().DlgExportData->SaveDialog1->selectFile(FilePath(QStringLiteral("anterior.rtf")));
-        ExportTo(Form->Ephemeris().ui().SBEfemToRtf, FilePath(QStringLiteral("uno.rtf")));
+        ExportTo(Page().ui().SBEfemToRtf, FilePath(QStringLiteral("uno.rtf")));
         QVERIFY(!Form->ui().DlgExportData->CBOpenFileRTF->isChecked());
         auto* name = Form->ui().DlgExportData->SaveDialog1->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         QVERIFY(name != nullptr);
@@ -337,17 +332,16 @@ private slots:
     // Exporting twice to one name replaces the file.
     void secondExportReplacesTheFile() {
         const QString file = FilePath(QStringLiteral("tabla.rtf"));
-        ExportTo(Form->Ephemeris().ui().SBEfemToRtf, file);
+        ExportTo(Page().ui().SBEfemToRtf, file);
         QVERIFY(ReadDocument(file).contains(QStringLiteral("Efemerides de Sol.")));
-        Form->Ephemeris().ui().SBP[1]->click();
-        ExportTo(Form->Ephemeris().ui().SBEfemToRtf, file);
+        Page().ui().SBP[1]->click();
+        ExportTo(Page().ui().SBEfemToRtf, file);
         QVERIFY(ReadDocument(file).contains(QStringLiteral("Efemerides de Lun.")));
         QCOMPARE(QDir(Folder->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
     void cancelWritesNothing() {
-        Export(Form->Ephemeris().ui().SBEfemToRtf, FilePath(QStringLiteral("tabla.rtf")),
-               Form->ui().DlgExportData->CancelBtn);
+        Export(Page().ui().SBEfemToRtf, FilePath(QStringLiteral("tabla.rtf")), Form->ui().DlgExportData->CancelBtn);
         QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
         QVERIFY(Opened.Urls.isEmpty());
         QVERIFY(!Form->ui().DlgAviso->isVisible());
@@ -362,7 +356,7 @@ private slots:
             stillOpen = Form->ui().DlgExportData->isVisible();
             QTest::mouseClick(Form->ui().DlgExportData->CancelBtn, Qt::LeftButton);
         });
-        QTest::mouseClick(Form->Ephemeris().ui().SBEfemToRtf, Qt::LeftButton);
+        QTest::mouseClick(Page().ui().SBEfemToRtf, Qt::LeftButton);
         QVERIFY(stillOpen);
         QVERIFY(!Form->IsExporting());
         QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
@@ -387,13 +381,13 @@ private slots:
     void failureIsReportedAndOpensNothing() {
         const QString file = FilePath(QStringLiteral("no-existe/tabla.rtf"));
         AnswerNextMessageBox();
-        ExportTo(Form->Ephemeris().ui().SBEfemToRtf, file);
+        ExportTo(Page().ui().SBEfemToRtf, file);
         QTRY_VERIFY(!MessageText.isEmpty());
         QCOMPARE(MessageText, QStringLiteral("No se pudo crear el archivo \"%1\": la carpeta no existe.").arg(file));
         QVERIFY(Opened.Urls.isEmpty());
         QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
         QVERIFY(!Form->ui().DlgAviso->isVisible());
-        QVERIFY(Form->Ephemeris().ui().SBEfemToRtf->isEnabled());
+        QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
         QVERIFY(Form->SBTranToRTF->isEnabled());
     }
 
@@ -447,7 +441,7 @@ private slots:
             const test::ProcessWriteLimits limited(limits);
             applied = limited.IsApplied();
             if (applied) {
-                ExportTo(Form->Ephemeris().ui().SBEfemToRtf, file);
+                ExportTo(Page().ui().SBEfemToRtf, file);
             }
         }
         fs::permissions(QFile::encodeName(folder).toStdString(), fs::perms(0755));
@@ -461,13 +455,13 @@ private slots:
             QCOMPARE(Entries(file), QStringList{QStringLiteral("dentro.rtf")});
         }
         QVERIFY(!Form->ui().DlgAviso->isVisible());
-        QVERIFY(Form->Ephemeris().ui().SBEfemToRtf->isEnabled());
+        QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
         QVERIFY(Form->SBTranToRTF->isEnabled());
 
         // Without the limit the same export replaces the file: the failure
         // came from the limit, part way through a larger document.
         if (failure == WriteFailure::FileSizeLimit) {
-            ExportTo(Form->Ephemeris().ui().SBEfemToRtf, file);
+            ExportTo(Page().ui().SBEfemToRtf, file);
             QVERIFY(QFileInfo(file).size() > 4 * static_cast<qint64>(SizeLimit));
             QCOMPARE(Opened.Urls, QList<QUrl>{QUrl::fromLocalFile(file)});
             QCOMPARE(Entries(folder), QStringList{QStringLiteral("tabla.rtf")});

@@ -35,9 +35,6 @@ using namespace kalto;
 
 namespace {
 
-// Generous: runs share the machine with other tests.
-constexpr int RunTimeout = 180000;
-
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -60,60 +57,47 @@ class TFormMainTest : public QObject {
 
     std::unique_ptr<TFormMain> Form;
 
+    [[nodiscard]] EphemerisPage& Page() const { return Form->Ephemeris(); }
+
     void PressF8() { QTest::keyClick(Form.get(), Qt::Key_F8); }
 
     void SetSpan(QDate start, QDate end) {
-        Form->Ephemeris().ui().DE1->setDate(start);
-        Form->Ephemeris().ui().DE2->setDate(end);
+        Page().ui().DE1->setDate(start);
+        Page().ui().DE2->setDate(end);
     }
 
-    QToolButton* SpanButton(int index) const {
-        const std::array buttons{Form->Ephemeris().ui().SBMD[0], Form->Ephemeris().ui().SBMD[1],
-                                 Form->Ephemeris().ui().SBMD[2], Form->Ephemeris().ui().SBMD[3],
-                                 Form->Ephemeris().ui().SBMD[4], Form->Ephemeris().ui().SBMD[5],
-                                 Form->Ephemeris().ui().SBMD[6]};
-        return buttons[static_cast<std::size_t>(index)];
-    }
+    QToolButton* SpanButton(int index) const { return Page().ui().SBMD[static_cast<std::size_t>(index)]; }
 
-    QToolButton* BodyButton(int body) const {
-        const std::array buttons{
-            Form->Ephemeris().ui().SBP[0], Form->Ephemeris().ui().SBP[1], Form->Ephemeris().ui().SBP[2],
-            Form->Ephemeris().ui().SBP[3], Form->Ephemeris().ui().SBP[4], Form->Ephemeris().ui().SBP[5],
-            Form->Ephemeris().ui().SBP[6], Form->Ephemeris().ui().SBP[7], Form->Ephemeris().ui().SBP[8],
-            Form->Ephemeris().ui().SBP[9], Form->Ephemeris().ui().SBP[10]};
-        return buttons[static_cast<std::size_t>(body - 1)];
-    }
+    QToolButton* BodyButton(int body) const { return Page().ui().SBP[static_cast<std::size_t>(body - 1)]; }
 
     QCheckBox* ColumnBox(int column) const {
-        const std::array boxes{Form->Ephemeris().ui().CBViewHour, Form->Ephemeris().ui().CBViewLon,
-                               Form->Ephemeris().ui().CBViewLat, Form->Ephemeris().ui().CBViewAR,
-                               Form->Ephemeris().ui().CBViewDec};
+        const std::array boxes{Page().ui().CBViewHour, Page().ui().CBViewLon, Page().ui().CBViewLat,
+                               Page().ui().CBViewAR, Page().ui().CBViewDec};
         return boxes[static_cast<std::size_t>(column - FirstOptionalColumn)];
     }
 
     // A one-day run at "24 horas"; whether it was committed.
     [[nodiscard]] bool RunOneDay(QDate day) {
         SetSpan(day, day);
-        Form->Ephemeris().ui().CBDeltaTiempo->setCurrentIndex(0);
+        Page().ui().CBDeltaTiempo->setCurrentIndex(0);
         PressF8();
-        return QTest::qWaitFor([this] { return Form->Ephemeris().ui().LabelStatusEfem->text() == Q(StatusComputed); },
-                               RunTimeout);
+        return WaitForStatus(Page().ui().LabelStatusEfem, Q(StatusComputed));
     }
 
     // 24 months at 5 minutes; whether it was caught running.
     [[nodiscard]] bool StartLongRun(QDate start) {
-        Form->Ephemeris().ui().DE1->setDate(start);
-        QTest::mouseClick(Form->Ephemeris().ui().SBMD[6], Qt::LeftButton);
-        Form->Ephemeris().ui().CBDeltaTiempo->setCurrentIndex(9);
+        Page().ui().DE1->setDate(start);
+        QTest::mouseClick(Page().ui().SBMD[6], Qt::LeftButton);
+        Page().ui().CBDeltaTiempo->setCurrentIndex(9);
         PressF8();
-        return QTest::qWaitFor([this] { return Form->Ephemeris().ui().GaugeProgressEfem->value() > 0; }, RunTimeout) &&
-               Form->Ephemeris().Runner().IsRunning();
+        return QTest::qWaitFor([this] { return Page().ui().GaugeProgressEfem->value() > 0; }, RunTimeout) &&
+               Page().Runner().IsRunning();
     }
 
     void VerifyIdleControls() {
-        QVERIFY(!Form->Ephemeris().ui().BitBtnStopEfem->isEnabled());
-        QVERIFY(Form->Ephemeris().ui().CBDeltaTiempo->isEnabled());
-        QVERIFY(Form->Ephemeris().ui().PanelEfemDateInterval->isEnabled());
+        QVERIFY(!Page().ui().BitBtnStopEfem->isEnabled());
+        QVERIFY(Page().ui().CBDeltaTiempo->isEnabled());
+        QVERIFY(Page().ui().PanelEfemDateInterval->isEnabled());
     }
 
 private slots:
@@ -133,30 +117,30 @@ private slots:
         QCOMPARE(Form->ui().PCContactos->tabText(0), QStringLiteral("    Efemerides"));
         QCOMPARE(Form->ui().PCContactos->tabText(1), QStringLiteral("   Contactos"));
         QCOMPARE(Form->palette().color(QPalette::Window), QColor(248, 255, 240));
-        QCOMPARE(Form->Ephemeris().ui().NotebookData->currentIndex(), 0);
-        QVERIFY(Form->Ephemeris().ui().SBViewChartData->isChecked());
-        QVERIFY(!Form->Ephemeris().ui().SBViewChartDiagrama->isChecked());
-        QVERIFY(Form->Ephemeris().ui().SBEfemToRtf->isEnabled());
-        QCOMPARE(Form->Ephemeris().ui().LabelFecha->text(), QStringLiteral("< >"));
-        QCOMPARE(Form->Ephemeris().ui().LabelStatusEfem->text(), QStringLiteral(" Status: Efemerides por calcular"));
-        QCOMPARE(Form->Ephemeris().ui().GaugeProgressEfem->value(), 0);
-        QCOMPARE(Form->Ephemeris().ui().DE1->date(), today);
-        QCOMPARE(Form->Ephemeris().ui().DE2->date(), today.addMonths(1));
-        QCOMPARE(Form->Ephemeris().SpanDays(), static_cast<int>(today.daysTo(today.addMonths(1))) + 1);
-        QCOMPARE(Form->Ephemeris().ui().CBDeltaTiempo->currentText(), QStringLiteral("24 horas"));
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 0);
+        QVERIFY(Page().ui().SBViewChartData->isChecked());
+        QVERIFY(!Page().ui().SBViewChartDiagrama->isChecked());
+        QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
+        QCOMPARE(Page().ui().LabelFecha->text(), QStringLiteral("< >"));
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), QStringLiteral(" Status: Efemerides por calcular"));
+        QCOMPARE(Page().ui().GaugeProgressEfem->value(), 0);
+        QCOMPARE(Page().ui().DE1->date(), today);
+        QCOMPARE(Page().ui().DE2->date(), today.addMonths(1));
+        QCOMPARE(Page().SpanDays(), static_cast<int>(today.daysTo(today.addMonths(1))) + 1);
+        QCOMPARE(Page().ui().CBDeltaTiempo->currentText(), QStringLiteral("24 horas"));
         QCOMPARE(Form->ui().SETz->minimum(), -11.99);
         QCOMPARE(Form->ui().SETz->maximum(), 11.99);
         QCOMPARE(Form->ui().SETz->singleStep(), 0.5);
         VerifyIdleControls();
-        QCOMPARE(Form->Ephemeris().SelectedBody(), 1);
-        QVERIFY(Form->Ephemeris().ui().SBP[0]->isChecked());
-        QVERIFY(Form->Ephemeris().LastRun().Rows == nullptr);
-        QCOMPARE(Form->Ephemeris().LastRun().Start, 0.0);
-        QCOMPARE(Form->Ephemeris().LastRun().End, 0.0);
-        QCOMPARE(Form->Ephemeris().VisibleColumnCount(), 2);
-        QCOMPARE(Form->Ephemeris().ui().ModelEfem->rowCount(), 1);
-        QCOMPARE(Form->Ephemeris().ui().StrGridEfem->verticalHeader()->defaultSectionSize(), 18);
-        QCOMPARE(Form->Ephemeris().ui().StrGridEfem->rowHeight(0), 18);
+        QCOMPARE(Page().SelectedBody(), 1);
+        QVERIFY(Page().ui().SBP[0]->isChecked());
+        QVERIFY(Page().LastRun().Rows == nullptr);
+        QCOMPARE(Page().LastRun().Start, 0.0);
+        QCOMPARE(Page().LastRun().End, 0.0);
+        QCOMPARE(Page().VisibleColumnCount(), 2);
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 1);
+        QCOMPARE(Page().ui().StrGridEfem->verticalHeader()->defaultSectionSize(), 18);
+        QCOMPARE(Page().ui().StrGridEfem->rowHeight(0), 18);
     }
 
     void stepItems_data() {
@@ -172,9 +156,9 @@ private slots:
     void stepItems() {
         QFETCH(int, index);
         QFETCH(QString, text);
-        QCOMPARE(Form->Ephemeris().ui().CBDeltaTiempo->count(), 10);
-        QCOMPARE(Form->Ephemeris().ui().CBDeltaTiempo->itemText(index), text);
-        QVERIFY(!Form->Ephemeris().ui().CBDeltaTiempo->isEditable());
+        QCOMPARE(Page().ui().CBDeltaTiempo->count(), 10);
+        QCOMPARE(Page().ui().CBDeltaTiempo->itemText(index), text);
+        QVERIFY(!Page().ui().CBDeltaTiempo->isEditable());
     }
 
     void columns_data() {
@@ -197,7 +181,7 @@ private slots:
         QFETCH(QString, header);
         QFETCH(int, width);
         QFETCH(bool, hidden);
-        auto* grid = Form->Ephemeris().ui().StrGridEfem;
+        auto* grid = Page().ui().StrGridEfem;
         QCOMPARE(grid->model()->headerData(column, Qt::Horizontal).toString(), header);
         QCOMPARE(grid->isColumnHidden(column), hidden);
         grid->setColumnHidden(column, false);
@@ -206,7 +190,7 @@ private slots:
     }
 
     void tableLooksLikeAGrid() {
-        auto* grid = Form->Ephemeris().ui().StrGridEfem;
+        auto* grid = Page().ui().StrGridEfem;
         QVERIFY(grid->showGrid());
         QVERIFY(!grid->alternatingRowColors());
         QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -215,7 +199,7 @@ private slots:
             QCOMPARE(grid->palette().color(group, QPalette::HighlightedText), QColor(0, 0, 0));
         }
         const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
-        QVERIFY(EphemerisColumnsFit(grid->font(), Form->Ephemeris().Names(), margin));
+        QVERIFY(EphemerisColumnsFit(grid->font(), Page().Names(), margin));
     }
 
     // F8 and "Calcular" run the span and step on the controls and commit.
@@ -244,40 +228,40 @@ private slots:
         QFETCH(int, rowCount);
         QFETCH(QDateTime, lastInstant);
 
-        Form->Ephemeris().ui().DE1->setDate(start);
+        Page().ui().DE1->setDate(start);
         if (spanButton >= 0) {
             QTest::mouseClick(SpanButton(spanButton), Qt::LeftButton);
         } else {
-            Form->Ephemeris().ui().DE2->setDate(end);
+            Page().ui().DE2->setDate(end);
         }
-        QCOMPARE(Form->Ephemeris().ui().DE2->date(), end);
-        Form->Ephemeris().ui().CBDeltaTiempo->setCurrentIndex(step);
+        QCOMPARE(Page().ui().DE2->date(), end);
+        Page().ui().CBDeltaTiempo->setCurrentIndex(step);
         if (byKey) {
             PressF8();
         } else {
-            QTest::mouseClick(Form->Ephemeris().ui().BCalContac, Qt::LeftButton);
+            QTest::mouseClick(Page().ui().BCalContac, Qt::LeftButton);
         }
-        QVERIFY(Form->Ephemeris().ui().BitBtnStopEfem->isEnabled());
-        QTRY_COMPARE_WITH_TIMEOUT(Form->Ephemeris().ui().LabelStatusEfem->text(),
+        QVERIFY(Page().ui().BitBtnStopEfem->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(),
                                   QStringLiteral(" Status: OK Nuevo rango de Efemerides calculadas. "), RunTimeout);
 
-        QCOMPARE(Form->Ephemeris().ui().LabelFecha->text(), RangeLabel(start, end));
+        QCOMPARE(Page().ui().LabelFecha->text(), RangeLabel(start, end));
         VerifyIdleControls();
-        QCOMPARE(Form->Ephemeris().ui().GaugeProgressEfem->value(), rowCount);
-        QCOMPARE(Form->Ephemeris().ui().GaugeProgressEfem->maximum(), rowCount);
-        QVERIFY(Form->Ephemeris().LastRun().Rows != nullptr);
+        QCOMPARE(Page().ui().GaugeProgressEfem->value(), rowCount);
+        QCOMPARE(Page().ui().GaugeProgressEfem->maximum(), rowCount);
+        QVERIFY(Page().LastRun().Rows != nullptr);
         for (int body = FirstBody; body <= LastComputedBody; ++body) {
-            QCOMPARE(Form->Ephemeris().LastRun().Rows->Bodies[static_cast<std::size_t>(body)].size(),
+            QCOMPARE(Page().LastRun().Rows->Bodies[static_cast<std::size_t>(body)].size(),
                      static_cast<std::size_t>(rowCount));
         }
-        const auto& sun = Form->Ephemeris().LastRun().Rows->Bodies[Sol];
+        const auto& sun = Page().LastRun().Rows->Bodies[Sol];
         QCOMPARE(sun.front().LocalTime, ToDateTime(start));
         const TDateTime last =
             ToDateTime(lastInstant.date()) + lastInstant.time().msecsSinceStartOfDay() / 86'400'000.0;
         QVERIFY(std::abs(sun.back().LocalTime - last) < 1e-6);
-        QCOMPARE(Form->Ephemeris().LastRun().Start, ToDateTime(start));
-        QCOMPARE(Form->Ephemeris().LastRun().End, ToDateTime(end));
-        QCOMPARE(Form->Ephemeris().ui().ModelEfem->rowCount(), rowCount);
+        QCOMPARE(Page().LastRun().Start, ToDateTime(start));
+        QCOMPARE(Page().LastRun().End, ToDateTime(end));
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), rowCount);
         QCOMPARE(Cell(*Form, rowCount - 1, 0), QStringLiteral(" %1").arg(rowCount));
     }
 
@@ -317,11 +301,11 @@ private slots:
     void runUsesTheTimeZone() {
         Form->ui().SETz->setValue(5.75);
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const float eastern = Form->Ephemeris().LastRun().Rows->Bodies[Lun][0].Longitude;
+        const float eastern = Page().LastRun().Rows->Bodies[Lun][0].Longitude;
         Form->ui().SETz->setValue(-3.5);
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const float western = Form->Ephemeris().LastRun().Rows->Bodies[Lun][0].Longitude;
-        QCOMPARE(Form->Ephemeris().LastRun().Rows->Bodies[Lun][0].LocalTime, ToDateTime(QDate(2024, 3, 1)));
+        const float western = Page().LastRun().Rows->Bodies[Lun][0].Longitude;
+        QCOMPARE(Page().LastRun().Rows->Bodies[Lun][0].LocalTime, ToDateTime(QDate(2024, 3, 1)));
         // 9.25 hours apart; the Moon moves about half a degree an hour.
         QVERIFY2(western - eastern > 3.0F && western - eastern < 7.0F, qPrintable(QString::number(western - eastern)));
     }
@@ -330,56 +314,55 @@ private slots:
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
         const auto names = LocaleDateFormatNames(QLocale::system());
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
-        QVERIFY(Form->Ephemeris().ui().BitBtnStopEfem->isEnabled());
-        QVERIFY(!Form->Ephemeris().ui().CBDeltaTiempo->isEnabled());
-        QVERIFY(!Form->Ephemeris().ui().PanelEfemDateInterval->isEnabled());
-        QVERIFY(Form->Ephemeris().ui().DE1->isEnabled());
-        QVERIFY(Form->Ephemeris().ui().DE2->isEnabled());
-        QVERIFY(Form->Ephemeris().ui().SBMD[0]->isEnabled());
+        QVERIFY(Page().ui().BitBtnStopEfem->isEnabled());
+        QVERIFY(!Page().ui().CBDeltaTiempo->isEnabled());
+        QVERIFY(!Page().ui().PanelEfemDateInterval->isEnabled());
+        QVERIFY(Page().ui().DE1->isEnabled());
+        QVERIFY(Page().ui().DE2->isEnabled());
+        QVERIFY(Page().ui().SBMD[0]->isEnabled());
         QVERIFY(Form->ui().SETz->isEnabled());
-        QVERIFY(Form->Ephemeris().ui().BCalContac->isEnabled());
-        QCOMPARE(Form->Ephemeris().ui().LabelFecha->text(), QStringLiteral("calculando"));
-        QCOMPARE(Form->Ephemeris().ui().GaugeProgressEfem->maximum(), Form->Ephemeris().SpanDays() * 288);
+        QVERIFY(Page().ui().BCalContac->isEnabled());
+        QCOMPARE(Page().ui().LabelFecha->text(), QStringLiteral("calculando"));
+        QCOMPARE(Page().ui().GaugeProgressEfem->maximum(), Page().SpanDays() * 288);
 
         // The gauge and the status are set together: the status names the
         // instant of the step the gauge has reached.
-        const QString status = Form->Ephemeris().ui().LabelStatusEfem->text();
+        const QString status = Page().ui().LabelStatusEfem->text();
         QVERIFY2(status.startsWith(QStringLiteral(" Status: Calculando efemerides. ")), qPrintable(status));
         const QString shown = status.mid(Q(StatusComputing).size());
         const QRegularExpression instant(QStringLiteral("^\\S+-\\d\\d-\\d{4},\\d\\d:\\d\\d (am|pm)$"));
         QVERIFY2(instant.match(shown).hasMatch(), qPrintable(shown));
-        const auto step =
-            StepInstant(Form->Ephemeris().Runner().Request(), Form->Ephemeris().ui().GaugeProgressEfem->value());
+        const auto step = StepInstant(Page().Runner().Request(), Page().ui().GaugeProgressEfem->value());
         QCOMPARE(shown, Q(FormatDateTime("mmm-dd-yyyy,hh:mm am/pm", step, names)));
-        Form->Ephemeris().StopWork();
+        Page().StopWork();
     }
 
     // "Parar": interrupted, the previous range and rows stay, the stopped run
     // never commits.
     void stopKeepsThePreviousRun() {
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const QString range = Form->Ephemeris().ui().LabelFecha->text();
-        const auto rows = Form->Ephemeris().LastRun().Rows;
+        const QString range = Page().ui().LabelFecha->text();
+        const auto rows = Page().LastRun().Rows;
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
 
-        QTest::mouseClick(Form->Ephemeris().ui().BitBtnStopEfem, Qt::LeftButton);
-        QCOMPARE(Form->Ephemeris().ui().LabelStatusEfem->text(), QStringLiteral("Cálculos Interrumpidos"));
-        QCOMPARE(Form->Ephemeris().ui().LabelFecha->text(), range);
+        QTest::mouseClick(Page().ui().BitBtnStopEfem, Qt::LeftButton);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), QStringLiteral("Cálculos Interrumpidos"));
+        QCOMPARE(Page().ui().LabelFecha->text(), range);
         VerifyIdleControls();
-        QTRY_COMPARE_WITH_TIMEOUT(Form->Ephemeris().Runner().WorkerCount(), 0, RunTimeout);
-        QCOMPARE(Form->Ephemeris().LastRun().Rows, rows);
-        QCOMPARE(Form->Ephemeris().ui().LabelStatusEfem->text(), QStringLiteral("Cálculos Interrumpidos"));
-        QCOMPARE(Form->Ephemeris().ui().LabelFecha->text(), range);
-        QCOMPARE(Form->Ephemeris().ui().ModelEfem->rowCount(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(Page().Runner().WorkerCount(), 0, RunTimeout);
+        QCOMPARE(Page().LastRun().Rows, rows);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), QStringLiteral("Cálculos Interrumpidos"));
+        QCOMPARE(Page().ui().LabelFecha->text(), range);
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 1);
         QVERIFY(!Cell(*Form, 0, 1).isEmpty());
     }
 
     void stopBeforeAnyRunShowsNoRange() {
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
-        QTest::mouseClick(Form->Ephemeris().ui().BitBtnStopEfem, Qt::LeftButton);
-        QCOMPARE(Form->Ephemeris().ui().LabelFecha->text(), QStringLiteral("< >"));
-        QVERIFY(Form->Ephemeris().LastRun().Rows == nullptr);
-        QCOMPARE(Form->Ephemeris().ui().ModelEfem->rowCount(), 1);
+        QTest::mouseClick(Page().ui().BitBtnStopEfem, Qt::LeftButton);
+        QCOMPARE(Page().ui().LabelFecha->text(), QStringLiteral("< >"));
+        QVERIFY(Page().LastRun().Rows == nullptr);
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 1);
         QCOMPARE(Cell(*Form, 0, 1), QString());
     }
 
@@ -394,20 +377,20 @@ private slots:
     void newRunReplacesTheRunningOne() {
         QFETCH(bool, byKey);
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
-        QTest::mouseClick(Form->Ephemeris().ui().SBMD[0],
+        QTest::mouseClick(Page().ui().SBMD[0],
                           Qt::LeftButton);  // 1 January to 1 February, still at 5 minutes
         if (byKey) {
             PressF8();
         } else {
-            QTest::mouseClick(Form->Ephemeris().ui().BCalContac, Qt::LeftButton);
+            QTest::mouseClick(Page().ui().BCalContac, Qt::LeftButton);
         }
-        QCOMPARE(Form->Ephemeris().ui().LabelFecha->text(), QStringLiteral("calculando"));
-        QTRY_COMPARE_WITH_TIMEOUT(Form->Ephemeris().ui().LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(Form->Ephemeris().Runner().WorkerCount(), 0, RunTimeout);
-        QCOMPARE(Form->Ephemeris().ui().LabelStatusEfem->text(), Q(StatusComputed));
-        QCOMPARE(Form->Ephemeris().ui().LabelFecha->text(), RangeLabel(QDate(2024, 1, 1), QDate(2024, 2, 1)));
-        QCOMPARE(Form->Ephemeris().LastRun().Rows->RowCount(), std::size_t{32 * 288});
-        QCOMPARE(Form->Ephemeris().ui().ModelEfem->rowCount(), 32 * 288);
+        QCOMPARE(Page().ui().LabelFecha->text(), QStringLiteral("calculando"));
+        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Page().Runner().WorkerCount(), 0, RunTimeout);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), Q(StatusComputed));
+        QCOMPARE(Page().ui().LabelFecha->text(), RangeLabel(QDate(2024, 1, 1), QDate(2024, 2, 1)));
+        QCOMPARE(Page().LastRun().Rows->RowCount(), std::size_t{32 * 288});
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 32 * 288);
         VerifyIdleControls();
     }
 
@@ -415,23 +398,23 @@ private slots:
     // the first one, not "calculando".
     void stopAfterReplacingRestoresTheFirstSavedRange() {
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const QString range = Form->Ephemeris().ui().LabelFecha->text();
+        const QString range = Page().ui().LabelFecha->text();
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
         PressF8();
-        QTRY_VERIFY_WITH_TIMEOUT(Form->Ephemeris().ui().GaugeProgressEfem->value() > 0, RunTimeout);
-        QTest::mouseClick(Form->Ephemeris().ui().BitBtnStopEfem, Qt::LeftButton);
-        QCOMPARE(Form->Ephemeris().ui().LabelFecha->text(), range);
-        QTRY_COMPARE_WITH_TIMEOUT(Form->Ephemeris().Runner().WorkerCount(), 0, RunTimeout);
-        QCOMPARE(Form->Ephemeris().LastRun().Rows->RowCount(), std::size_t{1});
+        QTRY_VERIFY_WITH_TIMEOUT(Page().ui().GaugeProgressEfem->value() > 0, RunTimeout);
+        QTest::mouseClick(Page().ui().BitBtnStopEfem, Qt::LeftButton);
+        QCOMPARE(Page().ui().LabelFecha->text(), range);
+        QTRY_COMPARE_WITH_TIMEOUT(Page().Runner().WorkerCount(), 0, RunTimeout);
+        QCOMPARE(Page().LastRun().Rows->RowCount(), std::size_t{1});
     }
 
     void closingDuringARunStopsIt() {
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const auto rows = Form->Ephemeris().LastRun().Rows;
+        const auto rows = Page().LastRun().Rows;
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
         QVERIFY(Form->close());
-        QVERIFY(!Form->Ephemeris().Runner().IsRunning());
-        QCOMPARE(Form->Ephemeris().LastRun().Rows, rows);
+        QVERIFY(!Page().Runner().IsRunning());
+        QCOMPARE(Page().LastRun().Rows, rows);
         Form.reset();  // joins the stopped run's thread
     }
 
@@ -449,30 +432,30 @@ private slots:
     void changesResetTheStatus() {
         QFETCH(QString, change);
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const QString range = Form->Ephemeris().ui().LabelFecha->text();
-        const auto rows = Form->Ephemeris().LastRun().Rows;
-        QVERIFY(Form->Ephemeris().ui().GaugeProgressEfem->value() > 0);
+        const QString range = Page().ui().LabelFecha->text();
+        const auto rows = Page().LastRun().Rows;
+        QVERIFY(Page().ui().GaugeProgressEfem->value() > 0);
 
         if (change == "step") {
-            QTest::keyClick(Form->Ephemeris().ui().CBDeltaTiempo, Qt::Key_Down);
-            QCOMPARE(Form->Ephemeris().ui().CBDeltaTiempo->currentIndex(), 1);
+            QTest::keyClick(Page().ui().CBDeltaTiempo, Qt::Key_Down);
+            QCOMPARE(Page().ui().CBDeltaTiempo->currentIndex(), 1);
         } else if (change == "zone") {
             QTest::keyClick(Form->ui().SETz, Qt::Key_Up);
             QCOMPARE(Form->ui().SETz->value(), 0.5);
         } else if (change == "start") {
-            QTest::keyClick(Form->Ephemeris().ui().DE1, Qt::Key_Up);
-            QVERIFY(Form->Ephemeris().ui().DE1->date() != QDate(2024, 3, 1));
+            QTest::keyClick(Page().ui().DE1, Qt::Key_Up);
+            QVERIFY(Page().ui().DE1->date() != QDate(2024, 3, 1));
         } else if (change == "end") {
-            QTest::keyClick(Form->Ephemeris().ui().DE2, Qt::Key_Up);
-            QVERIFY(Form->Ephemeris().ui().DE2->date() != QDate(2024, 3, 1));
+            QTest::keyClick(Page().ui().DE2, Qt::Key_Up);
+            QVERIFY(Page().ui().DE2->date() != QDate(2024, 3, 1));
         } else {
-            QTest::mouseClick(Form->Ephemeris().ui().SBMD[1], Qt::LeftButton);
+            QTest::mouseClick(Page().ui().SBMD[1], Qt::LeftButton);
         }
-        QCOMPARE(Form->Ephemeris().ui().LabelStatusEfem->text(), QStringLiteral(" Status: Efemerides por calcular"));
-        QCOMPARE(Form->Ephemeris().ui().GaugeProgressEfem->value(), 0);
-        QCOMPARE(Form->Ephemeris().LastRun().Rows, rows);
-        QCOMPARE(Form->Ephemeris().ui().LabelFecha->text(), range);
-        QCOMPARE(Form->Ephemeris().ui().ModelEfem->rowCount(), 1);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), QStringLiteral(" Status: Efemerides por calcular"));
+        QCOMPARE(Page().ui().GaugeProgressEfem->value(), 0);
+        QCOMPARE(Page().LastRun().Rows, rows);
+        QCOMPARE(Page().ui().LabelFecha->text(), range);
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 1);
     }
 
     // A new end date more than 730 days from the start becomes 24 calendar
@@ -500,16 +483,16 @@ private slots:
         QFETCH(QDate, expectedEnd);
         QFETCH(int, spanDays);
         if (moveEnd) {
-            Form->Ephemeris().ui().DE1->setDate(start);
-            Form->Ephemeris().ui().DE2->setDate(end);
+            Page().ui().DE1->setDate(start);
+            Page().ui().DE2->setDate(end);
         } else {
             SetSpan(end, end);
-            Form->Ephemeris().ui().DE1->setDate(start);
+            Page().ui().DE1->setDate(start);
         }
-        QCOMPARE(Form->Ephemeris().ui().DE1->date(), start);
-        QCOMPARE(Form->Ephemeris().ui().DE2->date(), expectedEnd);
-        QCOMPARE(Form->Ephemeris().SpanDays(), spanDays);
-        QCOMPARE(Form->Ephemeris().ui().LabelStatusEfem->text(), Q(StatusToCompute));
+        QCOMPARE(Page().ui().DE1->date(), start);
+        QCOMPARE(Page().ui().DE2->date(), expectedEnd);
+        QCOMPARE(Page().SpanDays(), spanDays);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), Q(StatusToCompute));
     }
 
     void spanButtons_data() {
@@ -533,11 +516,11 @@ private slots:
         QFETCH(QDate, start);
         QFETCH(QDate, end);
         QCOMPARE(SpanButton(button)->text(), caption);
-        Form->Ephemeris().ui().DE1->setDate(start);
+        Page().ui().DE1->setDate(start);
         QTest::mouseClick(SpanButton(button), Qt::LeftButton);
-        QCOMPARE(Form->Ephemeris().ui().DE2->date(), end);
-        QCOMPARE(Form->Ephemeris().SpanDays(), static_cast<int>(start.daysTo(end)) + 1);
-        QCOMPARE(Form->Ephemeris().ui().LabelStatusEfem->text(), Q(StatusToCompute));
+        QCOMPARE(Page().ui().DE2->date(), end);
+        QCOMPARE(Page().SpanDays(), static_cast<int>(start.daysTo(end)) + 1);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), Q(StatusToCompute));
     }
 
     void bodyButtons_data() {
@@ -555,12 +538,12 @@ private slots:
         QFETCH(QString, caption);
         QCOMPARE(BodyButton(body)->text(), caption);
         QTest::mouseClick(BodyButton(body), Qt::LeftButton);
-        QCOMPARE(Form->Ephemeris().SelectedBody(), body);
+        QCOMPARE(Page().SelectedBody(), body);
         for (int other = 1; other <= 11; ++other) {
             QCOMPARE(BodyButton(other)->isChecked(), other == body);
         }
-        QCOMPARE(Form->Ephemeris().ui().ModelEfem->rowCount(), 1);
-        QCOMPARE(Form->Ephemeris().ui().ModelEfem->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Fecha"));
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 1);
+        QCOMPARE(Page().ui().ModelEfem->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Fecha"));
         for (int column = 0; column < EphemerisColumnCount; ++column) {
             QCOMPARE(Cell(*Form, 0, column), QString());
         }
@@ -568,10 +551,10 @@ private slots:
 
     // The body chosen before a run is the one the run's table shows.
     void selectedBodySurvivesARun() {
-        QTest::mouseClick(Form->Ephemeris().ui().SBP[10], Qt::LeftButton);
+        QTest::mouseClick(Page().ui().SBP[10], Qt::LeftButton);
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
         const auto names = LocaleDateFormatNames(QLocale::system());
-        const auto& node = Form->Ephemeris().LastRun().Rows->Bodies[Nod][0];
+        const auto& node = Page().LastRun().Rows->Bodies[Nod][0];
         QCOMPARE(Cell(*Form, 0, 4), Q(EphemerisCellText(node, 1, 4, names)));
     }
 
@@ -593,7 +576,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(bool, ticked);
         auto* box = ColumnBox(column);
-        auto* grid = Form->Ephemeris().ui().StrGridEfem;
+        auto* grid = Page().ui().StrGridEfem;
         const int width = EphemerisColumns[static_cast<std::size_t>(column)].Width;
         QCOMPARE(box->text(), caption);
         QCOMPARE(box->isChecked(), ticked);
@@ -601,63 +584,63 @@ private slots:
 
         QTest::mouseClick(box, Qt::LeftButton);
         QCOMPARE(grid->isColumnHidden(column), ticked);
-        QCOMPARE(Form->Ephemeris().VisibleColumnCount(), ticked ? 1 : 3);
+        QCOMPARE(Page().VisibleColumnCount(), ticked ? 1 : 3);
         QTest::mouseClick(box, Qt::LeftButton);
         QCOMPARE(grid->isColumnHidden(column), !ticked);
-        QCOMPARE(Form->Ephemeris().VisibleColumnCount(), 2);
+        QCOMPARE(Page().VisibleColumnCount(), 2);
         grid->setColumnHidden(column, false);
         QCOMPARE(grid->columnWidth(column), width);
         QCOMPARE(grid->horizontalHeader()->visualIndex(column), column);
     }
 
     void tickingTheHiddenColumns() {
-        QTest::mouseClick(Form->Ephemeris().ui().CBViewLat, Qt::LeftButton);
-        QTest::mouseClick(Form->Ephemeris().ui().CBViewAR, Qt::LeftButton);
-        QTest::mouseClick(Form->Ephemeris().ui().CBViewDec, Qt::LeftButton);
-        QCOMPARE(Form->Ephemeris().VisibleColumnCount(), 5);
+        QTest::mouseClick(Page().ui().CBViewLat, Qt::LeftButton);
+        QTest::mouseClick(Page().ui().CBViewAR, Qt::LeftButton);
+        QTest::mouseClick(Page().ui().CBViewDec, Qt::LeftButton);
+        QCOMPARE(Page().VisibleColumnCount(), 5);
         for (int column = 0; column < EphemerisColumnCount; ++column) {
-            QVERIFY(!Form->Ephemeris().ui().StrGridEfem->isColumnHidden(column));
+            QVERIFY(!Page().ui().StrGridEfem->isColumnHidden(column));
         }
     }
 
     void clearedLongitudeComesBack() {
-        QTest::mouseClick(Form->Ephemeris().ui().CBViewLon, Qt::LeftButton);
-        QVERIFY(Form->Ephemeris().ui().StrGridEfem->isColumnHidden(4));
-        QCOMPARE(Form->Ephemeris().VisibleColumnCount(), 1);
-        QTest::mouseClick(Form->Ephemeris().ui().CBViewLon, Qt::LeftButton);
-        QVERIFY(!Form->Ephemeris().ui().StrGridEfem->isColumnHidden(4));
-        QCOMPARE(Form->Ephemeris().ui().StrGridEfem->columnWidth(4), 85);
-        QCOMPARE(Form->Ephemeris().ui().StrGridEfem->horizontalHeader()->visualIndex(4), 4);
-        QCOMPARE(Form->Ephemeris().VisibleColumnCount(), 2);
+        QTest::mouseClick(Page().ui().CBViewLon, Qt::LeftButton);
+        QVERIFY(Page().ui().StrGridEfem->isColumnHidden(4));
+        QCOMPARE(Page().VisibleColumnCount(), 1);
+        QTest::mouseClick(Page().ui().CBViewLon, Qt::LeftButton);
+        QVERIFY(!Page().ui().StrGridEfem->isColumnHidden(4));
+        QCOMPARE(Page().ui().StrGridEfem->columnWidth(4), 85);
+        QCOMPARE(Page().ui().StrGridEfem->horizontalHeader()->visualIndex(4), 4);
+        QCOMPARE(Page().VisibleColumnCount(), 2);
     }
 
     // F5 switches table and graph, or brings the Efemerides page back; F6
     // shows the Contactos page.
     void pageKeys() {
         QTest::keyClick(Form.get(), Qt::Key_F5);
-        QCOMPARE(Form->Ephemeris().ui().NotebookData->currentIndex(), 1);
-        QVERIFY(Form->Ephemeris().ui().SBViewChartDiagrama->isChecked());
-        QVERIFY(!Form->Ephemeris().ui().SBViewChartData->isChecked());
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 1);
+        QVERIFY(Page().ui().SBViewChartDiagrama->isChecked());
+        QVERIFY(!Page().ui().SBViewChartData->isChecked());
 
         QTest::keyClick(Form.get(), Qt::Key_F6);
         QCOMPARE(Form->ui().PCContactos->currentWidget(), Form->ui().TSContactos);
         QTest::keyClick(Form.get(), Qt::Key_F5);
         QCOMPARE(Form->ui().PCContactos->currentWidget(), Form->ui().TSEfemerides);
-        QCOMPARE(Form->Ephemeris().ui().NotebookData->currentIndex(), 1);
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 1);
 
         QTest::keyClick(Form.get(), Qt::Key_F5);
-        QCOMPARE(Form->Ephemeris().ui().NotebookData->currentIndex(), 0);
-        QVERIFY(Form->Ephemeris().ui().SBViewChartData->isChecked());
-        QVERIFY(!Form->Ephemeris().ui().SBViewChartDiagrama->isChecked());
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 0);
+        QVERIFY(Page().ui().SBViewChartData->isChecked());
+        QVERIFY(!Page().ui().SBViewChartDiagrama->isChecked());
     }
 
     void pageButtons() {
-        QTest::mouseClick(Form->Ephemeris().ui().SBViewChartDiagrama, Qt::LeftButton);
-        QCOMPARE(Form->Ephemeris().ui().NotebookData->currentIndex(), 1);
-        QVERIFY(!Form->Ephemeris().ui().SBViewChartData->isChecked());
-        QTest::mouseClick(Form->Ephemeris().ui().SBViewChartData, Qt::LeftButton);
-        QCOMPARE(Form->Ephemeris().ui().NotebookData->currentIndex(), 0);
-        QVERIFY(!Form->Ephemeris().ui().SBViewChartDiagrama->isChecked());
+        QTest::mouseClick(Page().ui().SBViewChartDiagrama, Qt::LeftButton);
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 1);
+        QVERIFY(!Page().ui().SBViewChartData->isChecked());
+        QTest::mouseClick(Page().ui().SBViewChartData, Qt::LeftButton);
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 0);
+        QVERIFY(!Page().ui().SBViewChartDiagrama->isChecked());
     }
 };
 
