@@ -46,8 +46,10 @@ void GraphView::ShowRun(CompletedRun run) {
     Controls.PaintBoxEfem->update();
 }
 
+// The title states the zone of the rows drawn.
 GraphExport GraphView::ContentToExport() const {
-    return GraphExport{GraphPicture(FrameOfControls(GraphPictureWidth, GraphPictureHeight))};
+    return GraphExport{.Picture = GraphPicture(FrameOfControls(GraphPictureWidth, GraphPictureHeight)),
+                       .ZoneHours = Run.ZoneHours};
 }
 
 // The picker shows the colour of the slot chosen, the stored one included.

@@ -15,13 +15,21 @@ public:
     explicit TypedDateFilter(QDateTimeEdit* edit) : QObject(edit), Edit(edit) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == Edit && event->type() == QEvent::KeyPress) {
-            const QString text = static_cast<QKeyEvent*>(event)->text();
-            if (!text.isEmpty() && text.front().isDigit()) {
-                NarrowSelection();
-            }
+        if (watched != Edit || event->type() != QEvent::KeyPress) {
+            return false;
         }
-        return false;  // the box handles the key as usual
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        const bool digit = !text.isEmpty() && text.front().isDigit();
+        const bool separator = !text.isEmpty() && !digit && text.front().isPrint();
+        // A separator right after a digit that filled its section, which
+        // the box has already left for the next one, would skip that one too.
+        const bool skip = separator && SectionOfLastDigit >= 0 && Edit->currentSectionIndex() == SectionOfLastDigit + 1;
+        SectionOfLastDigit = -1;
+        if (digit) {
+            NarrowSelection();
+            SectionOfLastDigit = Edit->currentSectionIndex();
+        }
+        return skip;  // every other key goes to the box as usual
     }
 
 private:
@@ -36,6 +44,7 @@ private:
     }
 
     QDateTimeEdit* Edit;
+    int SectionOfLastDigit = -1;  // the section the last key, a digit, went into; -1 after any other key
 };
 
 }  // namespace

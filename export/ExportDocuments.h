@@ -84,6 +84,9 @@ struct EphemerisTableExport {
 // The ephemeris page's graph view.
 struct GraphExport {
     BitmapImage Picture;  // the graph as drawn on screen, 900 × 500
+    // The time zone its rows were computed in, stated after the title when
+    // given: "Diagrama de Efemerides. Time Zone: -3.50."
+    std::optional<double> ZoneHours;
 };
 
 // The contacts page.

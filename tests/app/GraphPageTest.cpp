@@ -283,6 +283,7 @@ private slots:
         QTest::newRow("the last day, the top band") << 0 << 14 << 0 << QStringLiteral(", 00º 00' 00\" Ari");
         QTest::newRow("the left margin") << 0 << -1 << 3 << QString();
         QTest::newRow("above the top margin") << 0 << 2 << -1 << QString();
+        QTest::newRow("right of the last day") << 0 << RunDays << 3 << QString();
     }
 
     void pointerReadout() {
@@ -298,6 +299,7 @@ private slots:
         QPoint point = PlotPoint(std::max(day, 0), std::max(band, 0));
         point.rx() += day < 0 ? -Graph().Geometry().LeftMargin / 2 : 0;
         point.ry() += band < 0 ? -Graph().Geometry().TopMargin / 2 : 0;
+        QVERIFY(point.x() < Graph().ui().PaintBoxEfem->width());
         // A move to where the pointer already is sends no event: start elsewhere.
         QTest::mouseMove(Graph().ui().PaintBoxEfem, point + QPoint(1, 1));
         Graph().ui().StatusBar1->SetText(1, QStringLiteral("stale"));
@@ -308,6 +310,16 @@ private slots:
                              QStringLiteral("%1").arg(day + 1, 2, 10, QChar(u'0')) + Q(Names.dateSeparator) +
                              QStringLiteral("2024 [12") + Q(Names.timeSeparator) + QStringLiteral("00 am]");
         QTRY_COMPARE(Graph().ui().StatusBar1->Text(1), place.isEmpty() ? QString() : date + place);
+    }
+
+    // The read-out names nothing once the pointer has left the chart.
+    void pointerLeavingClearsTheReadout() {
+        QVERIFY(RunSpan());
+        QTest::mouseMove(Graph().ui().PaintBoxEfem, PlotPoint(2, 2));
+        QTRY_VERIFY(!Graph().ui().StatusBar1->Text(1).isEmpty());
+        QWidget* options = Graph().ui().PanelConfigViewPlanets;
+        QTest::mouseMove(options, options->rect().center());
+        QTRY_COMPARE(Graph().ui().StatusBar1->Text(1), QString());
     }
 
     // A click moves the marker to the moment under the pointer, when the

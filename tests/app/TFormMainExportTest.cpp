@@ -19,6 +19,7 @@
 #include <QDateEdit>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -247,6 +248,33 @@ private slots:
         QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
     }
 
+    // A document states the zone its rows were computed in, whatever the
+    // zone box says when it is written.
+    void documentStatesTheZoneOfItsRows_data() {
+        QTest::addColumn<bool>("graph");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("table") << false << QStringLiteral("Efemerides de Sol. Time Zone: 0.00.");
+        QTest::newRow("graph") << true << QStringLiteral("Diagrama de Efemerides. Time Zone: 0.00.");
+    }
+
+    void documentStatesTheZoneOfItsRows() {
+        QFETCH(bool, graph);
+        QFETCH(QString, title);
+        QCOMPARE(Form->ui().SETz->value(), 0.0);
+        QVERIFY(RunJanuary());
+        Form->ui().SETz->setValue(-3.5);
+        if (graph) {
+            Page().SBViewChartDiagramaClick();
+        }
+        Form->ui().DlgExportData->CBOpenFileRTF->setChecked(false);
+        const QString file = FilePath(QStringLiteral("zona.rtf"));
+        ExportTo(Page().ui().SBEfemToRtf, file);
+
+        const QString document = ReadDocument(file);
+        QVERIFY2(document.contains(title), qPrintable(document.left(400)));
+        QVERIFY(!document.contains(QStringLiteral("-3.50")));
+    }
+
     void exportsTheGraph() {
         QVERIFY(RunJanuary());
         Page().SBViewChartDiagramaClick();
@@ -255,7 +283,8 @@ private slots:
         ExportTo(Page().ui().SBEfemToRtf, file);
 
         const QString document = ReadDocument(file);
-        QVERIFY(document.contains(QStringLiteral("\\qc\\plain\\f0\\fs20 Diagrama de Efemerides\\par ")));
+        QVERIFY(
+            document.contains(QStringLiteral("\\qc\\plain\\f0\\fs20 Diagrama de Efemerides. Time Zone: 0.00.\\par ")));
         const int dpi = Form->logicalDpiX();
         QVERIFY(document.contains(QStringLiteral("\\par \\pard\\qc\\plain\\cgrid {\\pict")));
         QVERIFY(document.contains(QStringLiteral("\\picw23822\\pich13234\\picwgoal%1\\pichgoal%2\\wmetafile8 \\bin")

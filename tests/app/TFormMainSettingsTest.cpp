@@ -328,6 +328,8 @@ private slots:
         const std::array<TColor, GraphColorSlotCount + 1> colours{
             0, RgbColor(0, 255, 0), 1, RgbColor(2, 2, 2), RgbColor(51, 51, 51), RgbColor(128, 128, 128), 0};
         QVERIFY(Form->Ephemeris().Graph().Colors().Slots == colours);
+        // The picker shows the stored colour of the slot chosen, "Día".
+        QCOMPARE(Form->Ephemeris().Graph().ui().CP->Color(), QColor(0, 255, 0));
         QVERIFY(!Form->RunnerCalc.IsRunning());
         QVERIFY(!Form->BitBtnStopCalc->isEnabled());
         QCOMPARE(Form->LabelStatusContact->text(), QString::fromUtf8(StatusContactsToCompute.data()));

@@ -15,9 +15,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -109,6 +111,46 @@ private slots:
     }
 
     void cleanup() { Form.reset(); }
+
+    // Every date box takes a date typed over its whole text, day included.
+    void typedDateTakes_data() {
+        QTest::addColumn<int>("field");  // 0 "Desde:", 1 "Hasta:", 2 the graph's day marker
+        QTest::addColumn<QDateTime>("shown");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDateTime>("expected");
+        const QDateTime ninth(QDate(2027, 3, 9), QTime(10, 20), Qt::UTC);
+        const QDateTime fifteenth(QDate(2027, 3, 15), QTime(11, 45), Qt::UTC);
+        QTest::newRow("Desde:") << 0 << ninth << QStringLiteral("15/03/2027") << fifteenth;
+        QTest::newRow("Hasta:") << 1 << ninth << QStringLiteral("15/03/2027") << fifteenth;
+        QTest::newRow("a day of another month and year")
+            << 0 << ninth << QStringLiteral("28/11/2028") << QDateTime(QDate(2028, 11, 28), QTime(0, 0), Qt::UTC);
+        QTest::newRow("the day marker, its time too") << 2 << ninth << QStringLiteral("15/03/2027 11:45") << fifteenth;
+    }
+
+    void typedDateTakes() {
+        QFETCH(int, field);
+        QFETCH(QDateTime, shown);
+        QFETCH(QString, typed);
+        QFETCH(QDateTime, expected);
+        const std::array<QDateTimeEdit*, 3> fields{Page().ui().DE1, Page().ui().DE2, Page().Graph().ui().DateDiaEfe};
+        QDateTimeEdit* box = fields[static_cast<std::size_t>(field)];
+        SetSpan(QDate(2027, 3, 1), QDate(2027, 3, 31));
+        box->setDateTime(shown);
+        if (field == 2) {
+            Page().SBViewChartDiagramaClick();
+        }
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        const auto* line = box->findChild<QLineEdit*>();
+        QCOMPARE(line->selectedText(), line->text());
+
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->date(), expected.date());
+        if (field == 2) {
+            QCOMPARE(box->time(), expected.time());
+        }
+    }
 
     void startUp() {
         const QDate today = QDate::currentDate();
