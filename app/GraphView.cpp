@@ -48,8 +48,7 @@ void GraphView::ShowRun(CompletedRun run) {
 
 // The title states the zone of the rows drawn.
 GraphExport GraphView::ContentToExport() const {
-    return GraphExport{.Picture = GraphPicture(FrameOfControls(GraphPictureWidth, GraphPictureHeight)),
-                       .ZoneHours = Run.ZoneHours};
+    return GraphExport(GraphPicture(FrameOfControls(GraphPictureWidth, GraphPictureHeight)), Run.ZoneHours);
 }
 
 // The picker shows the colour of the slot chosen, the stored one included.
