@@ -142,9 +142,9 @@ void EphemerisPage::RunnerEfemProgress(qint64 stepsDone) {
 
 // The rows keep the zone their run was started with.
 void EphemerisPage::RunnerEfemCompleted(kalto::EphemerisRows rows) {
-    Completed = {.Rows = std::move(rows), .Start = 0, .End = 0, .ZoneHours = RunnerEfem.Request().ZoneHours};
-    Completed.Start = Completed.Rows->StartDate;
-    Completed.End = Completed.Rows->EndDate;
+    const TDateTime start = rows->StartDate;
+    const TDateTime end = rows->EndDate;
+    Completed = {.Rows = std::move(rows), .Start = start, .End = end, .ZoneHours = RunnerEfem.Request().ZoneHours};
     FillEphemerisGrid();
     Controls.Graph->ShowRun(Completed);
     Controls.LabelFecha->setText(RangeText(Completed.Start, Completed.End, DateNames));

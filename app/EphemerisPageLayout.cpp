@@ -103,8 +103,8 @@ EphemerisPage::EphemerisPage(DateFormatNames names, QWidget* parent) : QWidget(p
     connect(&RunnerEfem, &EphemerisRunner::Completed, this, &EphemerisPage::RunnerEfemCompleted);
     connect(&RunnerEfem, &EphemerisRunner::Failed, this, &EphemerisPage::RunnerEfemFailed);
 
-    // The start-up values: today and a month on, every five minutes, the Sun,
-    // the hour and the longitude shown.
+    // The start-up values: from today to a month on, the first step of the
+    // list, the Sun, and of the optional columns the hour and the longitude.
     Controls.CBDeltaTiempo->setCurrentIndex(0);
     {
         const QSignalBlocker blocker(Controls.DE1);
