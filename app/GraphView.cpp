@@ -109,9 +109,11 @@ GraphFrame GraphView::FrameOfControls(int width, int height) const {
     return frame;
 }
 
-// The moment under the pointer and the place in the zodiac of its row.
+// The moment under the pointer and the place in the zodiac of its row; nothing
+// before the first run, whose chart has no days.
 void GraphView::PaintBoxEfemMouseMove(QPoint position) {
-    Controls.StatusBar1->SetText(1, ToQString(PointerReadout(LastGeometry, position.x(), position.y(), Names)));
+    const std::string readout = Run.Rows ? PointerReadout(LastGeometry, position.x(), position.y(), Names) : "";
+    Controls.StatusBar1->SetText(1, ToQString(readout));
 }
 
 // Outside the chart the pointer is over nothing.
@@ -119,9 +121,10 @@ void GraphView::PaintBoxEfemMouseLeave() {
     Controls.StatusBar1->SetText(1, QString());
 }
 
-// A click on the chart moves the day marker to the moment under the pointer.
+// A click on the chart of a run moves the day marker to the moment under the
+// pointer.
 void GraphView::PaintBoxEfemMouseDown(QPoint position, Qt::MouseButton button) {
-    if (button != Qt::LeftButton || !Controls.CBDiaEfem->isChecked()) {
+    if (button != Qt::LeftButton || !Controls.CBDiaEfem->isChecked() || !Run.Rows) {
         return;
     }
     if (const auto moment = PointerMoment(LastGeometry, position.x(), position.y())) {

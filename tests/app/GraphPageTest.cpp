@@ -312,6 +312,19 @@ private slots:
         QTRY_COMPARE(Graph().ui().StatusBar1->Text(1), place.isEmpty() ? QString() : date + place);
     }
 
+    // Before the first run the chart has no days: the pointer names none and
+    // a click leaves the marker where it is.
+    void nothingUnderThePointerBeforeARun() {
+        Page().SBViewChartDiagramaClick();
+        Chart();  // painted, laid out for the pointer
+        const QDateTime marker = Graph().ui().DateDiaEfe->dateTime();
+        QTest::mouseMove(Graph().ui().PaintBoxEfem, PlotPoint(0, 2) + QPoint(5, 5));
+        QTest::mouseMove(Graph().ui().PaintBoxEfem, PlotPoint(0, 3) + QPoint(5, 5));
+        QCOMPARE(Graph().ui().StatusBar1->Text(1), QString());
+        QTest::mouseClick(Graph().ui().PaintBoxEfem, Qt::LeftButton, {}, PlotPoint(0, 3) + QPoint(5, 5));
+        QCOMPARE(Graph().ui().DateDiaEfe->dateTime(), marker);
+    }
+
     // The read-out names nothing once the pointer has left the chart.
     void pointerLeavingClearsTheReadout() {
         QVERIFY(RunSpan());
