@@ -25,4 +25,8 @@ void PaintBox::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMove(event->position().toPoint());
 }
 
+void PaintBox::leaveEvent(QEvent* /*event*/) {
+    emit MouseLeave();
+}
+
 }  // namespace kalto

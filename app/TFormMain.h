@@ -8,13 +8,8 @@
 #include "ContactResults.h"
 #include "ContactSearchRunner.h"
 #include "DateFormat.h"
-#include "EphemerisRows.h"
-#include "EphemerisRunner.h"
-#include "EphemerisTableModel.h"
+#include "EphemerisPage.h"
 #include "ExportRunner.h"
-#include "GraphColors.h"
-#include "GraphFrame.h"
-#include "GraphGeometry.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -27,18 +22,14 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
-class QDateTimeEdit;
 class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
-class QPainter;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QRadioButton;
 class QSpinBox;
 class QSplitter;
-class QStackedWidget;
 class QTabWidget;
 class QTableView;
 class QTableWidget;
@@ -48,16 +39,29 @@ class QWidget;
 
 namespace kalto {
 
-class ColorPicker;
-class PaintBox;
 class RadioGroup;
-class StatusPanels;
 class TDlgAviso;
 class TDlgExportData;
 struct KaltoSettings;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
+
+    // The window's own controls: the top strip, the pages and the commands.
+    struct Ui {
+        QToolButton* SBHelp{};      // "?", the user manual
+        QDoubleSpinBox* SETz{};     // the time zone of the runs and searches, hours east
+        QTabWidget* PCContactos{};  // the two pages
+        EphemerisPage* TSEfemerides{};
+        QWidget* TSContactos{};
+        QAction* ActionEfem{};            // F8, the ephemeris run
+        QAction* ActionCalc{};            // F9, the contact search
+        QAction* ActionViewEfem{};        // F5, the ephemeris page, its table or its graph
+        QAction* ActionViewCalc{};        // F6, the contacts page
+        QAction* ActionViewAbout{};       // F2, the about box
+        TDlgExportData* DlgExportData{};  // the export's dialog
+        TDlgAviso* DlgAviso{};            // the export's progress
+    };
 
 public:
     // A window without a settings file starts from its controls' design
@@ -66,68 +70,55 @@ public:
     explicit TFormMain(QWidget* parent = nullptr);
     explicit TFormMain(std::filesystem::path settingsFile, QWidget* parent = nullptr);
 
-    // Top strip and pages.
-    QToolButton* SBHelp{};
-    QDoubleSpinBox* SETz{};
-    QTabWidget* PCContactos{};
-    QWidget* TSEfemerides{};
-    QWidget* TSContactos{};
+    [[nodiscard]] const Ui& ui() const { return Controls; }
+    [[nodiscard]] EphemerisPage& Ephemeris() const { return *Controls.TSEfemerides; }
+    // Whether an export is being written.
+    [[nodiscard]] bool IsExporting() const { return RunnerExport.IsRunning(); }
 
-    // "Efemerides": page buttons, range label and the notebook.
-    QToolButton* SBViewChartData{};
-    QToolButton* SBViewChartDiagrama{};
-    QToolButton* SBEfemToRtf{};
-    QLabel* LabelFecha{};
-    QStackedWidget* NotebookData{};
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
-    // "Calcular": the run.
-    QDateEdit* DE1{};
-    QDateEdit* DE2{};
-    QToolButton *SBMD1{}, *SBMD2{}, *SBMD3{}, *SBMD4{}, *SBMD5{}, *SBMD6{}, *SBMD7{};
-    QWidget* PanelEfemDateInterval{};
-    QComboBox* CBDeltaTiempo{};
-    QPushButton* BCalContac{};
-    QPushButton* BitBtnStopEfem{};
-    QProgressBar* GaugeProgressEfem{};
-    QLabel* LabelStatusEfem{};
+private:
+    // Building the window (TFormMainLayout.cpp).
+    QWidget* CreateTopStrip();
+    void CreateActions();
+    void CreateAboutAndHelp();
+    void FormCreate();
+    void ShowStartSplash();
 
-    // "Calcular": the table, its body buttons and column boxes.
-    QWidget* PanelButtonEfem{};
-    QToolButton *SBP1{}, *SBP2{}, *SBP3{}, *SBP4{}, *SBP5{}, *SBP6{}, *SBP7{}, *SBP8{}, *SBP9{}, *SBP10{}, *SBP11{};
-    QCheckBox* CBViewHour{};
-    QCheckBox* CBViewLon{};
-    QCheckBox* CBViewLat{};
-    QCheckBox* CBViewAR{};
-    QCheckBox* CBViewDec{};
-    QTableView* StrGridEfem{};
-    EphemerisTableModel* ModelEfem{};
+    void ActionViewEfemExecute();
+    void ActionViewCalcExecute();
+    // The about box and the help (TFormMainAbout.cpp).
+    void ActionViewAboutExecute();
+    void SBHelpClick();
+    void SETzChange();
 
-    // "Grafico": the graph, its options and its status bar (TFormMainGraph.cpp).
-    QWidget* PanelConfigViewPlanets{};
-    QSpinBox* SENoSigno{};
-    QComboBox* CBSigno{};
-    QComboBox* CBLTipoImagen{};
-    QCheckBox* CBLinea{};
-    QCheckBox *CBVP1{}, *CBVP2{}, *CBVP3{}, *CBVP4{}, *CBVP5{}, *CBVP6{}, *CBVP7{}, *CBVP8{}, *CBVP9{}, *CBVP10{},
-        *CBVP11{}, *CBVP12{};
-    QToolButton* SBViewAll{};
-    QToolButton* SBViewNone{};
-    QGroupBox* GBConfigGrid{};
-    QCheckBox* CBSignos{};
-    QCheckBox* CBDeca{};
-    QCheckBox* CBDias{};
-    QCheckBox* CBMes{};
-    QCheckBox* CBDiaEfem{};
-    QDateTimeEdit* DateDiaEfe{};
-    QSpinBox* RxSDeltaDia{};
-    QToolButton* BPrev{};
-    QToolButton* BNext{};
-    QRadioButton *RBC1{}, *RBC2{}, *RBC3{}, *RBC4{}, *RBC5{}, *RBC6{};
-    ColorPicker* CP{};
-    QToolButton* SBResetColor{};
-    PaintBox* PaintBoxEfem{};
-    StatusPanels* StatusBar1{};
+    // The settings file (TFormMainSettings.cpp), written once, at the first close.
+    [[nodiscard]] KaltoSettings ReadSettingsFile() const;
+    void ApplySettings(const KaltoSettings& stored);
+    [[nodiscard]] KaltoSettings CurrentSettings() const;
+    void FormDestroy(bool closedByUser);
+    std::filesystem::path SettingsFile;
+    bool SettingsWritten = false;
 
+    // The export (TFormMainExport.cpp) of the page shown, asked for by its
+    // "RTF" button, written by a worker while the progress window shows.
+    void FormCreateExport();
+    void ExportShownPage();
+    [[nodiscard]] ExportContent ContentOfShownPage() const;
+    void SetExportEnabled(bool enabled);
+    void RunnerExportProgress(int percent);
+    void RunnerExportFinished(const kalto::ExportStatus& status);
+    ExportRunner RunnerExport;
+    QString ExportFile;  // the file of the export in progress
+
+    Ui Controls;
+    DateFormatNames Names;  // the system's month and day names, for both pages
+    // The program file's modification time, for the about box.
+    QDateTime ProgramFileTime;
+
+    // ---- "Contactos" ----
+public:
     // "Contactos": the search's inputs (TFormMainContacts.cpp).
     RadioGroup* RGPlanetas{};
     QWidget* PanelCalcDateInterval{};
@@ -174,27 +165,6 @@ public:
     QWidget* PanelOpcBusqueda{};
     QPlainTextEdit* MemoInfoCalc{};
 
-    QAction* ActionEfem{};
-    QAction* ActionCalc{};
-    QAction* ActionViewEfem{};
-    QAction* ActionViewCalc{};
-    QAction* ActionViewAbout{};
-
-    // The program file's modification time, for the about box.
-    QDateTime ProgramFileTime;
-
-    // The run in progress, and the rows and dates of the last completed one.
-    EphemerisRunner RunnerEfem;
-    kalto::EphemerisRows EphemerisRows;
-    TDateTime EphemerisStart = 0;
-    TDateTime EphemerisEnd = 0;
-    QString SavedRangeText;
-
-    int SpanDays = 1;
-    int SelectedBody = Sol;
-    int VisibleColumnCount = 0;
-    DateFormatNames Names;
-
     // The search in progress; the contact lists, the angle filter and the
     // target and orb of the last completed search.
     ContactSearchRunner RunnerCalc;
@@ -206,47 +176,6 @@ public:
     // How the degrees on SEGraLon count: the coordinates RGCord last applied.
     CoordinateMode ShownCoordinates = CoordinateMode::Ecliptic;
     bool CleanListOnCompletion = true;  // "limpiar lista" as it was when the search started
-
-    void ActionEfemExecute();
-    void ActionViewEfemExecute();
-    void ActionViewCalcExecute();
-    // The about box and the help (TFormMainAbout.cpp).
-    void ActionViewAboutExecute();
-    void SBHelpClick();
-
-    void BCalContacClick();
-    void BitBtnStopEfemClick();
-    void DateEWork1Change();
-    void DE2Change();
-    void SBMD1Click(int months);
-    void CBDeltaTiempoChange();
-    void SETzChange();
-    void ResetEphemerisStatus();
-
-    void SBP1Click(int body);
-    void CBViewLonClick(int column, bool checked);
-    void FillEphemerisGrid();
-    void FitGridWidth();
-
-    void SBViewChartDataClick();
-    void SBViewChartDiagramaClick();
-
-    // "Grafico" (TFormMainGraph.cpp): the colour slots, the slot the picker
-    // edits, and the layout of the last paint for the pointer.
-    kalto::GraphColors GraphColors;
-    int SelectedColorSlot = DayColor;
-    kalto::GraphGeometry GraphGeometry;
-
-    void PaintBoxEfemPaint(QPainter& painter);
-    void PaintBoxEfemMouseDown(QPoint position, Qt::MouseButton button);
-    void PaintBoxEfemMouseMove(QPoint position);
-    void CGChange();
-    void CBVP1Click();
-    void SBViewAllClick(int tag);
-    void BNextClick(int tag);
-    void RBC1Click(int tag);
-    void CPColorChange(QColor color);
-    void SBResetColorClick();
 
     // "Contactos" (TFormMainContacts.cpp).
     void ActionCalcExecute();
@@ -272,49 +201,14 @@ public:
     void FillContactGrid();
     void FillContactDetail(const ContactRecord* record);
 
-    // The export (TFormMainExport.cpp): its dialog, its progress window and
-    // the worker that writes the document; both "RTF" buttons run SBEfemToRtfClick.
-    TDlgExportData* DlgExportData{};
-    TDlgAviso* DlgAviso{};
-    ExportRunner RunnerExport;
-    void SBEfemToRtfClick();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    // Building the window (TFormMainLayout.cpp).
-    QWidget* CreateTopStrip();
-    QWidget* CreateEfemeridesPage();
-    QWidget* CreateRunPanel();
-    QWidget* CreateTablePanel();
-    void CreateActions();
-    void CreateAboutAndHelp();
     // The "Contactos" page (ContactsPageLayout.cpp).
     QWidget* CreateContactosPage();
     QWidget* CreateContactInputPanel();
     QWidget* CreateContactResultsPanel();
     QWidget* CreateContactTargetGroup();
     QWidget* CreateContactToolStrip();
-    // The "Grafico" page (GraphPageLayout.cpp).
-    QWidget* CreateGraficoPage();
-    QWidget* CreateGraphOptionsPanel();
-    QWidget* CreateGraphBodyGroup();
-    QWidget* CreateGraphMarkerGroup();
-    QWidget* CreateGraphColorGroup();
-    [[nodiscard]] std::array<QCheckBox*, ComputedBodyCount> BodyBoxes() const;
-
-    void FormCreate();
-    void ShowStartSplash();
-    void CalculateEphemeris();
-    void EndRun(const QString& status);
-    void RunnerEfemProgress(qint64 stepsDone);
-    void RunnerEfemCompleted(kalto::EphemerisRows rows);
-    void RunnerEfemFailed();
-    void ShowComputingStatus(std::int64_t stepsDone);
-
     void FormCreateContacts();
-    void FormCreateGraph();
     [[nodiscard]] ContactPosition PositionOfSpins() const;
     void ShowPosition(const ContactPosition& position);
     [[nodiscard]] std::array<QToolButton*, AngleBandCount> AngleButtons() const;
@@ -323,21 +217,9 @@ private:
     void RunnerCalcProgress(int count, double instant, int daysDone);
     void RunnerCalcCompleted(kalto::ContactSearchResult result);
     void RunnerCalcFailed();
-
-    // The settings file (TFormMainSettings.cpp), written once, at the first close.
-    [[nodiscard]] KaltoSettings ReadSettingsFile() const;
-    void ApplySettings(const KaltoSettings& stored);
-    [[nodiscard]] KaltoSettings CurrentSettings() const;
-    void FormDestroy(bool closedByUser);
-    std::filesystem::path SettingsFile;
-    bool SettingsWritten = false;
-
-    void FormCreateExport();
-    [[nodiscard]] ExportContent ExportContentOfPage() const;
-    [[nodiscard]] GraphFrame GraphFrameOfControls(int width, int height) const;
-    void RunnerExportProgress(int percent);
-    void RunnerExportFinished(const kalto::ExportStatus& status);
-    QString ExportFile;  // the file of the export in progress
+    [[nodiscard]] ExportContent ContactsContentToExport() const;
+    void ApplyContactSettings(const KaltoSettings& stored);
+    void StoreContactSettings(KaltoSettings& settings) const;
 };
 
 }  // namespace kalto

@@ -12,12 +12,12 @@
 namespace kalto {
 
 void TFormMain::CreateAboutAndHelp() {
-    ActionViewAbout = new QAction(QStringLiteral("Acerca de"), this);
-    ActionViewAbout->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(ActionViewAbout, &QAction::triggered, this, &TFormMain::ActionViewAboutExecute);
-    addAction(ActionViewAbout);
-    SBHelp->setToolTip(QStringLiteral("Manual de usuario"));
-    connect(SBHelp, &QToolButton::clicked, this, &TFormMain::SBHelpClick);
+    Controls.ActionViewAbout = new QAction(QStringLiteral("Acerca de"), this);
+    Controls.ActionViewAbout->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(Controls.ActionViewAbout, &QAction::triggered, this, &TFormMain::ActionViewAboutExecute);
+    addAction(Controls.ActionViewAbout);
+    Controls.SBHelp->setToolTip(QStringLiteral("Manual de usuario"));
+    connect(Controls.SBHelp, &QToolButton::clicked, this, &TFormMain::SBHelpClick);
 }
 
 // Takes the program file's time for the about box and shows the splash. It

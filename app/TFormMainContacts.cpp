@@ -63,7 +63,7 @@ void TFormMain::FormCreateContacts() {
     {
         const QSignalBlocker blocker1(DTP1);
         const QSignalBlocker blocker2(DTP2);
-        DTP1->setDate(DE1->date());
+        DTP1->setDate(Ephemeris().ui().DE1->date());
         DTP2->setDate(ToQDate(SpanButtonEnd(ToDateTime(DTP1->date()), ContactSpanButtonMonths[0])));
     }
     DateCWork1Change();
@@ -141,7 +141,7 @@ void TFormMain::RGSignosClick() {
 void TFormMain::RGPlanetasClick(int item) {
     ContactBody = item + FirstBody;
     if (CBAutomatic->isChecked()) {
-        ActionCalc->trigger();
+        Controls.ActionCalc->trigger();
     }
 }
 
@@ -171,7 +171,7 @@ void TFormMain::DateCWork1DblClick() {
 // --- The search -------------------------------------------------------------
 
 void TFormMain::BCalcClick() {
-    ActionCalc->trigger();
+    Controls.ActionCalc->trigger();
 }
 
 void TFormMain::ActionCalcExecute() {
@@ -191,7 +191,7 @@ void TFormMain::CalculateContacts() {
         .Exact = RGTipoAngulo->currentIndex() == 1,
         .Position = PositionOfSpins(),
         .Orb = ContactOrb,
-        .ZoneHours = SETz->value(),
+        .ZoneHours = Controls.SETz->value(),
     };
     CleanListOnCompletion = CBCleanListContact->isChecked();
     // A span whose end precedes its start has a gauge of nothing to do.

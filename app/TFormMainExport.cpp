@@ -7,10 +7,10 @@
 #include "TFormMain.h"
 
 #include "DateConversion.h"
+#include "DrawGraph.h"
 #include "EphemerisTable.h"
 #include "GraphFrame.h"
 #include "GraphPicture.h"
-#include "DrawGraph.h"
 #include "QtText.h"
 #include "TDlgAviso.h"
 #include "TDlgExportData.h"
@@ -59,87 +59,81 @@ TDateTime LocalNow() {
 }  // namespace
 
 // The export dialog and the progress window live as long as the window; the
-// buttons start an export from either page.
+// pages' "RTF" buttons start an export of the page shown.
 void TFormMain::FormCreateExport() {
-    DlgExportData = new TDlgExportData(this);
-    DlgAviso = new TDlgAviso(this);
-    for (QToolButton* button : {SBEfemToRtf, SBTranToRTF}) {
-        connect(button, &QToolButton::clicked, this, &TFormMain::SBEfemToRtfClick);
-        button->setEnabled(true);
-    }
+    Controls.DlgExportData = new TDlgExportData(this);
+    Controls.DlgAviso = new TDlgAviso(this);
+    connect(&Ephemeris(), &EphemerisPage::ExportRequested, this, &TFormMain::ExportShownPage);
+    connect(SBTranToRTF, &QToolButton::clicked, this, &TFormMain::ExportShownPage);
+    SetExportEnabled(true);
     connect(&RunnerExport, &ExportRunner::ProgressChanged, this, &TFormMain::RunnerExportProgress);
     connect(&RunnerExport, &ExportRunner::Finished, this, &TFormMain::RunnerExportFinished);
 }
 
-void TFormMain::SBEfemToRtfClick() {
+void TFormMain::ExportShownPage() {
     if (RunnerExport.IsRunning()) {
         return;
     }
-    const int result = DlgExportData->exec();
-    DlgExportData->ClearSaveDialog();
+    const int result = Controls.DlgExportData->exec();
+    Controls.DlgExportData->ClearSaveDialog();
     if (result != QDialog::Accepted) {
         return;
     }
     ExportSettings settings;
-    if (DlgExportData->CBMakeDataGen->isChecked()) {
+    if (Controls.DlgExportData->CBMakeDataGen->isChecked()) {
         settings.CreationStamp = LocalNow();
     }
     settings.PixelsPerInch = logicalDpiX();
     settings.Names = Names;
 
-    ExportFile = DlgExportData->FileName;
-    SBEfemToRtf->setEnabled(false);
-    SBTranToRTF->setEnabled(false);
-    DlgAviso->Reset();
-    DlgAviso->show();
-    RunnerExport.Start(QFile::encodeName(ExportFile).toStdString(), ExportContentOfPage(), settings);
+    ExportFile = Controls.DlgExportData->FileName;
+    SetExportEnabled(false);
+    Controls.DlgAviso->Reset();
+    Controls.DlgAviso->show();
+    RunnerExport.Start(QFile::encodeName(ExportFile).toStdString(), ContentOfShownPage(), settings);
 }
 
-// What the page shows: on the contacts page the memos that are checked and the
-// summary or the details; on the ephemeris page the table of the selected body
-// with the optional columns shown, or the graph.
-ExportContent TFormMain::ExportContentOfPage() const {
-    if (PCContactos->currentWidget() == TSContactos) {
-        ContactsExport contacts;
-        if (CBContacOpc->isChecked()) {
-            contacts.SearchOptions = MemoLinesOf(MemoInfoCalc);
-        }
-        if (CBContacDesc->isChecked()) {
-            contacts.Description = MemoLinesOf(MemoDescpContacto);
-        }
-        contacts.MemoFont = RtfFontOf(MemoInfoCalc->font(), logicalDpiX());
-        contacts.Details = CBContacDet->isChecked();
-        contacts.Results = Contacts;
-        return contacts;
+void TFormMain::SetExportEnabled(bool enabled) {
+    Ephemeris().SetExportEnabled(enabled);
+    SBTranToRTF->setEnabled(enabled);
+}
+
+ExportContent TFormMain::ContentOfShownPage() const {
+    if (Controls.PCContactos->currentWidget() == Controls.TSContactos) {
+        return ContactsContentToExport();
     }
-    if (!SBViewChartData->isChecked()) {
-        return GraphExport{GraphPicture(GraphFrameOfControls(GraphPictureWidth, GraphPictureHeight))};
+    return Ephemeris().ContentToExport();
+}
+
+// The memos that are checked and the summary or the details.
+ExportContent TFormMain::ContactsContentToExport() const {
+    ContactsExport contacts;
+    if (CBContacOpc->isChecked()) {
+        contacts.SearchOptions = MemoLinesOf(MemoInfoCalc);
     }
-    EphemerisTableExport table{
-        .Rows = EphemerisRows, .Body = SelectedBody, .ZoneHours = SETz->value(), .OptionalColumns = {}};
-    for (int column = FirstOptionalColumn; column < EphemerisColumnCount; ++column) {
-        if (!StrGridEfem->isColumnHidden(column)) {
-            table.OptionalColumns.push_back(column);
-        }
+    if (CBContacDesc->isChecked()) {
+        contacts.Description = MemoLinesOf(MemoDescpContacto);
     }
-    return table;
+    contacts.MemoFont = RtfFontOf(MemoInfoCalc->font(), logicalDpiX());
+    contacts.Details = CBContacDet->isChecked();
+    contacts.Results = Contacts;
+    return contacts;
 }
 
 void TFormMain::RunnerExportProgress(int percent) {
-    DlgAviso->ProgressBar->setValue(percent);
+    Controls.DlgAviso->ProgressBar->setValue(percent);
 }
 
 // A saved document is opened with the desktop's program for it when the
 // dialog asks so; a failed one is reported and nothing is opened.
 void TFormMain::RunnerExportFinished(const ExportStatus& status) {
-    DlgAviso->hide();
-    SBEfemToRtf->setEnabled(true);
-    SBTranToRTF->setEnabled(true);
+    Controls.DlgAviso->hide();
+    SetExportEnabled(true);
     if (!status.Ok()) {
-        QMessageBox::critical(this, DlgExportData->windowTitle(), ToQString(status.ErrorMessage));
+        QMessageBox::critical(this, Controls.DlgExportData->windowTitle(), ToQString(status.ErrorMessage));
         return;
     }
-    if (DlgExportData->CBOpenFileRTF->isChecked()) {
+    if (Controls.DlgExportData->CBOpenFileRTF->isChecked()) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(ExportFile));
     }
 }

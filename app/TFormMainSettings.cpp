@@ -4,7 +4,6 @@
 
 #include "TFormMain.h"
 
-#include "PaintBox.h"
 #include "RadioGroup.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
@@ -51,9 +50,17 @@ KaltoSettings TFormMain::ReadSettingsFile() const {
     return LoadSettings(SettingsFile, defaults);
 }
 
-// Each value goes to its control, held to the control's range. The body is
-// chosen without a click, so that "autom." starts no search at start-up.
+// Each value goes to its control, held to the control's range: the zone here,
+// the rest on the pages.
 void TFormMain::ApplySettings(const KaltoSettings& stored) {
+    ApplyContactSettings(stored);
+    Controls.SETz->setValue(stored.TimeZone);
+    Ephemeris().ApplySettings(stored);
+}
+
+// The body is chosen without a click, so that "autom." starts no search at
+// start-up.
+void TFormMain::ApplyContactSettings(const KaltoSettings& stored) {
     RGPlanetas->SetItemIndex(std::clamp(stored.ContactBody, 0, RGPlanetas->Count() - 1));
     ContactBody = RGPlanetas->ItemIndex() + FirstBody;
 
@@ -76,15 +83,7 @@ void TFormMain::ApplySettings(const KaltoSettings& stored) {
     }
     NormalizeOrb();  // an orb under 0° 30' becomes 0° 30'
 
-    SETz->setValue(stored.TimeZone);
-    CBDiaEfem->setChecked(stored.DayMarker);
-    CBSignos->setChecked(stored.SignLines);
-    CBDeca->setChecked(stored.DecanLines);
-    CBMes->setChecked(stored.MonthLines);
-    CBDias->setChecked(stored.DayLines);
     CBAutomatic->setChecked(stored.AutoSearch);
-    GraphColors = stored.Colors;
-    PaintBoxEfem->update();
 
     // Both coordinate switches run, then the stored one again, so that the
     // position, the sign list and the target come out as a click on the
@@ -95,26 +94,25 @@ void TFormMain::ApplySettings(const KaltoSettings& stored) {
 }
 
 KaltoSettings TFormMain::CurrentSettings() const {
-    return {
-        .PositionDegrees = SEGraLon->value(),
-        .PositionMinutes = SEMinLon->value(),
-        .PositionSeconds = SESecLon->value(),
-        .Coordinates = RGCord->ItemIndex(),
-        .Sign = RGSignos->ItemIndex(),
-        .ContactBody = ContactBody - FirstBody,
-        .Angle = SEAngulo->value(),
-        .AngleType = RGTipoAngulo->currentIndex(),
-        .OrbDegrees = SEGraOrb->value(),
-        .OrbMinutes = SEMinOrb->value(),
-        .TimeZone = SETz->value(),
-        .DayMarker = CBDiaEfem->isChecked(),
-        .SignLines = CBSignos->isChecked(),
-        .DecanLines = CBDeca->isChecked(),
-        .MonthLines = CBMes->isChecked(),
-        .DayLines = CBDias->isChecked(),
-        .AutoSearch = CBAutomatic->isChecked(),
-        .Colors = GraphColors,
-    };
+    KaltoSettings settings;
+    StoreContactSettings(settings);
+    settings.TimeZone = Controls.SETz->value();
+    Ephemeris().StoreSettings(settings);
+    return settings;
+}
+
+void TFormMain::StoreContactSettings(KaltoSettings& settings) const {
+    settings.PositionDegrees = SEGraLon->value();
+    settings.PositionMinutes = SEMinLon->value();
+    settings.PositionSeconds = SESecLon->value();
+    settings.Coordinates = RGCord->ItemIndex();
+    settings.Sign = RGSignos->ItemIndex();
+    settings.ContactBody = ContactBody - FirstBody;
+    settings.Angle = SEAngulo->value();
+    settings.AngleType = RGTipoAngulo->currentIndex();
+    settings.OrbDegrees = SEGraOrb->value();
+    settings.OrbMinutes = SEMinOrb->value();
+    settings.AutoSearch = CBAutomatic->isChecked();
 }
 
 // Writes the settings once, when the window first closes, while the event

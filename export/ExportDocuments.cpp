@@ -152,7 +152,9 @@ void WriteEphemerisTable(DocumentPass& pass, const EphemerisTableExport& table) 
 }
 
 void WriteGraph(DocumentPass& pass, const GraphExport& graph) {
-    WriteTitleBlock(pass.Writer, GraphTitle);
+    std::string title(GraphTitle);
+    if (graph.ZoneHours) title += ". Time Zone: " + FormatFixed(*graph.ZoneHours, 2) + ".";
+    WriteTitleBlock(pass.Writer, title);
     pass.Writer.WritePicture(pass.Settings.PixelsPerInch, graph.Picture, RtfAlignment::Center);
 }
 

@@ -18,6 +18,7 @@
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -83,7 +84,14 @@ struct EphemerisTableExport {
 
 // The ephemeris page's graph view.
 struct GraphExport {
+    GraphExport() = default;
+    explicit GraphExport(BitmapImage picture, std::optional<double> zoneHours = std::nullopt)
+        : Picture(std::move(picture)), ZoneHours(zoneHours) {}
+
     BitmapImage Picture;  // the graph as drawn on screen, 900 × 500
+    // The time zone its rows were computed in, stated after the title when
+    // given: "Diagrama de Efemerides. Time Zone: -3.50."
+    std::optional<double> ZoneHours;
 };
 
 // The contacts page.

@@ -29,7 +29,7 @@ std::string ScaleText(const GraphGeometry& g) {
 }
 
 std::optional<TDateTime> PointerMoment(const GraphGeometry& g, int x, int y) noexcept {
-    if (x < g.LeftMargin || y < g.TopMargin || !g.HasDayAxis() || !g.HasBands()) {
+    if (x < g.LeftMargin || x >= g.Right || y < g.TopMargin || !g.HasDayAxis() || !g.HasBands()) {
         return std::nullopt;
     }
     return g.AxisStart + double(x - g.LeftMargin) / g.DayWidth;

@@ -25,8 +25,8 @@ inline constexpr std::string_view MonthLabelPattern = "yy-mm";
 [[nodiscard]] std::string ScaleText(const GraphGeometry& geometry);
 
 // The moment under column x: the axis start plus (x - LeftMargin) / DayWidth
-// days, a fractional day. None left of the plot or above it, nor without a day
-// axis or bands. A click on the chart moves the day marker to this moment, and
+// days, a fractional day. None left of the plot, right of the last day or
+// above it, nor without a day axis or bands. A click on the chart moves the day marker to this moment, and
 // leaves it where there is none.
 [[nodiscard]] std::optional<TDateTime> PointerMoment(const GraphGeometry& geometry, int x, int y) noexcept;
 

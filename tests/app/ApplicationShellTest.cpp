@@ -212,21 +212,21 @@ private slots:
             QTest::keyClick(Form.get(), Qt::Key_F5);
         }
         QTest::keyClick(Form.get(), Qt::Key_F6);
-        QCOMPARE(Form->PCContactos->currentWidget(), Form->TSContactos);
+        QCOMPARE(Form->ui().PCContactos->currentWidget(), Form->ui().TSContactos);
         QTest::keyClick(Form.get(), Qt::Key_F5);
-        QCOMPARE(Form->PCContactos->currentWidget(), Form->TSEfemerides);
-        QCOMPARE(Form->NotebookData->currentIndex(), graph ? 1 : 0);
-        QCOMPARE(Form->SBViewChartDiagrama->isChecked(), graph);
-        QCOMPARE(Form->SBViewChartData->isChecked(), !graph);
+        QCOMPARE(Form->ui().PCContactos->currentWidget(), Form->ui().TSEfemerides);
+        QCOMPARE(Form->Ephemeris().ui().NotebookData->currentIndex(), graph ? 1 : 0);
+        QCOMPARE(Form->Ephemeris().ui().SBViewChartDiagrama->isChecked(), graph);
+        QCOMPARE(Form->Ephemeris().ui().SBViewChartData->isChecked(), !graph);
     }
 
     // Each tab is filled with the window's colour and its caption is blue.
     void tabsDrawnInBlue() {
         Form = std::make_unique<TFormMain>();
         ShowForm();
-        QCOMPARE(Form->PCContactos->tabText(0), QStringLiteral("    Efemerides"));
-        QCOMPARE(Form->PCContactos->tabText(1), QStringLiteral("   Contactos"));
-        QTabBar* tabs = Form->PCContactos->tabBar();
+        QCOMPARE(Form->ui().PCContactos->tabText(0), QStringLiteral("    Efemerides"));
+        QCOMPARE(Form->ui().PCContactos->tabText(1), QStringLiteral("   Contactos"));
+        QTabBar* tabs = Form->ui().PCContactos->tabBar();
         const QImage image = tabs->grab().toImage();
         const qreal scale = image.devicePixelRatio();
         for (int tab = 0; tab < tabs->count(); ++tab) {

@@ -223,7 +223,7 @@ private slots:
         Form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Form.get()));
         QTest::keyClick(Form.get(), Qt::Key_F6);
-        QCOMPARE(Form->PCContactos->currentWidget(), Form->TSContactos);
+        QCOMPARE(Form->ui().PCContactos->currentWidget(), Form->ui().TSContactos);
     }
 
     void cleanup() { Form.reset(); }
@@ -231,8 +231,8 @@ private slots:
     void startUp() {
         QCOMPARE(StatusText(), QStringLiteral("Status: contactos por calcular"));
         QCOMPARE(Form->GaugeProgressCalc->value(), 0);
-        QCOMPARE(Form->DTP1->date(), Form->DE1->date());
-        QCOMPARE(Form->DTP2->date(), Form->DE1->date().addMonths(1));
+        QCOMPARE(Form->DTP1->date(), Form->Ephemeris().ui().DE1->date());
+        QCOMPARE(Form->DTP2->date(), Form->Ephemeris().ui().DE1->date().addMonths(1));
         QCOMPARE(Form->ContactSpanDays, static_cast<int>(Form->DTP1->date().daysTo(Form->DTP2->date())));
         QCOMPARE(Form->RGPlanetas->ItemIndex(), 0);
         QCOMPARE(Form->RGTipoAngulo->currentText(), QStringLiteral("Múltiplo"));
@@ -351,8 +351,8 @@ private slots:
 
     // The widest texts of each grid fit its columns in the grid's font.
     void gridFontsFit() {
-        QVERIFY(ContactColumnsFit(Form->StrGridCont, Form->Names));
-        QVERIFY(ContactDetailColumnsFit(Form->StrGridDetCont, Form->Names));
+        QVERIFY(ContactColumnsFit(Form->StrGridCont, Form->Ephemeris().Names()));
+        QVERIFY(ContactDetailColumnsFit(Form->StrGridDetCont, Form->Ephemeris().Names()));
     }
 
     // F9 and "Calcular" search with the inputs on the page; the completed
@@ -499,7 +499,7 @@ private slots:
     // Each completed search adds its block of lines to the log; the window
     // writes what SearchDescription gives for its inputs.
     void descriptionAfterEachSearch() {
-        Form->SETz->setValue(-3);
+        Form->ui().SETz->setValue(-3);
         QVERIFY(RunSearch(SunEquinox));
         Search exact = SunEquinox;
         exact.Exact = true;

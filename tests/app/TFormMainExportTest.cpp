@@ -19,6 +19,7 @@
 #include <QDateEdit>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,9 +44,6 @@
 using namespace kalto;
 
 namespace {
-
-// Generous: runs and exports share the machine with other tests.
-constexpr int RunTimeout = 180000;
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -107,6 +105,8 @@ class TFormMainExportTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TFormMain> Form;
+
+    [[nodiscard]] EphemerisPage& Page() const { return Form->Ephemeris(); }
     std::unique_ptr<QTemporaryDir> Folder;
     OpenedFiles Opened;
     QString MessageText;  // the last message box's text
@@ -117,13 +117,13 @@ class TFormMainExportTest : public QObject {
     // save dialog and `answer` (its OK or Cancel button), and waits until the
     // document is written.
     void Export(QToolButton* button, const QString& file, QPushButton* answer) {
-        Form->DlgExportData->ChooseFileName = [file] { return file; };
+        Form->ui().DlgExportData->ChooseFileName = [file] { return file; };
         QTimer::singleShot(0, answer, [answer] { QTest::mouseClick(answer, Qt::LeftButton); });
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([this] { return !Form->RunnerExport.IsRunning(); }, RunTimeout));
+        QVERIFY(QTest::qWaitFor([this] { return !Form->IsExporting(); }, RunTimeout));
     }
 
-    void ExportTo(QToolButton* button, const QString& file) { Export(button, file, Form->DlgExportData->OKBtn); }
+    void ExportTo(QToolButton* button, const QString& file) { Export(button, file, Form->ui().DlgExportData->OKBtn); }
 
     // Closes the next message box that shows, keeping its text.
     void AnswerNextMessageBox() {
@@ -139,10 +139,10 @@ class TFormMainExportTest : public QObject {
     }
 
     [[nodiscard]] bool RunJanuary() {
-        Form->DE1->setDate(QDate(2027, 1, 1));
-        Form->DE2->setDate(QDate(2027, 1, 31));
+        Page().ui().DE1->setDate(QDate(2027, 1, 1));
+        Page().ui().DE2->setDate(QDate(2027, 1, 31));
         QTest::keyClick(Form.get(), Qt::Key_F8);
-        return QTest::qWaitFor([this] { return Form->LabelStatusEfem->text() == Q(StatusComputed); }, RunTimeout);
+        return WaitForStatus(Page().ui().LabelStatusEfem, Q(StatusComputed));
     }
 
     // A contact of the Sun at 90° of 0°, from 06:00 to 08:00 of 19 March 2027.
@@ -162,7 +162,7 @@ class TFormMainExportTest : public QObject {
         Form->Contacts.LastTarget = 0;
         Form->Contacts.LastOrb = 1;
         Form->FillContactGrid();
-        Form->PCContactos->setCurrentWidget(Form->TSContactos);
+        Form->ui().PCContactos->setCurrentWidget(Form->ui().TSContactos);
     }
 
 private slots:
@@ -184,7 +184,7 @@ private slots:
     }
 
     void dialogTextsAndDefaults() {
-        const TDlgExportData& dialog = *Form->DlgExportData;
+        const TDlgExportData& dialog = *Form->ui().DlgExportData;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Crear RTF"));
         QCOMPARE(dialog.CBMakeDataGen->text(), QStringLiteral("Fecha y Hora creación de archivo"));
         QVERIFY(!dialog.CBMakeDataGen->isChecked());
@@ -203,7 +203,7 @@ private slots:
         QVERIFY(!save.testOption(QFileDialog::DontConfirmOverwrite));  // asks before overwriting
         QVERIFY(save.isSizeGripEnabled());
 
-        const TDlgAviso& progress = *Form->DlgAviso;
+        const TDlgAviso& progress = *Form->ui().DlgAviso;
         QCOMPARE(progress.windowTitle(), QStringLiteral("Exportando datos seleccionados"));
         QVERIFY(progress.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(progress.windowFlags().testFlag(Qt::CustomizeWindowHint));
@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(progress.ProgressBar->maximum(), 100);
         QCOMPARE(progress.size(), QSize(289, 20));
 
-        QVERIFY(Form->SBEfemToRtf->isEnabled());
+        QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
         QVERIFY(Form->SBTranToRTF->isEnabled());
     }
 
@@ -221,11 +221,11 @@ private slots:
     // rows as the window's table shows them; the file is then opened.
     void exportsTheTable() {
         QVERIFY(RunJanuary());
-        Form->SBP2->click();  // the Moon
-        Form->CBViewLat->click();
-        Form->CBViewLon->click();  // Hora and Lat. shown, Lon. hidden
+        Page().ui().SBP[1]->click();  // the Moon
+        Page().ui().CBViewLat->click();
+        Page().ui().CBViewLon->click();  // Hora and Lat. shown, Lon. hidden
         const QString file = FilePath(QStringLiteral("luna.rtf"));
-        ExportTo(Form->SBEfemToRtf, file);
+        ExportTo(Page().ui().SBEfemToRtf, file);
 
         const QString document = ReadDocument(file);
         QVERIFY(document.startsWith(QStringLiteral("{\\rtf1\\ansi\\ansicpg1252")));
@@ -234,29 +234,57 @@ private slots:
                                                  "Lat.\\cell }")));
         QVERIFY(document.contains(FirstBoundary(30, Form->logicalDpiX())));
         const auto cell = [this](int row, int column) {
-            return Form->ModelEfem->data(Form->ModelEfem->index(row, column)).toString();
+            return Form->Ephemeris().ui().ModelEfem->data(Page().ui().ModelEfem->index(row, column)).toString();
         };
-        QCOMPARE(Form->ModelEfem->rowCount(), 31);
-        for (int row = 0; row < Form->ModelEfem->rowCount(); ++row) {
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 31);
+        for (int row = 0; row < Page().ui().ModelEfem->rowCount(); ++row) {
             const QString cells = cell(row, 0) + "\\cell " + cell(row, 1) + "\\cell " + cell(row, 2) + "\\cell " +
                                   cell(row, 3) + "\\cell " + cell(row, 5) + "\\cell ";
             QVERIFY2(document.contains(cells), qPrintable(cells));
         }
         QCOMPARE(Opened.Urls, QList<QUrl>{QUrl::fromLocalFile(file)});
-        QVERIFY(!Form->DlgAviso->isVisible());
-        QCOMPARE(Form->DlgAviso->ProgressBar->value(), 100);
-        QVERIFY(Form->SBEfemToRtf->isEnabled());
+        QVERIFY(!Form->ui().DlgAviso->isVisible());
+        QCOMPARE(Form->ui().DlgAviso->ProgressBar->value(), 100);
+        QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
+    }
+
+    // A document states the zone its rows were computed in, whatever the
+    // zone box says when it is written.
+    void documentStatesTheZoneOfItsRows_data() {
+        QTest::addColumn<bool>("graph");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("table") << false << QStringLiteral("Efemerides de Sol. Time Zone: 0.00.");
+        QTest::newRow("graph") << true << QStringLiteral("Diagrama de Efemerides. Time Zone: 0.00.");
+    }
+
+    void documentStatesTheZoneOfItsRows() {
+        QFETCH(bool, graph);
+        QFETCH(QString, title);
+        QCOMPARE(Form->ui().SETz->value(), 0.0);
+        QVERIFY(RunJanuary());
+        Form->ui().SETz->setValue(-3.5);
+        if (graph) {
+            Page().SBViewChartDiagramaClick();
+        }
+        Form->ui().DlgExportData->CBOpenFileRTF->setChecked(false);
+        const QString file = FilePath(QStringLiteral("zona.rtf"));
+        ExportTo(Page().ui().SBEfemToRtf, file);
+
+        const QString document = ReadDocument(file);
+        QVERIFY2(document.contains(title), qPrintable(document.left(400)));
+        QVERIFY(!document.contains(QStringLiteral("-3.50")));
     }
 
     void exportsTheGraph() {
         QVERIFY(RunJanuary());
-        Form->SBViewChartDiagramaClick();
-        Form->DlgExportData->CBOpenFileRTF->setChecked(false);
+        Page().SBViewChartDiagramaClick();
+        Form->ui().DlgExportData->CBOpenFileRTF->setChecked(false);
         const QString file = FilePath(QStringLiteral("grafico.rtf"));
-        ExportTo(Form->SBEfemToRtf, file);
+        ExportTo(Page().ui().SBEfemToRtf, file);
 
         const QString document = ReadDocument(file);
-        QVERIFY(document.contains(QStringLiteral("\\qc\\plain\\f0\\fs20 Diagrama de Efemerides\\par ")));
+        QVERIFY(
+            document.contains(QStringLiteral("\\qc\\plain\\f0\\fs20 Diagrama de Efemerides. Time Zone: 0.00.\\par ")));
         const int dpi = Form->logicalDpiX();
         QVERIFY(document.contains(QStringLiteral("\\par \\pard\\qc\\plain\\cgrid {\\pict")));
         QVERIFY(document.contains(QStringLiteral("\\picw23822\\pich13234\\picwgoal%1\\pichgoal%2\\wmetafile8 \\bin")
@@ -283,8 +311,8 @@ private slots:
         QVERIFY(heading > memo);
         QVERIFY(!document.contains(QStringLiteral("Equinoccio")));  // "descripción" is cleared
         const TDateTime exact = Form->Contacts.SortedContactList.front()->ExactTime;
-        const QString date = Q(FormatDateTime(DetailDatePattern, exact, Form->Names));
-        const QString time = Q(FormatDateTime(DetailTimePattern, exact, Form->Names));
+        const QString date = Q(FormatDateTime(DetailDatePattern, exact, Page().Names()));
+        const QString time = Q(FormatDateTime(DetailTimePattern, exact, Page().Names()));
         QVERIFY(document.contains(QStringLiteral("partil\\cell ") + date + QStringLiteral("\\cell ") + time));
         QCOMPARE(Opened.Urls, QList<QUrl>{QUrl::fromLocalFile(file)});
     }
@@ -301,16 +329,16 @@ private slots:
         const QString document = ReadDocument(file);
         QVERIFY(document.contains(QStringLiteral(" \\par Equinoccio\\par \\pard\\plain\\cgrid")));
         QVERIFY(document.contains(QStringLiteral("No.\\cell Pla.\\cell Pos.\\cell Inicia\\cell")));
-        const QString start =
-            Q(FormatDateTime(ContactMomentPattern, Form->Contacts.SortedContactList.front()->StartTime, Form->Names));
+        const QString start = Q(
+            FormatDateTime(ContactMomentPattern, Form->Contacts.SortedContactList.front()->StartTime, Page().Names()));
         QVERIFY(document.contains(QStringLiteral(" 1\\cell Sol\\cell  00° 00' 00\"\\cell ") + start +
                                   QStringLiteral("\\cell ")));
     }
 
     void stampIsTheFirstParagraph() {
-        Form->DlgExportData->CBMakeDataGen->setChecked(true);
+        Form->ui().DlgExportData->CBMakeDataGen->setChecked(true);
         const QString file = FilePath(QStringLiteral("tabla.rtf"));
-        ExportTo(Form->SBEfemToRtf, file);
+        ExportTo(Page().ui().SBEfemToRtf, file);
         const QString document = ReadDocument(file);
         const QRegularExpression stamp(QStringLiteral(
             R"(\\margb1080\\par \\pard\\qr\\plain\\f0\\fs20 \S+-\d\d-\d{4}, \d\d:\d\d:\d\d [ap]m\\par \\pard\\qc)"));
@@ -320,11 +348,11 @@ private slots:
     // The options keep their states from one export to the next, and each
     // export asks for its file afresh.
     void dialogKeepsItsOptionsAndForgetsTheFile() {
-        Form->DlgExportData->CBOpenFileRTF->setChecked(false);
-        Form->DlgExportData->SaveDialog1->selectFile(FilePath(QStringLiteral("anterior.rtf")));
-        ExportTo(Form->SBEfemToRtf, FilePath(QStringLiteral("uno.rtf")));
-        QVERIFY(!Form->DlgExportData->CBOpenFileRTF->isChecked());
-        auto* name = Form->DlgExportData->SaveDialog1->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        Form->ui().DlgExportData->CBOpenFileRTF->setChecked(false);
+        Form->ui().DlgExportData->SaveDialog1->selectFile(FilePath(QStringLiteral("anterior.rtf")));
+        ExportTo(Page().ui().SBEfemToRtf, FilePath(QStringLiteral("uno.rtf")));
+        QVERIFY(!Form->ui().DlgExportData->CBOpenFileRTF->isChecked());
+        auto* name = Form->ui().DlgExportData->SaveDialog1->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         QVERIFY(name != nullptr);
         QCOMPARE(name->text(), QString());
         QVERIFY(Opened.Urls.isEmpty());
@@ -333,33 +361,33 @@ private slots:
     // Exporting twice to one name replaces the file.
     void secondExportReplacesTheFile() {
         const QString file = FilePath(QStringLiteral("tabla.rtf"));
-        ExportTo(Form->SBEfemToRtf, file);
+        ExportTo(Page().ui().SBEfemToRtf, file);
         QVERIFY(ReadDocument(file).contains(QStringLiteral("Efemerides de Sol.")));
-        Form->SBP2->click();
-        ExportTo(Form->SBEfemToRtf, file);
+        Page().ui().SBP[1]->click();
+        ExportTo(Page().ui().SBEfemToRtf, file);
         QVERIFY(ReadDocument(file).contains(QStringLiteral("Efemerides de Lun.")));
         QCOMPARE(QDir(Folder->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
     void cancelWritesNothing() {
-        Export(Form->SBEfemToRtf, FilePath(QStringLiteral("tabla.rtf")), Form->DlgExportData->CancelBtn);
+        Export(Page().ui().SBEfemToRtf, FilePath(QStringLiteral("tabla.rtf")), Form->ui().DlgExportData->CancelBtn);
         QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
         QVERIFY(Opened.Urls.isEmpty());
-        QVERIFY(!Form->DlgAviso->isVisible());
+        QVERIFY(!Form->ui().DlgAviso->isVisible());
     }
 
     // A save dialog left without a file keeps the export dialog open.
     void noFileKeepsTheDialogOpen() {
-        Form->DlgExportData->ChooseFileName = [] { return QString(); };
+        Form->ui().DlgExportData->ChooseFileName = [] { return QString(); };
         bool stillOpen = false;
         QTimer::singleShot(0, this, [this, &stillOpen] {
-            QTest::mouseClick(Form->DlgExportData->OKBtn, Qt::LeftButton);
-            stillOpen = Form->DlgExportData->isVisible();
-            QTest::mouseClick(Form->DlgExportData->CancelBtn, Qt::LeftButton);
+            QTest::mouseClick(Form->ui().DlgExportData->OKBtn, Qt::LeftButton);
+            stillOpen = Form->ui().DlgExportData->isVisible();
+            QTest::mouseClick(Form->ui().DlgExportData->CancelBtn, Qt::LeftButton);
         });
-        QTest::mouseClick(Form->SBEfemToRtf, Qt::LeftButton);
+        QTest::mouseClick(Page().ui().SBEfemToRtf, Qt::LeftButton);
         QVERIFY(stillOpen);
-        QVERIFY(!Form->RunnerExport.IsRunning());
+        QVERIFY(!Form->IsExporting());
         QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 
@@ -382,13 +410,13 @@ private slots:
     void failureIsReportedAndOpensNothing() {
         const QString file = FilePath(QStringLiteral("no-existe/tabla.rtf"));
         AnswerNextMessageBox();
-        ExportTo(Form->SBEfemToRtf, file);
+        ExportTo(Page().ui().SBEfemToRtf, file);
         QTRY_VERIFY(!MessageText.isEmpty());
         QCOMPARE(MessageText, QStringLiteral("No se pudo crear el archivo \"%1\": la carpeta no existe.").arg(file));
         QVERIFY(Opened.Urls.isEmpty());
         QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-        QVERIFY(!Form->DlgAviso->isVisible());
-        QVERIFY(Form->SBEfemToRtf->isEnabled());
+        QVERIFY(!Form->ui().DlgAviso->isVisible());
+        QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
         QVERIFY(Form->SBTranToRTF->isEnabled());
     }
 
@@ -442,7 +470,7 @@ private slots:
             const test::ProcessWriteLimits limited(limits);
             applied = limited.IsApplied();
             if (applied) {
-                ExportTo(Form->SBEfemToRtf, file);
+                ExportTo(Page().ui().SBEfemToRtf, file);
             }
         }
         fs::permissions(QFile::encodeName(folder).toStdString(), fs::perms(0755));
@@ -455,14 +483,14 @@ private slots:
         if (failure == WriteFailure::FolderName) {
             QCOMPARE(Entries(file), QStringList{QStringLiteral("dentro.rtf")});
         }
-        QVERIFY(!Form->DlgAviso->isVisible());
-        QVERIFY(Form->SBEfemToRtf->isEnabled());
+        QVERIFY(!Form->ui().DlgAviso->isVisible());
+        QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
         QVERIFY(Form->SBTranToRTF->isEnabled());
 
         // Without the limit the same export replaces the file: the failure
         // came from the limit, part way through a larger document.
         if (failure == WriteFailure::FileSizeLimit) {
-            ExportTo(Form->SBEfemToRtf, file);
+            ExportTo(Page().ui().SBEfemToRtf, file);
             QVERIFY(QFileInfo(file).size() > 4 * static_cast<qint64>(SizeLimit));
             QCOMPARE(Opened.Urls, QList<QUrl>{QUrl::fromLocalFile(file)});
             QCOMPARE(Entries(folder), QStringList{QStringLiteral("tabla.rtf")});

@@ -260,12 +260,12 @@ class TFormMainSettingsTest : public QObject {
         Form->RGTipoAngulo->setCurrentIndex(1);
         Form->SEGraOrb->setValue(3);
         Form->SEMinOrb->setValue(45);
-        Form->SETz->setValue(-3.5);
-        Form->CBMes->click();
-        Form->CBDias->click();
+        Form->ui().SETz->setValue(-3.5);
+        Form->Ephemeris().Graph().ui().CBMes->click();
+        Form->Ephemeris().Graph().ui().CBDias->click();
         Form->CBAutomatic->click();
-        Form->RBC4->click();
-        emit Form->CP->ColorChange(QColor(10, 20, 30));
+        Form->Ephemeris().Graph().ui().RBC[3]->click();
+        emit Form->Ephemeris().Graph().ui().CP->ColorChange(QColor(10, 20, 30));
     }
 
     [[nodiscard]] static KaltoSettings AfterChangeEveryKind() {
@@ -318,16 +318,18 @@ private slots:
         QCOMPARE(Form->SEGraOrb->value(), 2);
         QCOMPARE(Form->SEMinOrb->value(), 15);
         QCOMPARE(Form->ContactOrb, 2.25);
-        QCOMPARE(Form->SETz->value(), 5.75);
-        QVERIFY(!Form->CBDiaEfem->isChecked());
-        QVERIFY(!Form->CBSignos->isChecked());
-        QVERIFY(!Form->CBDeca->isChecked());
-        QVERIFY(!Form->CBMes->isChecked());
-        QVERIFY(Form->CBDias->isChecked());
+        QCOMPARE(Form->ui().SETz->value(), 5.75);
+        QVERIFY(!Form->Ephemeris().Graph().ui().CBDiaEfem->isChecked());
+        QVERIFY(!Form->Ephemeris().Graph().ui().CBSignos->isChecked());
+        QVERIFY(!Form->Ephemeris().Graph().ui().CBDeca->isChecked());
+        QVERIFY(!Form->Ephemeris().Graph().ui().CBMes->isChecked());
+        QVERIFY(Form->Ephemeris().Graph().ui().CBDias->isChecked());
         QVERIFY(Form->CBAutomatic->isChecked());
         const std::array<TColor, GraphColorSlotCount + 1> colours{
             0, RgbColor(0, 255, 0), 1, RgbColor(2, 2, 2), RgbColor(51, 51, 51), RgbColor(128, 128, 128), 0};
-        QVERIFY(Form->GraphColors.Slots == colours);
+        QVERIFY(Form->Ephemeris().Graph().Colors().Slots == colours);
+        // The picker shows the stored colour of the slot chosen, "Día".
+        QCOMPARE(Form->Ephemeris().Graph().ui().CP->Color(), QColor(0, 255, 0));
         QVERIFY(!Form->RunnerCalc.IsRunning());
         QVERIFY(!Form->BitBtnStopCalc->isEnabled());
         QCOMPARE(Form->LabelStatusContact->text(), QString::fromUtf8(StatusContactsToCompute.data()));
@@ -418,7 +420,7 @@ private slots:
             {"SEGraOrb", [](const TFormMain& form) { return form.SEGraOrb->value(); }},
             {"SEMinOrb", [](const TFormMain& form) { return form.SEMinOrb->value(); }},
             {"ContactOrb", [](const TFormMain& form) { return form.ContactOrb; }},
-            {"SETz", [](const TFormMain& form) { return form.SETz->value(); }},
+            {"SETz", [](const TFormMain& form) { return form.ui().SETz->value(); }},
         };
         QVERIFY(readers.count(control) == 1);
         QVERIFY(StartWith(text));
@@ -432,18 +434,18 @@ private slots:
         QVERIFY(Start());
         QCOMPARE(Form->SEGraOrb->value(), 0);
         QCOMPARE(Form->SEMinOrb->value(), 30);
-        QCOMPARE(Form->SETz->value(), 0.0);
-        QVERIFY(Form->CBDiaEfem->isChecked());
-        QVERIFY(Form->CBSignos->isChecked());
-        QVERIFY(Form->CBDeca->isChecked());
-        QVERIFY(Form->CBMes->isChecked());
-        QVERIFY(!Form->CBDias->isChecked());
+        QCOMPARE(Form->ui().SETz->value(), 0.0);
+        QVERIFY(Form->Ephemeris().Graph().ui().CBDiaEfem->isChecked());
+        QVERIFY(Form->Ephemeris().Graph().ui().CBSignos->isChecked());
+        QVERIFY(Form->Ephemeris().Graph().ui().CBDeca->isChecked());
+        QVERIFY(Form->Ephemeris().Graph().ui().CBMes->isChecked());
+        QVERIFY(!Form->Ephemeris().Graph().ui().CBDias->isChecked());
         QVERIFY(!Form->CBAutomatic->isChecked());
         QCOMPARE(Form->RGTipoAngulo->currentIndex(), 0);
         QCOMPARE(Form->RGCord->ItemIndex(), 0);
         QCOMPARE(Form->SEAngulo->value(), 15);
         QCOMPARE(Form->RGPlanetas->ItemIndex(), 0);
-        QVERIFY(Form->GraphColors == GraphColors{});
+        QVERIFY(Form->Ephemeris().Graph().Colors() == GraphColors{});
 
         QVERIFY(Form->close());
         const QByteArray text = ReadAll(File());
@@ -479,12 +481,12 @@ private slots:
 
         QVERIFY(WriteAll(File(), text));
         QVERIFY(Start());
-        QCOMPARE(Form->SETz->value(), -3.5);
+        QCOMPARE(Form->ui().SETz->value(), -3.5);
         QCOMPARE(Form->RGCord->ItemIndex(), 1);
         QCOMPARE(Form->SEGraLon->value(), 20);
         QCOMPARE(Form->RGSignos->ItemIndex(), 6);
         QCOMPARE(Form->ContactTarget, 200.0);
-        QCOMPARE(Form->GraphColors[MonthColor], RgbColor(10, 20, 30));
+        QCOMPARE(Form->Ephemeris().Graph().Colors()[MonthColor], RgbColor(10, 20, 30));
         QVERIFY(Form->close());
         QCOMPARE(ReadAll(File()), text);
     }
@@ -520,7 +522,7 @@ private slots:
         }
         QVERIFY(WriteAll(kept, old));
         QVERIFY(Start());
-        Form->SETz->setValue(4);
+        Form->ui().SETz->setValue(4);
         const QString message = QStringLiteral("Unable to write to ") + QFile::decodeName(File().c_str());
 
         test::WriteLimits limits;
@@ -569,7 +571,7 @@ private slots:
         const QByteArray before = ReadAll(programFile);
         {
             TFormMain form;
-            form.SETz->setValue(7.25);
+            form.ui().SETz->setValue(7.25);
             form.SEAngulo->setValue(165);
             QVERIFY(form.close());
         }

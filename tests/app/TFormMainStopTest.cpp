@@ -40,9 +40,6 @@ using namespace kalto;
 
 namespace {
 
-// Generous: runs share the machine with other tests.
-constexpr int RunTimeout = 180000;
-
 constexpr int Cycles = 50;
 
 // How a cycle ends the run it starts.
@@ -197,6 +194,8 @@ class TFormMainStopTest : public QObject {
 
     std::unique_ptr<TFormMain> Form;
 
+    [[nodiscard]] EphemerisPage& Page() const { return Form->Ephemeris(); }
+
     // --- The ephemeris run --------------------------------------------------
 
     // F8 on even cycles, "Calcular" on odd ones.
@@ -204,32 +203,31 @@ class TFormMainStopTest : public QObject {
         if (cycle % 2 == 0) {
             QTest::keyClick(Form.get(), Qt::Key_F8);
         } else {
-            QTest::mouseClick(Form->BCalContac, Qt::LeftButton);
+            QTest::mouseClick(Page().ui().BCalContac, Qt::LeftButton);
         }
     }
 
     void SetEphemerisSpan(QDate start, QDate end) {
-        Form->DE1->setDate(start);
-        Form->DE2->setDate(end);
+        Page().ui().DE1->setDate(start);
+        Page().ui().DE2->setDate(end);
     }
 
     void SetLongEphemerisSpan() {
-        Form->DE1->setDate(LongStart);
-        QTest::mouseClick(Form->SBMD7, Qt::LeftButton);  // 24 m
+        Page().ui().DE1->setDate(LongStart);
+        QTest::mouseClick(Page().ui().SBMD[6], Qt::LeftButton);  // 24 m
     }
 
     // Waits for the next progress report of the run going on; whether it
     // still goes.
     [[nodiscard]] bool EphemerisProgressed() {
-        QSignalSpy progress(&Form->RunnerEfem, &EphemerisRunner::ProgressChanged);
-        return QTest::qWaitFor([&] { return !progress.isEmpty() || !Form->RunnerEfem.IsRunning(); }, RunTimeout) &&
-               Form->RunnerEfem.IsRunning();
+        return WaitForProgress(Page().Runner(), &EphemerisRunner::ProgressChanged);
     }
 
     [[nodiscard]] bool EphemerisRunningState() const {
-        return Form->BitBtnStopEfem->isEnabled() && !Form->CBDeltaTiempo->isEnabled() &&
-               !Form->PanelEfemDateInterval->isEnabled() && Form->LabelFecha->text() == QStringLiteral("calculando") &&
-               Form->LabelStatusEfem->text().startsWith(Q(StatusComputing));
+        return Page().ui().BitBtnStopEfem->isEnabled() && !Page().ui().CBDeltaTiempo->isEnabled() &&
+               !Page().ui().PanelEfemDateInterval->isEnabled() &&
+               Page().ui().LabelFecha->text() == QStringLiteral("calculando") &&
+               Page().ui().LabelStatusEfem->text().startsWith(Q(StatusComputing));
     }
 
     // Starts the long run and ends it as `moment` says; returns what went
@@ -237,7 +235,7 @@ class TFormMainStopTest : public QObject {
     [[nodiscard]] QString StopEphemerisCycle(int cycle, StopMoment moment) {
         StartEphemeris(cycle);
         if (!EphemerisRunningState()) {
-            return QStringLiteral("not running after the start: %1").arg(Form->LabelStatusEfem->text());
+            return QStringLiteral("not running after the start: %1").arg(Page().ui().LabelStatusEfem->text());
         }
         switch (moment) {
             case StopMoment::AtOnce: break;
@@ -246,7 +244,8 @@ class TFormMainStopTest : public QObject {
                     return QStringLiteral("the run ended before it could be stopped");
                 }
                 if (!EphemerisRunningState()) {
-                    return QStringLiteral("no running status after progress: %1").arg(Form->LabelStatusEfem->text());
+                    return QStringLiteral("no running status after progress: %1")
+                        .arg(Page().ui().LabelStatusEfem->text());
                 }
                 break;
             case StopMoment::RestartThenStop:
@@ -254,8 +253,9 @@ class TFormMainStopTest : public QObject {
                     return QStringLiteral("the first run ended before the restart");
                 }
                 StartEphemeris(cycle + 1);
-                if (!EphemerisRunningState() || Form->GaugeProgressEfem->value() != 0) {
-                    return QStringLiteral("the restart does not show a new run: %1").arg(Form->LabelStatusEfem->text());
+                if (!EphemerisRunningState() || Page().ui().GaugeProgressEfem->value() != 0) {
+                    return QStringLiteral("the restart does not show a new run: %1")
+                        .arg(Page().ui().LabelStatusEfem->text());
                 }
                 if (!EphemerisProgressed()) {
                     return QStringLiteral("the new run ended before it could be stopped");
@@ -270,24 +270,24 @@ class TFormMainStopTest : public QObject {
                 }
                 break;
         }
-        QTest::mouseClick(Form->BitBtnStopEfem, Qt::LeftButton);
+        QTest::mouseClick(Page().ui().BitBtnStopEfem, Qt::LeftButton);
         return {};
     }
 
     // The window as a stop leaves it: interrupted, the reference run still
     // the committed one.
     [[nodiscard]] QString EphemerisStoppedState(const EphemerisRows& committed) const {
-        if (Form->LabelStatusEfem->text() != Q(StatusInterrupted)) {
-            return QStringLiteral("status %1").arg(Form->LabelStatusEfem->text());
+        if (Page().ui().LabelStatusEfem->text() != Q(StatusInterrupted)) {
+            return QStringLiteral("status %1").arg(Page().ui().LabelStatusEfem->text());
         }
-        if (Form->LabelFecha->text() != RangeLabel(ReferenceDay, ReferenceDay)) {
-            return QStringLiteral("range label %1").arg(Form->LabelFecha->text());
+        if (Page().ui().LabelFecha->text() != RangeLabel(ReferenceDay, ReferenceDay)) {
+            return QStringLiteral("range label %1").arg(Page().ui().LabelFecha->text());
         }
-        if (Form->RunnerEfem.IsRunning() || Form->BitBtnStopEfem->isEnabled() || !Form->CBDeltaTiempo->isEnabled() ||
-            !Form->PanelEfemDateInterval->isEnabled()) {
+        if (Page().Runner().IsRunning() || Page().ui().BitBtnStopEfem->isEnabled() ||
+            !Page().ui().CBDeltaTiempo->isEnabled() || !Page().ui().PanelEfemDateInterval->isEnabled()) {
             return QStringLiteral("the controls still show a run");
         }
-        if (Form->EphemerisRows != committed || Form->ModelEfem->rowCount() != 288) {
+        if (Page().LastRun().Rows != committed || Page().ui().ModelEfem->rowCount() != 288) {
             return QStringLiteral("a stopped run was committed");
         }
         return {};
@@ -322,9 +322,7 @@ class TFormMainStopTest : public QObject {
     }
 
     [[nodiscard]] bool SearchProgressed() {
-        QSignalSpy progress(&Form->RunnerCalc, &ContactSearchRunner::ProgressChanged);
-        return QTest::qWaitFor([&] { return !progress.isEmpty() || !Form->RunnerCalc.IsRunning(); }, RunTimeout) &&
-               Form->RunnerCalc.IsRunning();
+        return WaitForProgress(Form->RunnerCalc, &ContactSearchRunner::ProgressChanged);
     }
 
     // Running the long search: "Parar" enabled and the status naming an
@@ -406,11 +404,11 @@ private slots:
     void cleanup() { Form.reset(); }
 
     void ephemerisStopsAndRestarts() {
-        Form->CBDeltaTiempo->setCurrentIndex(FiveMinutes);
+        Page().ui().CBDeltaTiempo->setCurrentIndex(FiveMinutes);
         SetEphemerisSpan(ReferenceDay, ReferenceDay);
         StartEphemeris(0);
-        QTRY_COMPARE_WITH_TIMEOUT(Form->LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
-        const EphemerisRows reference = Form->EphemerisRows;
+        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
+        const EphemerisRows reference = Page().LastRun().Rows;
         QVERIFY(reference != nullptr);
         QCOMPARE(reference->RowCount(), std::size_t{288});
 
@@ -424,14 +422,14 @@ private slots:
             const QString state = EphemerisStoppedState(reference);
             QVERIFY2(state.isEmpty(), qPrintable(where + state));
             if (cycle == WarmUpCycles) {
-                QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
+                QTRY_COMPARE_WITH_TIMEOUT(Page().Runner().WorkerCount(), 0, RunTimeout);
                 memory.Start();
             } else if (cycle > WarmUpCycles) {
                 memory.Sample();
             }
         }
         // However late the stopped runs end, none of them commits.
-        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Page().Runner().WorkerCount(), 0, RunTimeout);
         const QString state = EphemerisStoppedState(reference);
         QVERIFY2(state.isEmpty(), qPrintable(state));
         const QString growth = memory.Growth();
@@ -443,17 +441,17 @@ private slots:
         QVERIFY(EphemerisProgressed());
         SetEphemerisSpan(ReferenceDay, ReferenceDay);
         StartEphemeris(1);
-        QTRY_COMPARE_WITH_TIMEOUT(Form->LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
-        QCOMPARE(Form->LabelStatusEfem->text(), Q(StatusComputed));
-        QCOMPARE(Form->LabelFecha->text(), RangeLabel(ReferenceDay, ReferenceDay));
-        QVERIFY(Form->EphemerisRows != reference);
-        QVERIFY(SameRows(*Form->EphemerisRows, *reference));
-        QCOMPARE(Form->ModelEfem->rowCount(), 288);
-        QCOMPARE(Form->GaugeProgressEfem->value(), Form->GaugeProgressEfem->maximum());
-        QVERIFY(!Form->BitBtnStopEfem->isEnabled());
-        QVERIFY(Form->CBDeltaTiempo->isEnabled());
-        QVERIFY(Form->PanelEfemDateInterval->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Page().Runner().WorkerCount(), 0, RunTimeout);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), Q(StatusComputed));
+        QCOMPARE(Page().ui().LabelFecha->text(), RangeLabel(ReferenceDay, ReferenceDay));
+        QVERIFY(Page().LastRun().Rows != reference);
+        QVERIFY(SameRows(*Page().LastRun().Rows, *reference));
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 288);
+        QCOMPARE(Page().ui().GaugeProgressEfem->value(), Page().ui().GaugeProgressEfem->maximum());
+        QVERIFY(!Page().ui().BitBtnStopEfem->isEnabled());
+        QVERIFY(Page().ui().CBDeltaTiempo->isEnabled());
+        QVERIFY(Page().ui().PanelEfemDateInterval->isEnabled());
     }
 
     void contactSearchStopsAndRestarts() {

@@ -15,9 +15,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -35,9 +37,6 @@ using namespace kalto;
 
 namespace {
 
-// Generous: runs share the machine with other tests.
-constexpr int RunTimeout = 180000;
-
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -50,7 +49,7 @@ QString RangeLabel(QDate start, QDate end) {
 }
 
 QString Cell(const TFormMain& form, int row, int column) {
-    return form.ModelEfem->data(form.ModelEfem->index(row, column)).toString();
+    return form.Ephemeris().ui().ModelEfem->data(form.Ephemeris().ui().ModelEfem->index(row, column)).toString();
 }
 
 }  // namespace
@@ -60,52 +59,47 @@ class TFormMainTest : public QObject {
 
     std::unique_ptr<TFormMain> Form;
 
+    [[nodiscard]] EphemerisPage& Page() const { return Form->Ephemeris(); }
+
     void PressF8() { QTest::keyClick(Form.get(), Qt::Key_F8); }
 
     void SetSpan(QDate start, QDate end) {
-        Form->DE1->setDate(start);
-        Form->DE2->setDate(end);
+        Page().ui().DE1->setDate(start);
+        Page().ui().DE2->setDate(end);
     }
 
-    QToolButton* SpanButton(int index) const {
-        const std::array buttons{Form->SBMD1, Form->SBMD2, Form->SBMD3, Form->SBMD4,
-                                 Form->SBMD5, Form->SBMD6, Form->SBMD7};
-        return buttons[static_cast<std::size_t>(index)];
-    }
+    QToolButton* SpanButton(int index) const { return Page().ui().SBMD[static_cast<std::size_t>(index)]; }
 
-    QToolButton* BodyButton(int body) const {
-        const std::array buttons{Form->SBP1, Form->SBP2, Form->SBP3, Form->SBP4,  Form->SBP5, Form->SBP6,
-                                 Form->SBP7, Form->SBP8, Form->SBP9, Form->SBP10, Form->SBP11};
-        return buttons[static_cast<std::size_t>(body - 1)];
-    }
+    QToolButton* BodyButton(int body) const { return Page().ui().SBP[static_cast<std::size_t>(body - 1)]; }
 
     QCheckBox* ColumnBox(int column) const {
-        const std::array boxes{Form->CBViewHour, Form->CBViewLon, Form->CBViewLat, Form->CBViewAR, Form->CBViewDec};
+        const std::array boxes{Page().ui().CBViewHour, Page().ui().CBViewLon, Page().ui().CBViewLat,
+                               Page().ui().CBViewAR, Page().ui().CBViewDec};
         return boxes[static_cast<std::size_t>(column - FirstOptionalColumn)];
     }
 
     // A one-day run at "24 horas"; whether it was committed.
     [[nodiscard]] bool RunOneDay(QDate day) {
         SetSpan(day, day);
-        Form->CBDeltaTiempo->setCurrentIndex(0);
+        Page().ui().CBDeltaTiempo->setCurrentIndex(0);
         PressF8();
-        return QTest::qWaitFor([this] { return Form->LabelStatusEfem->text() == Q(StatusComputed); }, RunTimeout);
+        return WaitForStatus(Page().ui().LabelStatusEfem, Q(StatusComputed));
     }
 
     // 24 months at 5 minutes; whether it was caught running.
     [[nodiscard]] bool StartLongRun(QDate start) {
-        Form->DE1->setDate(start);
-        QTest::mouseClick(Form->SBMD7, Qt::LeftButton);
-        Form->CBDeltaTiempo->setCurrentIndex(9);
+        Page().ui().DE1->setDate(start);
+        QTest::mouseClick(Page().ui().SBMD[6], Qt::LeftButton);
+        Page().ui().CBDeltaTiempo->setCurrentIndex(9);
         PressF8();
-        return QTest::qWaitFor([this] { return Form->GaugeProgressEfem->value() > 0; }, RunTimeout) &&
-               Form->RunnerEfem.IsRunning();
+        return QTest::qWaitFor([this] { return Page().ui().GaugeProgressEfem->value() > 0; }, RunTimeout) &&
+               Page().Runner().IsRunning();
     }
 
     void VerifyIdleControls() {
-        QVERIFY(!Form->BitBtnStopEfem->isEnabled());
-        QVERIFY(Form->CBDeltaTiempo->isEnabled());
-        QVERIFY(Form->PanelEfemDateInterval->isEnabled());
+        QVERIFY(!Page().ui().BitBtnStopEfem->isEnabled());
+        QVERIFY(Page().ui().CBDeltaTiempo->isEnabled());
+        QVERIFY(Page().ui().PanelEfemDateInterval->isEnabled());
     }
 
 private slots:
@@ -118,37 +112,77 @@ private slots:
 
     void cleanup() { Form.reset(); }
 
+    // Every date box takes a date typed over its whole text, day included.
+    void typedDateTakes_data() {
+        QTest::addColumn<int>("field");  // 0 "Desde:", 1 "Hasta:", 2 the graph's day marker
+        QTest::addColumn<QDateTime>("shown");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDateTime>("expected");
+        const QDateTime ninth(QDate(2027, 3, 9), QTime(10, 20), Qt::UTC);
+        const QDateTime fifteenth(QDate(2027, 3, 15), QTime(11, 45), Qt::UTC);
+        QTest::newRow("Desde:") << 0 << ninth << QStringLiteral("15/03/2027") << fifteenth;
+        QTest::newRow("Hasta:") << 1 << ninth << QStringLiteral("15/03/2027") << fifteenth;
+        QTest::newRow("a day of another month and year")
+            << 0 << ninth << QStringLiteral("28/11/2028") << QDateTime(QDate(2028, 11, 28), QTime(0, 0), Qt::UTC);
+        QTest::newRow("the day marker, its time too") << 2 << ninth << QStringLiteral("15/03/2027 11:45") << fifteenth;
+    }
+
+    void typedDateTakes() {
+        QFETCH(int, field);
+        QFETCH(QDateTime, shown);
+        QFETCH(QString, typed);
+        QFETCH(QDateTime, expected);
+        const std::array<QDateTimeEdit*, 3> fields{Page().ui().DE1, Page().ui().DE2, Page().Graph().ui().DateDiaEfe};
+        QDateTimeEdit* box = fields[static_cast<std::size_t>(field)];
+        SetSpan(QDate(2027, 3, 1), QDate(2027, 3, 31));
+        box->setDateTime(shown);
+        if (field == 2) {
+            Page().SBViewChartDiagramaClick();
+        }
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        const auto* line = box->findChild<QLineEdit*>();
+        QCOMPARE(line->selectedText(), line->text());
+
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->date(), expected.date());
+        if (field == 2) {
+            QCOMPARE(box->time(), expected.time());
+        }
+    }
+
     void startUp() {
         const QDate today = QDate::currentDate();
         QCOMPARE(Form->windowTitle(), QStringLiteral("Kalto 3.00"));
-        QCOMPARE(Form->PCContactos->currentWidget(), Form->TSEfemerides);
-        QCOMPARE(Form->PCContactos->tabText(0), QStringLiteral("    Efemerides"));
-        QCOMPARE(Form->PCContactos->tabText(1), QStringLiteral("   Contactos"));
+        QCOMPARE(Form->ui().PCContactos->currentWidget(), Form->ui().TSEfemerides);
+        QCOMPARE(Form->ui().PCContactos->tabText(0), QStringLiteral("    Efemerides"));
+        QCOMPARE(Form->ui().PCContactos->tabText(1), QStringLiteral("   Contactos"));
         QCOMPARE(Form->palette().color(QPalette::Window), QColor(248, 255, 240));
-        QCOMPARE(Form->NotebookData->currentIndex(), 0);
-        QVERIFY(Form->SBViewChartData->isChecked());
-        QVERIFY(!Form->SBViewChartDiagrama->isChecked());
-        QVERIFY(Form->SBEfemToRtf->isEnabled());
-        QCOMPARE(Form->LabelFecha->text(), QStringLiteral("< >"));
-        QCOMPARE(Form->LabelStatusEfem->text(), QStringLiteral(" Status: Efemerides por calcular"));
-        QCOMPARE(Form->GaugeProgressEfem->value(), 0);
-        QCOMPARE(Form->DE1->date(), today);
-        QCOMPARE(Form->DE2->date(), today.addMonths(1));
-        QCOMPARE(Form->SpanDays, static_cast<int>(today.daysTo(today.addMonths(1))) + 1);
-        QCOMPARE(Form->CBDeltaTiempo->currentText(), QStringLiteral("24 horas"));
-        QCOMPARE(Form->SETz->minimum(), -11.99);
-        QCOMPARE(Form->SETz->maximum(), 11.99);
-        QCOMPARE(Form->SETz->singleStep(), 0.5);
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 0);
+        QVERIFY(Page().ui().SBViewChartData->isChecked());
+        QVERIFY(!Page().ui().SBViewChartDiagrama->isChecked());
+        QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
+        QCOMPARE(Page().ui().LabelFecha->text(), QStringLiteral("< >"));
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), QStringLiteral(" Status: Efemerides por calcular"));
+        QCOMPARE(Page().ui().GaugeProgressEfem->value(), 0);
+        QCOMPARE(Page().ui().DE1->date(), today);
+        QCOMPARE(Page().ui().DE2->date(), today.addMonths(1));
+        QCOMPARE(Page().SpanDays(), static_cast<int>(today.daysTo(today.addMonths(1))) + 1);
+        QCOMPARE(Page().ui().CBDeltaTiempo->currentText(), QStringLiteral("24 horas"));
+        QCOMPARE(Form->ui().SETz->minimum(), -11.99);
+        QCOMPARE(Form->ui().SETz->maximum(), 11.99);
+        QCOMPARE(Form->ui().SETz->singleStep(), 0.5);
         VerifyIdleControls();
-        QCOMPARE(Form->SelectedBody, 1);
-        QVERIFY(Form->SBP1->isChecked());
-        QVERIFY(Form->EphemerisRows == nullptr);
-        QCOMPARE(Form->EphemerisStart, 0.0);
-        QCOMPARE(Form->EphemerisEnd, 0.0);
-        QCOMPARE(Form->VisibleColumnCount, 2);
-        QCOMPARE(Form->ModelEfem->rowCount(), 1);
-        QCOMPARE(Form->StrGridEfem->verticalHeader()->defaultSectionSize(), 18);
-        QCOMPARE(Form->StrGridEfem->rowHeight(0), 18);
+        QCOMPARE(Page().SelectedBody(), 1);
+        QVERIFY(Page().ui().SBP[0]->isChecked());
+        QVERIFY(Page().LastRun().Rows == nullptr);
+        QCOMPARE(Page().LastRun().Start, 0.0);
+        QCOMPARE(Page().LastRun().End, 0.0);
+        QCOMPARE(Page().VisibleColumnCount(), 2);
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 1);
+        QCOMPARE(Page().ui().StrGridEfem->verticalHeader()->defaultSectionSize(), 18);
+        QCOMPARE(Page().ui().StrGridEfem->rowHeight(0), 18);
     }
 
     void stepItems_data() {
@@ -164,9 +198,9 @@ private slots:
     void stepItems() {
         QFETCH(int, index);
         QFETCH(QString, text);
-        QCOMPARE(Form->CBDeltaTiempo->count(), 10);
-        QCOMPARE(Form->CBDeltaTiempo->itemText(index), text);
-        QVERIFY(!Form->CBDeltaTiempo->isEditable());
+        QCOMPARE(Page().ui().CBDeltaTiempo->count(), 10);
+        QCOMPARE(Page().ui().CBDeltaTiempo->itemText(index), text);
+        QVERIFY(!Page().ui().CBDeltaTiempo->isEditable());
     }
 
     void columns_data() {
@@ -189,7 +223,7 @@ private slots:
         QFETCH(QString, header);
         QFETCH(int, width);
         QFETCH(bool, hidden);
-        auto* grid = Form->StrGridEfem;
+        auto* grid = Page().ui().StrGridEfem;
         QCOMPARE(grid->model()->headerData(column, Qt::Horizontal).toString(), header);
         QCOMPARE(grid->isColumnHidden(column), hidden);
         grid->setColumnHidden(column, false);
@@ -198,7 +232,7 @@ private slots:
     }
 
     void tableLooksLikeAGrid() {
-        auto* grid = Form->StrGridEfem;
+        auto* grid = Page().ui().StrGridEfem;
         QVERIFY(grid->showGrid());
         QVERIFY(!grid->alternatingRowColors());
         QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -207,7 +241,7 @@ private slots:
             QCOMPARE(grid->palette().color(group, QPalette::HighlightedText), QColor(0, 0, 0));
         }
         const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
-        QVERIFY(EphemerisColumnsFit(grid->font(), Form->Names, margin));
+        QVERIFY(EphemerisColumnsFit(grid->font(), Page().Names(), margin));
     }
 
     // F8 and "Calcular" run the span and step on the controls and commit.
@@ -236,47 +270,47 @@ private slots:
         QFETCH(int, rowCount);
         QFETCH(QDateTime, lastInstant);
 
-        Form->DE1->setDate(start);
+        Page().ui().DE1->setDate(start);
         if (spanButton >= 0) {
             QTest::mouseClick(SpanButton(spanButton), Qt::LeftButton);
         } else {
-            Form->DE2->setDate(end);
+            Page().ui().DE2->setDate(end);
         }
-        QCOMPARE(Form->DE2->date(), end);
-        Form->CBDeltaTiempo->setCurrentIndex(step);
+        QCOMPARE(Page().ui().DE2->date(), end);
+        Page().ui().CBDeltaTiempo->setCurrentIndex(step);
         if (byKey) {
             PressF8();
         } else {
-            QTest::mouseClick(Form->BCalContac, Qt::LeftButton);
+            QTest::mouseClick(Page().ui().BCalContac, Qt::LeftButton);
         }
-        QVERIFY(Form->BitBtnStopEfem->isEnabled());
-        QTRY_COMPARE_WITH_TIMEOUT(Form->LabelStatusEfem->text(),
+        QVERIFY(Page().ui().BitBtnStopEfem->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(),
                                   QStringLiteral(" Status: OK Nuevo rango de Efemerides calculadas. "), RunTimeout);
 
-        QCOMPARE(Form->LabelFecha->text(), RangeLabel(start, end));
+        QCOMPARE(Page().ui().LabelFecha->text(), RangeLabel(start, end));
         VerifyIdleControls();
-        QCOMPARE(Form->GaugeProgressEfem->value(), rowCount);
-        QCOMPARE(Form->GaugeProgressEfem->maximum(), rowCount);
-        QVERIFY(Form->EphemerisRows != nullptr);
+        QCOMPARE(Page().ui().GaugeProgressEfem->value(), rowCount);
+        QCOMPARE(Page().ui().GaugeProgressEfem->maximum(), rowCount);
+        QVERIFY(Page().LastRun().Rows != nullptr);
         for (int body = FirstBody; body <= LastComputedBody; ++body) {
-            QCOMPARE(Form->EphemerisRows->Bodies[static_cast<std::size_t>(body)].size(),
+            QCOMPARE(Page().LastRun().Rows->Bodies[static_cast<std::size_t>(body)].size(),
                      static_cast<std::size_t>(rowCount));
         }
-        const auto& sun = Form->EphemerisRows->Bodies[Sol];
+        const auto& sun = Page().LastRun().Rows->Bodies[Sol];
         QCOMPARE(sun.front().LocalTime, ToDateTime(start));
         const TDateTime last =
             ToDateTime(lastInstant.date()) + lastInstant.time().msecsSinceStartOfDay() / 86'400'000.0;
         QVERIFY(std::abs(sun.back().LocalTime - last) < 1e-6);
-        QCOMPARE(Form->EphemerisStart, ToDateTime(start));
-        QCOMPARE(Form->EphemerisEnd, ToDateTime(end));
-        QCOMPARE(Form->ModelEfem->rowCount(), rowCount);
+        QCOMPARE(Page().LastRun().Start, ToDateTime(start));
+        QCOMPARE(Page().LastRun().End, ToDateTime(end));
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), rowCount);
         QCOMPARE(Cell(*Form, rowCount - 1, 0), QStringLiteral(" %1").arg(rowCount));
     }
 
     // The Sun at 00:00 on 1 March 2024, zone 0: in Pisces, right ascension
     // near 22h 50m, shown as about 342 degrees, declination about -7.5.
     void tableShowsTheCommittedRun() {
-        Form->SETz->setValue(0);
+        Form->ui().SETz->setValue(0);
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
         const auto names = LocaleDateFormatNames(QLocale::system());
         QCOMPARE(Cell(*Form, 0, 0), QStringLiteral(" 1"));
@@ -307,13 +341,13 @@ private slots:
     // The zone is read when the run starts: a later run in another zone gives
     // other positions for the same local times.
     void runUsesTheTimeZone() {
-        Form->SETz->setValue(5.75);
+        Form->ui().SETz->setValue(5.75);
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const float eastern = Form->EphemerisRows->Bodies[Lun][0].Longitude;
-        Form->SETz->setValue(-3.5);
+        const float eastern = Page().LastRun().Rows->Bodies[Lun][0].Longitude;
+        Form->ui().SETz->setValue(-3.5);
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const float western = Form->EphemerisRows->Bodies[Lun][0].Longitude;
-        QCOMPARE(Form->EphemerisRows->Bodies[Lun][0].LocalTime, ToDateTime(QDate(2024, 3, 1)));
+        const float western = Page().LastRun().Rows->Bodies[Lun][0].Longitude;
+        QCOMPARE(Page().LastRun().Rows->Bodies[Lun][0].LocalTime, ToDateTime(QDate(2024, 3, 1)));
         // 9.25 hours apart; the Moon moves about half a degree an hour.
         QVERIFY2(western - eastern > 3.0F && western - eastern < 7.0F, qPrintable(QString::number(western - eastern)));
     }
@@ -322,55 +356,55 @@ private slots:
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
         const auto names = LocaleDateFormatNames(QLocale::system());
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
-        QVERIFY(Form->BitBtnStopEfem->isEnabled());
-        QVERIFY(!Form->CBDeltaTiempo->isEnabled());
-        QVERIFY(!Form->PanelEfemDateInterval->isEnabled());
-        QVERIFY(Form->DE1->isEnabled());
-        QVERIFY(Form->DE2->isEnabled());
-        QVERIFY(Form->SBMD1->isEnabled());
-        QVERIFY(Form->SETz->isEnabled());
-        QVERIFY(Form->BCalContac->isEnabled());
-        QCOMPARE(Form->LabelFecha->text(), QStringLiteral("calculando"));
-        QCOMPARE(Form->GaugeProgressEfem->maximum(), Form->SpanDays * 288);
+        QVERIFY(Page().ui().BitBtnStopEfem->isEnabled());
+        QVERIFY(!Page().ui().CBDeltaTiempo->isEnabled());
+        QVERIFY(!Page().ui().PanelEfemDateInterval->isEnabled());
+        QVERIFY(Page().ui().DE1->isEnabled());
+        QVERIFY(Page().ui().DE2->isEnabled());
+        QVERIFY(Page().ui().SBMD[0]->isEnabled());
+        QVERIFY(Form->ui().SETz->isEnabled());
+        QVERIFY(Page().ui().BCalContac->isEnabled());
+        QCOMPARE(Page().ui().LabelFecha->text(), QStringLiteral("calculando"));
+        QCOMPARE(Page().ui().GaugeProgressEfem->maximum(), Page().SpanDays() * 288);
 
         // The gauge and the status are set together: the status names the
         // instant of the step the gauge has reached.
-        const QString status = Form->LabelStatusEfem->text();
+        const QString status = Page().ui().LabelStatusEfem->text();
         QVERIFY2(status.startsWith(QStringLiteral(" Status: Calculando efemerides. ")), qPrintable(status));
         const QString shown = status.mid(Q(StatusComputing).size());
         const QRegularExpression instant(QStringLiteral("^\\S+-\\d\\d-\\d{4},\\d\\d:\\d\\d (am|pm)$"));
         QVERIFY2(instant.match(shown).hasMatch(), qPrintable(shown));
-        const auto step = StepInstant(Form->RunnerEfem.Request(), Form->GaugeProgressEfem->value());
+        const auto step = StepInstant(Page().Runner().Request(), Page().ui().GaugeProgressEfem->value());
         QCOMPARE(shown, Q(FormatDateTime("mmm-dd-yyyy,hh:mm am/pm", step, names)));
-        Form->RunnerEfem.Stop();
+        Page().StopWork();
     }
 
     // "Parar": interrupted, the previous range and rows stay, the stopped run
     // never commits.
     void stopKeepsThePreviousRun() {
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const QString range = Form->LabelFecha->text();
-        const auto rows = Form->EphemerisRows;
+        const QString range = Page().ui().LabelFecha->text();
+        const auto rows = Page().LastRun().Rows;
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
 
-        QTest::mouseClick(Form->BitBtnStopEfem, Qt::LeftButton);
-        QCOMPARE(Form->LabelStatusEfem->text(), QStringLiteral("Cálculos Interrumpidos"));
-        QCOMPARE(Form->LabelFecha->text(), range);
+        QTest::mouseClick(Page().ui().BitBtnStopEfem, Qt::LeftButton);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), QStringLiteral("Cálculos Interrumpidos"));
+        QCOMPARE(Page().ui().LabelFecha->text(), range);
         VerifyIdleControls();
-        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
-        QCOMPARE(Form->EphemerisRows, rows);
-        QCOMPARE(Form->LabelStatusEfem->text(), QStringLiteral("Cálculos Interrumpidos"));
-        QCOMPARE(Form->LabelFecha->text(), range);
-        QCOMPARE(Form->ModelEfem->rowCount(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(Page().Runner().WorkerCount(), 0, RunTimeout);
+        QCOMPARE(Page().LastRun().Rows, rows);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), QStringLiteral("Cálculos Interrumpidos"));
+        QCOMPARE(Page().ui().LabelFecha->text(), range);
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 1);
         QVERIFY(!Cell(*Form, 0, 1).isEmpty());
     }
 
     void stopBeforeAnyRunShowsNoRange() {
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
-        QTest::mouseClick(Form->BitBtnStopEfem, Qt::LeftButton);
-        QCOMPARE(Form->LabelFecha->text(), QStringLiteral("< >"));
-        QVERIFY(Form->EphemerisRows == nullptr);
-        QCOMPARE(Form->ModelEfem->rowCount(), 1);
+        QTest::mouseClick(Page().ui().BitBtnStopEfem, Qt::LeftButton);
+        QCOMPARE(Page().ui().LabelFecha->text(), QStringLiteral("< >"));
+        QVERIFY(Page().LastRun().Rows == nullptr);
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 1);
         QCOMPARE(Cell(*Form, 0, 1), QString());
     }
 
@@ -385,19 +419,20 @@ private slots:
     void newRunReplacesTheRunningOne() {
         QFETCH(bool, byKey);
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
-        QTest::mouseClick(Form->SBMD1, Qt::LeftButton);  // 1 January to 1 February, still at 5 minutes
+        QTest::mouseClick(Page().ui().SBMD[0],
+                          Qt::LeftButton);  // 1 January to 1 February, still at 5 minutes
         if (byKey) {
             PressF8();
         } else {
-            QTest::mouseClick(Form->BCalContac, Qt::LeftButton);
+            QTest::mouseClick(Page().ui().BCalContac, Qt::LeftButton);
         }
-        QCOMPARE(Form->LabelFecha->text(), QStringLiteral("calculando"));
-        QTRY_COMPARE_WITH_TIMEOUT(Form->LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
-        QCOMPARE(Form->LabelStatusEfem->text(), Q(StatusComputed));
-        QCOMPARE(Form->LabelFecha->text(), RangeLabel(QDate(2024, 1, 1), QDate(2024, 2, 1)));
-        QCOMPARE(Form->EphemerisRows->RowCount(), std::size_t{32 * 288});
-        QCOMPARE(Form->ModelEfem->rowCount(), 32 * 288);
+        QCOMPARE(Page().ui().LabelFecha->text(), QStringLiteral("calculando"));
+        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Page().Runner().WorkerCount(), 0, RunTimeout);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), Q(StatusComputed));
+        QCOMPARE(Page().ui().LabelFecha->text(), RangeLabel(QDate(2024, 1, 1), QDate(2024, 2, 1)));
+        QCOMPARE(Page().LastRun().Rows->RowCount(), std::size_t{32 * 288});
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 32 * 288);
         VerifyIdleControls();
     }
 
@@ -405,23 +440,23 @@ private slots:
     // the first one, not "calculando".
     void stopAfterReplacingRestoresTheFirstSavedRange() {
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const QString range = Form->LabelFecha->text();
+        const QString range = Page().ui().LabelFecha->text();
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
         PressF8();
-        QTRY_VERIFY_WITH_TIMEOUT(Form->GaugeProgressEfem->value() > 0, RunTimeout);
-        QTest::mouseClick(Form->BitBtnStopEfem, Qt::LeftButton);
-        QCOMPARE(Form->LabelFecha->text(), range);
-        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerEfem.WorkerCount(), 0, RunTimeout);
-        QCOMPARE(Form->EphemerisRows->RowCount(), std::size_t{1});
+        QTRY_VERIFY_WITH_TIMEOUT(Page().ui().GaugeProgressEfem->value() > 0, RunTimeout);
+        QTest::mouseClick(Page().ui().BitBtnStopEfem, Qt::LeftButton);
+        QCOMPARE(Page().ui().LabelFecha->text(), range);
+        QTRY_COMPARE_WITH_TIMEOUT(Page().Runner().WorkerCount(), 0, RunTimeout);
+        QCOMPARE(Page().LastRun().Rows->RowCount(), std::size_t{1});
     }
 
     void closingDuringARunStopsIt() {
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const auto rows = Form->EphemerisRows;
+        const auto rows = Page().LastRun().Rows;
         QVERIFY(StartLongRun(QDate(2024, 1, 1)));
         QVERIFY(Form->close());
-        QVERIFY(!Form->RunnerEfem.IsRunning());
-        QCOMPARE(Form->EphemerisRows, rows);
+        QVERIFY(!Page().Runner().IsRunning());
+        QCOMPARE(Page().LastRun().Rows, rows);
         Form.reset();  // joins the stopped run's thread
     }
 
@@ -439,30 +474,30 @@ private slots:
     void changesResetTheStatus() {
         QFETCH(QString, change);
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
-        const QString range = Form->LabelFecha->text();
-        const auto rows = Form->EphemerisRows;
-        QVERIFY(Form->GaugeProgressEfem->value() > 0);
+        const QString range = Page().ui().LabelFecha->text();
+        const auto rows = Page().LastRun().Rows;
+        QVERIFY(Page().ui().GaugeProgressEfem->value() > 0);
 
         if (change == "step") {
-            QTest::keyClick(Form->CBDeltaTiempo, Qt::Key_Down);
-            QCOMPARE(Form->CBDeltaTiempo->currentIndex(), 1);
+            QTest::keyClick(Page().ui().CBDeltaTiempo, Qt::Key_Down);
+            QCOMPARE(Page().ui().CBDeltaTiempo->currentIndex(), 1);
         } else if (change == "zone") {
-            QTest::keyClick(Form->SETz, Qt::Key_Up);
-            QCOMPARE(Form->SETz->value(), 0.5);
+            QTest::keyClick(Form->ui().SETz, Qt::Key_Up);
+            QCOMPARE(Form->ui().SETz->value(), 0.5);
         } else if (change == "start") {
-            QTest::keyClick(Form->DE1, Qt::Key_Up);
-            QVERIFY(Form->DE1->date() != QDate(2024, 3, 1));
+            QTest::keyClick(Page().ui().DE1, Qt::Key_Up);
+            QVERIFY(Page().ui().DE1->date() != QDate(2024, 3, 1));
         } else if (change == "end") {
-            QTest::keyClick(Form->DE2, Qt::Key_Up);
-            QVERIFY(Form->DE2->date() != QDate(2024, 3, 1));
+            QTest::keyClick(Page().ui().DE2, Qt::Key_Up);
+            QVERIFY(Page().ui().DE2->date() != QDate(2024, 3, 1));
         } else {
-            QTest::mouseClick(Form->SBMD2, Qt::LeftButton);
+            QTest::mouseClick(Page().ui().SBMD[1], Qt::LeftButton);
         }
-        QCOMPARE(Form->LabelStatusEfem->text(), QStringLiteral(" Status: Efemerides por calcular"));
-        QCOMPARE(Form->GaugeProgressEfem->value(), 0);
-        QCOMPARE(Form->EphemerisRows, rows);
-        QCOMPARE(Form->LabelFecha->text(), range);
-        QCOMPARE(Form->ModelEfem->rowCount(), 1);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), QStringLiteral(" Status: Efemerides por calcular"));
+        QCOMPARE(Page().ui().GaugeProgressEfem->value(), 0);
+        QCOMPARE(Page().LastRun().Rows, rows);
+        QCOMPARE(Page().ui().LabelFecha->text(), range);
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 1);
     }
 
     // A new end date more than 730 days from the start becomes 24 calendar
@@ -490,16 +525,16 @@ private slots:
         QFETCH(QDate, expectedEnd);
         QFETCH(int, spanDays);
         if (moveEnd) {
-            Form->DE1->setDate(start);
-            Form->DE2->setDate(end);
+            Page().ui().DE1->setDate(start);
+            Page().ui().DE2->setDate(end);
         } else {
             SetSpan(end, end);
-            Form->DE1->setDate(start);
+            Page().ui().DE1->setDate(start);
         }
-        QCOMPARE(Form->DE1->date(), start);
-        QCOMPARE(Form->DE2->date(), expectedEnd);
-        QCOMPARE(Form->SpanDays, spanDays);
-        QCOMPARE(Form->LabelStatusEfem->text(), Q(StatusToCompute));
+        QCOMPARE(Page().ui().DE1->date(), start);
+        QCOMPARE(Page().ui().DE2->date(), expectedEnd);
+        QCOMPARE(Page().SpanDays(), spanDays);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), Q(StatusToCompute));
     }
 
     void spanButtons_data() {
@@ -523,11 +558,11 @@ private slots:
         QFETCH(QDate, start);
         QFETCH(QDate, end);
         QCOMPARE(SpanButton(button)->text(), caption);
-        Form->DE1->setDate(start);
+        Page().ui().DE1->setDate(start);
         QTest::mouseClick(SpanButton(button), Qt::LeftButton);
-        QCOMPARE(Form->DE2->date(), end);
-        QCOMPARE(Form->SpanDays, static_cast<int>(start.daysTo(end)) + 1);
-        QCOMPARE(Form->LabelStatusEfem->text(), Q(StatusToCompute));
+        QCOMPARE(Page().ui().DE2->date(), end);
+        QCOMPARE(Page().SpanDays(), static_cast<int>(start.daysTo(end)) + 1);
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), Q(StatusToCompute));
     }
 
     void bodyButtons_data() {
@@ -545,12 +580,12 @@ private slots:
         QFETCH(QString, caption);
         QCOMPARE(BodyButton(body)->text(), caption);
         QTest::mouseClick(BodyButton(body), Qt::LeftButton);
-        QCOMPARE(Form->SelectedBody, body);
+        QCOMPARE(Page().SelectedBody(), body);
         for (int other = 1; other <= 11; ++other) {
             QCOMPARE(BodyButton(other)->isChecked(), other == body);
         }
-        QCOMPARE(Form->ModelEfem->rowCount(), 1);
-        QCOMPARE(Form->ModelEfem->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Fecha"));
+        QCOMPARE(Page().ui().ModelEfem->rowCount(), 1);
+        QCOMPARE(Page().ui().ModelEfem->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Fecha"));
         for (int column = 0; column < EphemerisColumnCount; ++column) {
             QCOMPARE(Cell(*Form, 0, column), QString());
         }
@@ -558,10 +593,10 @@ private slots:
 
     // The body chosen before a run is the one the run's table shows.
     void selectedBodySurvivesARun() {
-        QTest::mouseClick(Form->SBP11, Qt::LeftButton);
+        QTest::mouseClick(Page().ui().SBP[10], Qt::LeftButton);
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
         const auto names = LocaleDateFormatNames(QLocale::system());
-        const auto& node = Form->EphemerisRows->Bodies[Nod][0];
+        const auto& node = Page().LastRun().Rows->Bodies[Nod][0];
         QCOMPARE(Cell(*Form, 0, 4), Q(EphemerisCellText(node, 1, 4, names)));
     }
 
@@ -583,7 +618,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(bool, ticked);
         auto* box = ColumnBox(column);
-        auto* grid = Form->StrGridEfem;
+        auto* grid = Page().ui().StrGridEfem;
         const int width = EphemerisColumns[static_cast<std::size_t>(column)].Width;
         QCOMPARE(box->text(), caption);
         QCOMPARE(box->isChecked(), ticked);
@@ -591,63 +626,63 @@ private slots:
 
         QTest::mouseClick(box, Qt::LeftButton);
         QCOMPARE(grid->isColumnHidden(column), ticked);
-        QCOMPARE(Form->VisibleColumnCount, ticked ? 1 : 3);
+        QCOMPARE(Page().VisibleColumnCount(), ticked ? 1 : 3);
         QTest::mouseClick(box, Qt::LeftButton);
         QCOMPARE(grid->isColumnHidden(column), !ticked);
-        QCOMPARE(Form->VisibleColumnCount, 2);
+        QCOMPARE(Page().VisibleColumnCount(), 2);
         grid->setColumnHidden(column, false);
         QCOMPARE(grid->columnWidth(column), width);
         QCOMPARE(grid->horizontalHeader()->visualIndex(column), column);
     }
 
     void tickingTheHiddenColumns() {
-        QTest::mouseClick(Form->CBViewLat, Qt::LeftButton);
-        QTest::mouseClick(Form->CBViewAR, Qt::LeftButton);
-        QTest::mouseClick(Form->CBViewDec, Qt::LeftButton);
-        QCOMPARE(Form->VisibleColumnCount, 5);
+        QTest::mouseClick(Page().ui().CBViewLat, Qt::LeftButton);
+        QTest::mouseClick(Page().ui().CBViewAR, Qt::LeftButton);
+        QTest::mouseClick(Page().ui().CBViewDec, Qt::LeftButton);
+        QCOMPARE(Page().VisibleColumnCount(), 5);
         for (int column = 0; column < EphemerisColumnCount; ++column) {
-            QVERIFY(!Form->StrGridEfem->isColumnHidden(column));
+            QVERIFY(!Page().ui().StrGridEfem->isColumnHidden(column));
         }
     }
 
     void clearedLongitudeComesBack() {
-        QTest::mouseClick(Form->CBViewLon, Qt::LeftButton);
-        QVERIFY(Form->StrGridEfem->isColumnHidden(4));
-        QCOMPARE(Form->VisibleColumnCount, 1);
-        QTest::mouseClick(Form->CBViewLon, Qt::LeftButton);
-        QVERIFY(!Form->StrGridEfem->isColumnHidden(4));
-        QCOMPARE(Form->StrGridEfem->columnWidth(4), 85);
-        QCOMPARE(Form->StrGridEfem->horizontalHeader()->visualIndex(4), 4);
-        QCOMPARE(Form->VisibleColumnCount, 2);
+        QTest::mouseClick(Page().ui().CBViewLon, Qt::LeftButton);
+        QVERIFY(Page().ui().StrGridEfem->isColumnHidden(4));
+        QCOMPARE(Page().VisibleColumnCount(), 1);
+        QTest::mouseClick(Page().ui().CBViewLon, Qt::LeftButton);
+        QVERIFY(!Page().ui().StrGridEfem->isColumnHidden(4));
+        QCOMPARE(Page().ui().StrGridEfem->columnWidth(4), 85);
+        QCOMPARE(Page().ui().StrGridEfem->horizontalHeader()->visualIndex(4), 4);
+        QCOMPARE(Page().VisibleColumnCount(), 2);
     }
 
     // F5 switches table and graph, or brings the Efemerides page back; F6
     // shows the Contactos page.
     void pageKeys() {
         QTest::keyClick(Form.get(), Qt::Key_F5);
-        QCOMPARE(Form->NotebookData->currentIndex(), 1);
-        QVERIFY(Form->SBViewChartDiagrama->isChecked());
-        QVERIFY(!Form->SBViewChartData->isChecked());
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 1);
+        QVERIFY(Page().ui().SBViewChartDiagrama->isChecked());
+        QVERIFY(!Page().ui().SBViewChartData->isChecked());
 
         QTest::keyClick(Form.get(), Qt::Key_F6);
-        QCOMPARE(Form->PCContactos->currentWidget(), Form->TSContactos);
+        QCOMPARE(Form->ui().PCContactos->currentWidget(), Form->ui().TSContactos);
         QTest::keyClick(Form.get(), Qt::Key_F5);
-        QCOMPARE(Form->PCContactos->currentWidget(), Form->TSEfemerides);
-        QCOMPARE(Form->NotebookData->currentIndex(), 1);
+        QCOMPARE(Form->ui().PCContactos->currentWidget(), Form->ui().TSEfemerides);
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 1);
 
         QTest::keyClick(Form.get(), Qt::Key_F5);
-        QCOMPARE(Form->NotebookData->currentIndex(), 0);
-        QVERIFY(Form->SBViewChartData->isChecked());
-        QVERIFY(!Form->SBViewChartDiagrama->isChecked());
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 0);
+        QVERIFY(Page().ui().SBViewChartData->isChecked());
+        QVERIFY(!Page().ui().SBViewChartDiagrama->isChecked());
     }
 
     void pageButtons() {
-        QTest::mouseClick(Form->SBViewChartDiagrama, Qt::LeftButton);
-        QCOMPARE(Form->NotebookData->currentIndex(), 1);
-        QVERIFY(!Form->SBViewChartData->isChecked());
-        QTest::mouseClick(Form->SBViewChartData, Qt::LeftButton);
-        QCOMPARE(Form->NotebookData->currentIndex(), 0);
-        QVERIFY(!Form->SBViewChartDiagrama->isChecked());
+        QTest::mouseClick(Page().ui().SBViewChartDiagrama, Qt::LeftButton);
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 1);
+        QVERIFY(!Page().ui().SBViewChartData->isChecked());
+        QTest::mouseClick(Page().ui().SBViewChartData, Qt::LeftButton);
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 0);
+        QVERIFY(!Page().ui().SBViewChartDiagrama->isChecked());
     }
 };
 

@@ -68,14 +68,14 @@ private slots:
     // below its edge; Tab still brings their last controls into sight.
     void tabScrollsToControlsBelowTheEdge() {
         ShowForm(Form->minimumSizeHint());
-        Form->ActionViewCalc->trigger();
+        Form->ui().ActionViewCalc->trigger();
         QVERIFY(Form->BCalc->visibleRegion().isEmpty());  // below the edge to begin with
         TabOnto(Form->CBAutomatic, Form->BCalc);
 
-        Form->ActionViewEfem->trigger();
-        Form->SBViewChartDiagramaClick();
-        QVERIFY(Form->SBResetColor->visibleRegion().isEmpty());
-        TabOnto(Form->CP, Form->SBResetColor);
+        Form->ui().ActionViewEfem->trigger();
+        Form->Ephemeris().SBViewChartDiagramaClick();
+        QVERIFY(Form->Ephemeris().Graph().ui().SBResetColor->visibleRegion().isEmpty());
+        TabOnto(Form->Ephemeris().Graph().ui().CP, Form->Ephemeris().Graph().ui().SBResetColor);
     }
 
     void tabLeavesTheGrids_data() {
@@ -90,9 +90,9 @@ private slots:
         QFETCH(bool, contacts);
         ShowForm(QSize(1280, 800));
         if (contacts) {
-            Form->ActionViewCalc->trigger();
+            Form->ui().ActionViewCalc->trigger();
         }
-        QTableView* grid = contacts ? Form->StrGridCont : Form->StrGridEfem;
+        QTableView* grid = contacts ? Form->StrGridCont : Form->Ephemeris().ui().StrGridEfem;
         grid->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(grid));
         QTest::keyClick(grid, Qt::Key_Tab);
@@ -118,23 +118,24 @@ private slots:
         QWidget* focus = nullptr;
         const QString row = QString::fromUtf8(QTest::currentDataTag());
         if (startOnContacts) {
-            Form->ActionViewCalc->trigger();
+            Form->ui().ActionViewCalc->trigger();
             focus = row.contains(QStringLiteral("grid")) ? static_cast<QWidget*>(Form->StrGridCont) : Form->SEAngulo;
         } else {
-            focus = row.contains(QStringLiteral("table")) ? static_cast<QWidget*>(Form->StrGridEfem)
-                                                          : static_cast<QWidget*>(Form->SETz);
+            focus = row.contains(QStringLiteral("table")) ? static_cast<QWidget*>(Form->Ephemeris().ui().StrGridEfem)
+                                                          : static_cast<QWidget*>(Form->ui().SETz);
         }
         focus->setFocus(Qt::OtherFocusReason);
         QTRY_VERIFY(focus->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
-        QCOMPARE(Form->PCContactos->currentWidget(), endOnContacts ? Form->TSContactos : Form->TSEfemerides);
-        QCOMPARE(Form->NotebookData->currentIndex(), 0);
+        QCOMPARE(Form->ui().PCContactos->currentWidget(),
+                 endOnContacts ? Form->ui().TSContactos : Form->ui().TSEfemerides);
+        QCOMPARE(Form->Ephemeris().ui().NotebookData->currentIndex(), 0);
     }
 
     // The thirteenth button has no caption and is still as big as the others.
     void angleButtonsShareOneSize() {
         ShowForm(QSize(1280, 800));
-        Form->ActionViewCalc->trigger();
+        Form->ui().ActionViewCalc->trigger();
         QTRY_VERIFY(Form->TBTra13->isVisible());
         QCOMPARE(Form->TBTra13->height(), Form->TBTra12->height());
         QVERIFY(Form->TBTra13->width() >= Form->TBTra1->width());

@@ -91,6 +91,7 @@ TEST(GraphReadout, NothingUnderThePointerOutsideThePlotOrWithoutAxes) {
     const Case cases[] = {
         {"in the left margin", DefaultChart(), 12, 100},
         {"above the top margin", DefaultChart(), 100, 19},
+        {"right of the last day", ComputeGraphGeometry(779, 605, Jan15, Jan15 + 14, 12, 0), 778, 100},
         {"left of the target", DefaultChart(), -5, 100},
         {"start after end", ComputeGraphGeometry(779, 605, Jan15, Jan15 - 5, 12, 0), 100, 100},
         {"days narrower than half a pixel", ComputeGraphGeometry(300, 605, Jan15, Jan15 + 730, 12, 0), 100, 100},

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Takes the README's and the user manual's screenshots: the window at 1280 x
+// 800 with a finished ephemeris run, its graph of every body, the contact
+// search of the manual's example and the about box, each saved as a PNG in the
+// folder given. scripts/take-screenshots.sh builds and runs it.
+// Usage: kalto_screenshots FOLDER
+
+#include "EphemerisTexts.h"
+#include "PaintBox.h"
+#include "QtSpanish.h"
+#include "QtText.h"
+#include "RadioGroup.h"
+#include "TFormAbout.h"
+#include "TFormMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdio>
+#include <functional>
+
+using namespace kalto;
+
+namespace {
+
+constexpr int WindowWidth = 1280;
+constexpr int WindowHeight = 800;
+constexpr int RunTimeoutMs = 600000;
+
+// Lets the window work until `done` holds; whether it came to within the time.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = RunTimeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs) {
+            return false;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    QApplication::processEvents();
+    return true;
+}
+
+bool Save(QWidget* widget, const QDir& folder, const QString& name) {
+    const QString file = folder.filePath(name);
+    if (!widget->grab().save(file, "PNG")) {
+        std::fprintf(stderr, "kalto_screenshots: cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    return true;
+}
+
+bool RunEphemeris(EphemerisPage& page, QDate start, int spanButton, const QString& step) {
+    const auto& ui = page.ui();
+    ui.DE1->setDate(start);
+    ui.SBMD[static_cast<std::size_t>(spanButton)]->click();
+    ui.CBDeltaTiempo->setCurrentIndex(ui.CBDeltaTiempo->findText(step));
+    page.BCalContacClick();
+    return WaitUntil([&ui] { return ui.LabelStatusEfem->text() == ToQString(StatusComputed); });
+}
+
+// "Efemerides": the Sun through March 2027, hourly, the ninth row selected.
+bool TakeTable(TFormMain& window, const QDir& folder) {
+    EphemerisPage& page = window.Ephemeris();
+    page.SBViewChartDataClick();
+    if (!RunEphemeris(page, QDate(2027, 3, 1), 0, QStringLiteral("60 min"))) {
+        return false;
+    }
+    page.ui().StrGridEfem->selectRow(8);
+    return Save(&window, folder, QStringLiteral("efemerides.png"));
+}
+
+// "Gráfico": every body through 2027, the day marker on the March equinox and
+// the pointer on the chart.
+bool TakeGraph(TFormMain& window, const QDir& folder) {
+    EphemerisPage& page = window.Ephemeris();
+    if (!RunEphemeris(page, QDate(2027, 1, 1), 5, QStringLiteral("60 min"))) {
+        return false;
+    }
+    page.SBViewChartDiagramaClick();
+    const auto& graph = page.Graph().ui();
+    graph.SBViewAll->click();
+    graph.DateDiaEfe->setDateTime(QDateTime(QDate(2027, 3, 20), QTime(12, 0), Qt::UTC));
+    graph.PaintBoxEfem->grab();  // a paint lays the chart out for the pointer
+    const QPoint pointer(graph.PaintBoxEfem->width() * 3 / 8, graph.PaintBoxEfem->height() / 4);
+    QMouseEvent move(QEvent::MouseMove, pointer, graph.PaintBoxEfem->mapToGlobal(pointer), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(graph.PaintBoxEfem, &move);
+    return Save(&window, folder, QStringLiteral("grafico.png"));
+}
+
+// "Contactos": the Sun at multiples of 30° from 0° 0' 0" ecliptic through
+// 2027, orb 0° 30', with the first contact's details.
+bool TakeContacts(TFormMain& window, const QDir& folder) {
+    window.ui().PCContactos->setCurrentWidget(window.ui().TSContactos);
+    window.RGPlanetas->Button(0)->click();
+    window.DTP1->setDate(QDate(2027, 1, 1));
+    window.SE6->click();  // 12 m
+    window.SEAngulo->setValue(30);
+    window.RGTipoAngulo->setCurrentIndex(0);  // Múltiplo
+    window.SEGraOrb->setValue(0);
+    window.SEMinOrb->setValue(30);
+    window.RGCord->Button(0)->click();  // Eclíptica
+    window.SEGraLon->setValue(0);
+    window.SEMinLon->setValue(0);
+    window.SESecLon->setValue(0);
+    window.CBContacDet->setChecked(true);
+    window.BCalcClick();
+    if (!WaitUntil([&window] { return !window.RunnerCalc.IsRunning(); })) {
+        return false;
+    }
+    window.StrGridCont->selectRow(0);
+    return Save(&window, folder, QStringLiteral("contactos.png"));
+}
+
+// The about box as F2 opens it; it is grabbed and closed once it shows.
+bool TakeAbout(TFormMain& window, const QDir& folder) {
+    bool saved = false;
+    QTimer::singleShot(0, &window, [&] {
+        TFormAbout* about = nullptr;
+        WaitUntil(
+            [&about] {
+                about = qobject_cast<TFormAbout*>(QApplication::activeModalWidget());
+                return about != nullptr && about->isVisible();
+            },
+            10000);
+        if (about != nullptr) {
+            saved = Save(about, folder, QStringLiteral("acerca-de.png"));
+            about->accept();
+        }
+    });
+    window.ui().ActionViewAbout->trigger();
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("KALTO_NO_SPLASH", "1");
+    QApplication application(argc, argv);
+    InstallQtSpanish(application);
+    if (argc != 2) {
+        std::fprintf(stderr, "uso: kalto_screenshots CARPETA\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+
+    TFormMain window;  // without a settings file: the controls' design values
+    window.resize(WindowWidth, WindowHeight);
+    window.show();
+    WaitUntil([&window] { return window.isVisible(); }, 10000);
+
+    const bool ok = TakeTable(window, folder) && TakeGraph(window, folder) && TakeContacts(window, folder) &&
+                    TakeAbout(window, folder);
+    if (!ok) {
+        std::fprintf(stderr, "kalto_screenshots: a screenshot could not be taken\n");
+    }
+    window.close();
+    return ok ? 0 : 1;
+}
