@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TFormMain.h"
 
+#include "ContactsPage.h"
 #include "DateConversion.h"
 #include "EphemerisRun.h"
 #include "EphemerisSpan.h"
@@ -57,7 +58,9 @@ TFormMain::TFormMain(std::filesystem::path settingsFile, QWidget* parent)
 
     PCContactos = new QTabWidget(central);
     TSEfemerides = CreateEfemeridesPage();
-    TSContactos = CreateContactosPage();
+    PageContactos = new ContactsPage(Names);
+    PageContactos->SetZoneHours(SETz->value());
+    TSContactos = PageContactos;
     PCContactos->addTab(TSEfemerides, QStringLiteral("    Efemerides"));
     PCContactos->addTab(TSContactos, QStringLiteral("   Contactos"));
     SetPageTabLook(PCContactos->tabBar());
@@ -96,7 +99,6 @@ void TFormMain::FormCreate() {
     }
     SBMD1Click(SpanButtonMonths[0]);
     ResetEphemerisStatus();
-    FormCreateContacts();
     FormCreateGraph();
     ApplySettings(stored);  // over the pages' own start-up values
 
@@ -116,7 +118,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     // A run or search still going ends without results; its thread is joined
     // when it reports or, at the latest, when the window is destroyed.
     RunnerEfem.Stop();
-    RunnerCalc.Stop();
+    Contacts().StopWork();
     FormDestroy(event->spontaneous());
     event->accept();
 }
@@ -136,6 +138,14 @@ void TFormMain::ActionViewEfemExecute() {
     } else {
         SBViewChartDataClick();
     }
+}
+
+ContactsPage& TFormMain::Contacts() const {
+    return *PageContactos;
+}
+
+void TFormMain::ActionCalcExecute() {
+    Contacts().BCalcClick();
 }
 
 void TFormMain::ActionViewCalcExecute() {
@@ -262,6 +272,7 @@ void TFormMain::CBDeltaTiempoChange() {
 
 void TFormMain::SETzChange() {
     ResetEphemerisStatus();
+    Contacts().SetZoneHours(SETz->value());
 }
 
 // --- The table --------------------------------------------------------------

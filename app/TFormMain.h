@@ -4,9 +4,6 @@
 // run, its table and its graph) and "Contactos" (the contact search and its
 // results), and the commands with their keys.
 
-#include "ContactGridModel.h"
-#include "ContactResults.h"
-#include "ContactSearchRunner.h"
 #include "DateFormat.h"
 #include "EphemerisRows.h"
 #include "EphemerisRunner.h"
@@ -32,23 +29,20 @@ class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
 class QPainter;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QSplitter;
 class QStackedWidget;
 class QTabWidget;
 class QTableView;
-class QTableWidget;
-class QToolBar;
 class QToolButton;
 class QWidget;
 
 namespace kalto {
 
 class ColorPicker;
+class ContactsPage;
 class PaintBox;
 class RadioGroup;
 class StatusPanels;
@@ -71,7 +65,7 @@ public:
     QDoubleSpinBox* SETz{};
     QTabWidget* PCContactos{};
     QWidget* TSEfemerides{};
-    QWidget* TSContactos{};
+    QWidget* TSContactos{};  // the ContactsPage
 
     // "Efemerides": page buttons, range label and the notebook.
     QToolButton* SBViewChartData{};
@@ -128,52 +122,6 @@ public:
     PaintBox* PaintBoxEfem{};
     StatusPanels* StatusBar1{};
 
-    // "Contactos": the search's inputs (TFormMainContacts.cpp).
-    RadioGroup* RGPlanetas{};
-    QWidget* PanelCalcDateInterval{};
-    QDateEdit* DTP1{};
-    QDateEdit* DTP2{};
-    QToolButton *SE1{}, *SE2{}, *SE3{}, *SE4{}, *SE5{}, *SE6{}, *SE7{};
-    QGroupBox* GBAngulo{};
-    QSpinBox* SEAngulo{};
-    QComboBox* RGTipoAngulo{};
-    QSpinBox* SEGraOrb{};
-    QSpinBox* SEMinOrb{};
-    QGroupBox* GBContacto{};
-    QSpinBox* SEGraLon{};
-    QSpinBox* SEMinLon{};
-    QSpinBox* SESecLon{};
-    RadioGroup* RGCord{};
-    RadioGroup* RGSignos{};
-    QCheckBox* CBCleanListContact{};
-    QCheckBox* CBAutomatic{};
-    QPushButton* BCalc{};
-    QPushButton* BitBtnStopCalc{};
-    QProgressBar* GaugeProgressCalc{};
-    QLabel* LabelStatusContact{};
-
-    // "Contactos": the results, their filter and their panels.
-    QToolButton* SBTranToRTF{};
-    QToolBar* ToolBarCasas{};
-    QToolButton *TBTra1{}, *TBTra2{}, *TBTra3{}, *TBTra4{}, *TBTra5{}, *TBTra6{}, *TBTra7{}, *TBTra8{}, *TBTra9{},
-        *TBTra10{}, *TBTra11{}, *TBTra12{}, *TBTra13{};
-    QToolButton* SBAllItem{};
-    QToolButton* SBNoneItem{};
-    QToolButton* SBResetListContact{};
-    QCheckBox* CBContacDet{};
-    QCheckBox* CBContacDesc{};
-    QCheckBox* CBContacOpc{};
-    QSplitter* Splitter1{};
-    QTableView* StrGridCont{};
-    ContactGridModel* ModelCont{};  // holds ShownContactList
-    QWidget* PanelDetTra{};
-    QTableWidget* StrGridDetCont{};
-    QWidget* PanelTextTran{};
-    QWidget* PanelDescTran{};
-    QPlainTextEdit* MemoDescpContacto{};
-    QWidget* PanelOpcBusqueda{};
-    QPlainTextEdit* MemoInfoCalc{};
-
     QAction* ActionEfem{};
     QAction* ActionCalc{};
     QAction* ActionViewEfem{};
@@ -194,18 +142,6 @@ public:
     int SelectedBody = Sol;
     int VisibleColumnCount = 0;
     DateFormatNames Names;
-
-    // The search in progress; the contact lists, the angle filter and the
-    // target and orb of the last completed search.
-    ContactSearchRunner RunnerCalc;
-    ContactResults Contacts;
-    double ContactTarget = 0;  // degrees of the position on the spin edits
-    double ContactOrb = MinContactOrb;
-    int ContactSpanDays = 0;
-    int ContactBody = Sol;  // the body chosen in RGPlanetas
-    // How the degrees on SEGraLon count: the coordinates RGCord last applied.
-    CoordinateMode ShownCoordinates = CoordinateMode::Ecliptic;
-    bool CleanListOnCompletion = true;  // "limpiar lista" as it was when the search started
 
     void ActionEfemExecute();
     void ActionViewEfemExecute();
@@ -248,29 +184,9 @@ public:
     void CPColorChange(QColor color);
     void SBResetColorClick();
 
-    // "Contactos" (TFormMainContacts.cpp).
+    // "Contactos": the page, and F9 (TFormMain.cpp).
+    [[nodiscard]] ContactsPage& Contacts() const;
     void ActionCalcExecute();
-    void BCalcClick();
-    void BitBtnStopCalcClick();
-    void RGPlanetasClick(int item);
-    void SwitchCoordinates(int item);
-    void RGSignosClick();
-    void NormalizePosition();
-    void NormalizeOrb();
-    void SE1Click(int months);
-    void DateCWork1Change();
-    void DateCWork1DblClick();
-    void StrGridContRowChanging(int oldRow, int newRow);
-    void TBTra1Click(int tag);
-    void SBAllItemClick();
-    void SBNoneItemClick();
-    void SBResetListContactClick();
-    void CBContacDetClick();
-    void CBContacDescClick();
-    void CBContacOpcClick();
-    void MemoDescpContactoChange();
-    void FillContactGrid();
-    void FillContactDetail(const ContactRecord* record);
 
     // The export (TFormMainExport.cpp): its dialog, its progress window and
     // the worker that writes the document; both "RTF" buttons run SBEfemToRtfClick.
@@ -290,12 +206,6 @@ private:
     QWidget* CreateTablePanel();
     void CreateActions();
     void CreateAboutAndHelp();
-    // The "Contactos" page (ContactsPageLayout.cpp).
-    QWidget* CreateContactosPage();
-    QWidget* CreateContactInputPanel();
-    QWidget* CreateContactResultsPanel();
-    QWidget* CreateContactTargetGroup();
-    QWidget* CreateContactToolStrip();
     // The "Grafico" page (GraphPageLayout.cpp).
     QWidget* CreateGraficoPage();
     QWidget* CreateGraphOptionsPanel();
@@ -313,17 +223,7 @@ private:
     void RunnerEfemFailed();
     void ShowComputingStatus(std::int64_t stepsDone);
 
-    void FormCreateContacts();
     void FormCreateGraph();
-    [[nodiscard]] ContactPosition PositionOfSpins() const;
-    void ShowPosition(const ContactPosition& position);
-    [[nodiscard]] std::array<QToolButton*, AngleBandCount> AngleButtons() const;
-    void CalculateContacts();
-    void FitDurationColumn();
-    void RunnerCalcProgress(int count, double instant, int daysDone);
-    void RunnerCalcCompleted(kalto::ContactSearchResult result);
-    void RunnerCalcFailed();
-
     // The settings file (TFormMainSettings.cpp), written once, at the first close.
     [[nodiscard]] KaltoSettings ReadSettingsFile() const;
     void ApplySettings(const KaltoSettings& stored);
@@ -331,6 +231,8 @@ private:
     void FormDestroy(bool closedByUser);
     std::filesystem::path SettingsFile;
     bool SettingsWritten = false;
+
+    ContactsPage* PageContactos{};
 
     void FormCreateExport();
     [[nodiscard]] ExportContent ExportContentOfPage() const;

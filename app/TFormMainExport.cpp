@@ -6,11 +6,12 @@
 
 #include "TFormMain.h"
 
+#include "ContactsPage.h"
 #include "DateConversion.h"
+#include "DrawGraph.h"
 #include "EphemerisTable.h"
 #include "GraphFrame.h"
 #include "GraphPicture.h"
-#include "DrawGraph.h"
 #include "QtText.h"
 #include "TDlgAviso.h"
 #include "TDlgExportData.h"
@@ -20,35 +21,16 @@
 #include <QDesktopServices>
 #include <QDoubleSpinBox>
 #include <QFile>
-#include <QFont>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
 #include <QUrl>
 
-#include <cmath>
-
 namespace kalto {
 
 namespace {
-
-// The words of a control's font; its colour is the window text's, which gets
-// no colour word.
-RtfFont RtfFontOf(const QFont& font, int pixelsPerInch) {
-    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / pixelsPerInch;
-    return {.Size = static_cast<int>(std::lround(points)),
-            .Bold = font.bold(),
-            .Italic = font.italic(),
-            .Underline = font.underline(),
-            .StrikeOut = font.strikeOut()};
-}
-
-std::vector<std::string> MemoLinesOf(const QPlainTextEdit* memo) {
-    return MemoLines(memo->toPlainText().toStdString());
-}
 
 TDateTime LocalNow() {
     const QDateTime now = QDateTime::currentDateTime();
@@ -63,10 +45,10 @@ TDateTime LocalNow() {
 void TFormMain::FormCreateExport() {
     DlgExportData = new TDlgExportData(this);
     DlgAviso = new TDlgAviso(this);
-    for (QToolButton* button : {SBEfemToRtf, SBTranToRTF}) {
-        connect(button, &QToolButton::clicked, this, &TFormMain::SBEfemToRtfClick);
-        button->setEnabled(true);
-    }
+    connect(SBEfemToRtf, &QToolButton::clicked, this, &TFormMain::SBEfemToRtfClick);
+    connect(&Contacts(), &ContactsPage::ExportRequested, this, &TFormMain::SBEfemToRtfClick);
+    SBEfemToRtf->setEnabled(true);
+    Contacts().SetExportEnabled(true);
     connect(&RunnerExport, &ExportRunner::ProgressChanged, this, &TFormMain::RunnerExportProgress);
     connect(&RunnerExport, &ExportRunner::Finished, this, &TFormMain::RunnerExportFinished);
 }
@@ -89,7 +71,7 @@ void TFormMain::SBEfemToRtfClick() {
 
     ExportFile = DlgExportData->FileName;
     SBEfemToRtf->setEnabled(false);
-    SBTranToRTF->setEnabled(false);
+    Contacts().SetExportEnabled(false);
     DlgAviso->Reset();
     DlgAviso->show();
     RunnerExport.Start(QFile::encodeName(ExportFile).toStdString(), ExportContentOfPage(), settings);
@@ -100,17 +82,7 @@ void TFormMain::SBEfemToRtfClick() {
 // with the optional columns shown, or the graph.
 ExportContent TFormMain::ExportContentOfPage() const {
     if (PCContactos->currentWidget() == TSContactos) {
-        ContactsExport contacts;
-        if (CBContacOpc->isChecked()) {
-            contacts.SearchOptions = MemoLinesOf(MemoInfoCalc);
-        }
-        if (CBContacDesc->isChecked()) {
-            contacts.Description = MemoLinesOf(MemoDescpContacto);
-        }
-        contacts.MemoFont = RtfFontOf(MemoInfoCalc->font(), logicalDpiX());
-        contacts.Details = CBContacDet->isChecked();
-        contacts.Results = Contacts;
-        return contacts;
+        return Contacts().ContentToExport();
     }
     if (!SBViewChartData->isChecked()) {
         return GraphExport{GraphPicture(GraphFrameOfControls(GraphPictureWidth, GraphPictureHeight))};
@@ -134,7 +106,7 @@ void TFormMain::RunnerExportProgress(int percent) {
 void TFormMain::RunnerExportFinished(const ExportStatus& status) {
     DlgAviso->hide();
     SBEfemToRtf->setEnabled(true);
-    SBTranToRTF->setEnabled(true);
+    Contacts().SetExportEnabled(true);
     if (!status.Ok()) {
         QMessageBox::critical(this, DlgExportData->windowTitle(), ToQString(status.ErrorMessage));
         return;

@@ -4,117 +4,60 @@
 
 #include "TFormMain.h"
 
+#include "ContactsPage.h"
 #include "PaintBox.h"
-#include "RadioGroup.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLocale>
 #include <QMessageBox>
-#include <QSignalBlocker>
-#include <QSpinBox>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace kalto {
 
-namespace {
-
-// The largest whole degrees SEGraLon holds once its handler has run; its range
-// reaches one further so that spinning past the end wraps round.
-int MaxPositionDegrees(CoordinateMode mode) {
-    return mode == CoordinateMode::Zodiac ? 29 : 359;
-}
-
-// SEMinLon, SESecLon and SEMinOrb likewise hold 0 to 59 at rest.
-int HeldMinutes(int minutes) {
-    return std::clamp(minutes, 0, 59);
-}
-
-}  // namespace
-
 // The keys without a fixed default take what their controls hold now.
 KaltoSettings TFormMain::ReadSettingsFile() const {
+    KaltoSettings shown;
+    Contacts().StoreSettings(shown);
     KaltoSettings defaults;
-    defaults.Coordinates = RGCord->ItemIndex();
-    defaults.Sign = RGSignos->ItemIndex();
-    defaults.ContactBody = ContactBody - FirstBody;
-    defaults.Angle = SEAngulo->value();
+    defaults.Coordinates = shown.Coordinates;
+    defaults.Sign = shown.Sign;
+    defaults.ContactBody = shown.ContactBody;
+    defaults.Angle = shown.Angle;
     if (SettingsFile.empty()) {
         return defaults;
     }
     return LoadSettings(SettingsFile, defaults);
 }
 
-// Each value goes to its control, held to the control's range. The body is
-// chosen without a click, so that "autom." starts no search at start-up.
+// Each value goes to its control; the contacts page takes its own keys.
 void TFormMain::ApplySettings(const KaltoSettings& stored) {
-    RGPlanetas->SetItemIndex(std::clamp(stored.ContactBody, 0, RGPlanetas->Count() - 1));
-    ContactBody = RGPlanetas->ItemIndex() + FirstBody;
-
-    // The degrees count in the coordinates the file was written in.
-    const auto mode = static_cast<CoordinateMode>(std::clamp(stored.Coordinates, 0, RGCord->Count() - 1));
-    ShowPosition({.Degrees = std::clamp(stored.PositionDegrees, 0, MaxPositionDegrees(mode)),
-                  .Minutes = HeldMinutes(stored.PositionMinutes),
-                  .Seconds = HeldMinutes(stored.PositionSeconds),
-                  .Mode = mode,
-                  .Sign = std::clamp(stored.Sign, -1, RGSignos->Count() - 1)});  // -1, none: the list stays
-
-    SEAngulo->setValue(stored.Angle);
-    // A file without the key gives item 0, "Múltiplo".
-    RGTipoAngulo->setCurrentIndex(std::clamp(stored.AngleType, 0, RGTipoAngulo->count() - 1));
-    {
-        const QSignalBlocker blockDegrees(SEGraOrb);
-        const QSignalBlocker blockMinutes(SEMinOrb);
-        SEGraOrb->setValue(stored.OrbDegrees);
-        SEMinOrb->setValue(HeldMinutes(stored.OrbMinutes));
-    }
-    NormalizeOrb();  // an orb under 0° 30' becomes 0° 30'
-
+    Contacts().ApplySettings(stored);
     SETz->setValue(stored.TimeZone);
     CBDiaEfem->setChecked(stored.DayMarker);
     CBSignos->setChecked(stored.SignLines);
     CBDeca->setChecked(stored.DecanLines);
     CBMes->setChecked(stored.MonthLines);
     CBDias->setChecked(stored.DayLines);
-    CBAutomatic->setChecked(stored.AutoSearch);
     GraphColors = stored.Colors;
     PaintBoxEfem->update();
-
-    // Both coordinate switches run, then the stored one again, so that the
-    // position, the sign list and the target come out as a click on the
-    // stored choice leaves them.
-    SwitchCoordinates(static_cast<int>(CoordinateMode::Ecliptic));
-    SwitchCoordinates(static_cast<int>(CoordinateMode::Zodiac));
-    SwitchCoordinates(static_cast<int>(mode));
 }
 
 KaltoSettings TFormMain::CurrentSettings() const {
-    return {
-        .PositionDegrees = SEGraLon->value(),
-        .PositionMinutes = SEMinLon->value(),
-        .PositionSeconds = SESecLon->value(),
-        .Coordinates = RGCord->ItemIndex(),
-        .Sign = RGSignos->ItemIndex(),
-        .ContactBody = ContactBody - FirstBody,
-        .Angle = SEAngulo->value(),
-        .AngleType = RGTipoAngulo->currentIndex(),
-        .OrbDegrees = SEGraOrb->value(),
-        .OrbMinutes = SEMinOrb->value(),
-        .TimeZone = SETz->value(),
-        .DayMarker = CBDiaEfem->isChecked(),
-        .SignLines = CBSignos->isChecked(),
-        .DecanLines = CBDeca->isChecked(),
-        .MonthLines = CBMes->isChecked(),
-        .DayLines = CBDias->isChecked(),
-        .AutoSearch = CBAutomatic->isChecked(),
-        .Colors = GraphColors,
-    };
+    KaltoSettings settings;
+    Contacts().StoreSettings(settings);
+    settings.TimeZone = SETz->value();
+    settings.DayMarker = CBDiaEfem->isChecked();
+    settings.SignLines = CBSignos->isChecked();
+    settings.DecanLines = CBDeca->isChecked();
+    settings.MonthLines = CBMes->isChecked();
+    settings.DayLines = CBDias->isChecked();
+    settings.Colors = GraphColors;
+    return settings;
 }
 
 // Writes the settings once, when the window first closes, while the event
