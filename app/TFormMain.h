@@ -44,7 +44,6 @@ namespace kalto {
 class ColorPicker;
 class ContactsPage;
 class PaintBox;
-class RadioGroup;
 class StatusPanels;
 class TDlgAviso;
 class TDlgExportData;
