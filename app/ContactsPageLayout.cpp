@@ -2,14 +2,14 @@
 // The "Contactos" page's controls, laid out and wired to their handlers: the
 // search's inputs on the left, its results on the right.
 
-#include "TFormMain.h"
+#include "ContactsPage.h"
 
 #include "ContactGrid.h"
 #include "ContactGridFont.h"
 #include "QtText.h"
 #include "RadioGroup.h"
-#include "ScrollColumn.h"
 #include "StringGridLook.h"
+#include "TypedDate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,6 +69,7 @@ QDateEdit* NewDatePicker() {
     auto* picker = new QDateEdit;
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    AcceptTypedDate(picker);
     return picker;
 }
 
@@ -110,240 +111,225 @@ QWidget* NewMemoPanel(const QString& caption, QPlainTextEdit* memo) {
 
 }  // namespace
 
-QWidget* TFormMain::CreateContactosPage() {
-    auto* page = new QWidget;
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(ScrollColumn(CreateContactInputPanel()));
-    layout->addWidget(CreateContactResultsPanel(), 1);
-
-    connect(&RunnerCalc, &ContactSearchRunner::ProgressChanged, this, &TFormMain::RunnerCalcProgress);
-    connect(&RunnerCalc, &ContactSearchRunner::Completed, this, &TFormMain::RunnerCalcCompleted);
-    connect(&RunnerCalc, &ContactSearchRunner::Failed, this, &TFormMain::RunnerCalcFailed);
-    return page;
-}
-
-QWidget* TFormMain::CreateContactInputPanel() {
+QWidget* ContactsPage::CreateInputPanel() {
+    Ui& ui = Controls;
     auto* panel = new QWidget;
     panel->setFixedWidth(320);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 4, 0);
 
-    RGPlanetas = new RadioGroup(QStringLiteral("Buscar contactos de:"), Items(ContactBodyItems), 4);
-    connect(RGPlanetas, &RadioGroup::Click, this, &TFormMain::RGPlanetasClick);
-    layout->addWidget(RGPlanetas);
+    ui.RGPlanetas = new RadioGroup(QStringLiteral("Buscar contactos de:"), Items(ContactBodyItems), 4);
+    connect(ui.RGPlanetas, &RadioGroup::Click, this, &ContactsPage::RGPlanetasClick);
+    layout->addWidget(ui.RGPlanetas);
 
     // The span: its dates and the buttons that set the end some months on.
-    PanelCalcDateInterval = new QWidget;
-    auto* dates = new QGridLayout(PanelCalcDateInterval);
+    ui.PanelCalcDateInterval = new QWidget;
+    auto* dates = new QGridLayout(ui.PanelCalcDateInterval);
     dates->setContentsMargins(0, 0, 0, 0);
-    DTP1 = NewDatePicker();
-    DTP2 = NewDatePicker();
-    for (QDateEdit* picker : {DTP1, DTP2}) {
-        connect(picker, &QDateEdit::dateChanged, this, &TFormMain::DateCWork1Change);
+    ui.DTP1 = NewDatePicker();
+    ui.DTP2 = NewDatePicker();
+    for (QDateEdit* picker : {ui.DTP1, ui.DTP2}) {
+        connect(picker, &QDateEdit::dateChanged, this, &ContactsPage::DateCWork1Change);
         picker->findChild<QLineEdit*>()->installEventFilter(
             new DoubleClickWatcher(picker, [this] { DateCWork1DblClick(); }));
     }
     dates->addWidget(new QLabel(QStringLiteral("Desde:")), 0, 0);
-    dates->addWidget(DTP1, 0, 1, 1, 3);
+    dates->addWidget(ui.DTP1, 0, 1, 1, 3);
     dates->addWidget(new QLabel(QStringLiteral("Hasta:")), 1, 0);
-    dates->addWidget(DTP2, 1, 1, 1, 3);
+    dates->addWidget(ui.DTP2, 1, 1, 1, 3);
     auto* spans = new QGridLayout;
     spans->setSpacing(2);
-    const std::array<QToolButton * TFormMain::*, 7> spanButtons{&TFormMain::SE1, &TFormMain::SE2, &TFormMain::SE3,
-                                                                &TFormMain::SE4, &TFormMain::SE5, &TFormMain::SE6,
-                                                                &TFormMain::SE7};
-    for (std::size_t i = 0; i < spanButtons.size(); ++i) {
+    for (std::size_t i = 0; i < ui.SE.size(); ++i) {
         const int months = ContactSpanButtonMonths[i];
         auto* button = new QToolButton;
         button->setText(QStringLiteral("%1 m").arg(months));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         connect(button, &QToolButton::clicked, this, [this, months] { SE1Click(months); });
-        this->*spanButtons[i] = button;
+        ui.SE[i] = button;
         spans->addWidget(button, static_cast<int>(i / 4), static_cast<int>(i % 4));
     }
     dates->addLayout(spans, 2, 0, 1, 4);
     dates->setColumnStretch(1, 1);
-    layout->addWidget(PanelCalcDateInterval);
+    layout->addWidget(ui.PanelCalcDateInterval);
 
     // The angle, its type and the orb.
-    GBAngulo = new QGroupBox;
-    auto* angle = new QGridLayout(GBAngulo);
+    ui.GBAngulo = new QGroupBox;
+    auto* angle = new QGridLayout(ui.GBAngulo);
     angle->setContentsMargins(6, 6, 6, 6);
-    SEAngulo = NewSpinEdit(MinContactAngle, MaxContactAngle, DefaultContactAngle);
-    SEAngulo->setSingleStep(ContactAngleIncrement);
-    RGTipoAngulo = new QComboBox;
-    RGTipoAngulo->addItems(Items(AngleTypeItems));
-    AddLabelled(angle, 0, 0, QStringLiteral("Angulo:"), SEAngulo);
-    AddLabelled(angle, 0, 2, QStringLiteral("Tipo:"), RGTipoAngulo);
+    ui.SEAngulo = NewSpinEdit(MinContactAngle, MaxContactAngle, DefaultContactAngle);
+    ui.SEAngulo->setSingleStep(ContactAngleIncrement);
+    ui.RGTipoAngulo = new QComboBox;
+    ui.RGTipoAngulo->addItems(Items(AngleTypeItems));
+    AddLabelled(angle, 0, 0, QStringLiteral("Angulo:"), ui.SEAngulo);
+    AddLabelled(angle, 0, 2, QStringLiteral("Tipo:"), ui.RGTipoAngulo);
     auto* orbGroup = new QGroupBox(QStringLiteral("Orbe:"));
     auto* orb = new QGridLayout(orbGroup);
     // The minutes reach one beyond each end so that spinning past it carries or borrows.
-    SEGraOrb = NewSpinEdit(0, MaxOrbDegrees, 0);
-    SEMinOrb = NewSpinEdit(-1, 60, 30);
-    connect(SEGraOrb, &QSpinBox::valueChanged, this, &TFormMain::NormalizeOrb);
-    connect(SEMinOrb, &QSpinBox::valueChanged, this, &TFormMain::NormalizeOrb);
-    AddLabelled(orb, 0, 0, QStringLiteral("Grados:"), SEGraOrb);
-    AddLabelled(orb, 0, 2, QStringLiteral("Min:"), SEMinOrb);
+    ui.SEGraOrb = NewSpinEdit(0, MaxOrbDegrees, 0);
+    ui.SEMinOrb = NewSpinEdit(-1, 60, 30);
+    connect(ui.SEGraOrb, &QSpinBox::valueChanged, this, &ContactsPage::SEGraOrbChange);
+    connect(ui.SEMinOrb, &QSpinBox::valueChanged, this, &ContactsPage::SEGraOrbChange);
+    AddLabelled(orb, 0, 0, QStringLiteral("Grados:"), ui.SEGraOrb);
+    AddLabelled(orb, 0, 2, QStringLiteral("Min:"), ui.SEMinOrb);
     angle->addWidget(orbGroup, 1, 0, 1, 4);
     angle->setColumnStretch(3, 1);
-    layout->addWidget(GBAngulo);
+    layout->addWidget(ui.GBAngulo);
 
-    layout->addWidget(CreateContactTargetGroup());
+    layout->addWidget(CreateTargetGroup());
 
     auto* boxes = new QHBoxLayout;
-    CBCleanListContact = new QCheckBox(QStringLiteral("limpiar lista"));
-    CBCleanListContact->setChecked(true);
-    CBAutomatic = new QCheckBox(QStringLiteral("autom."));
-    boxes->addWidget(CBCleanListContact);
-    boxes->addWidget(CBAutomatic);
+    ui.CBCleanListContact = new QCheckBox(QStringLiteral("limpiar lista"));
+    ui.CBCleanListContact->setChecked(true);
+    ui.CBAutomatic = new QCheckBox(QStringLiteral("autom."));
+    boxes->addWidget(ui.CBCleanListContact);
+    boxes->addWidget(ui.CBAutomatic);
     boxes->addStretch(1);
     layout->addLayout(boxes);
 
     auto* buttons = new QHBoxLayout;
-    BCalc = new QPushButton(QStringLiteral("Calcular"));
-    BitBtnStopCalc = new QPushButton(QStringLiteral("Parar"));
-    BitBtnStopCalc->setEnabled(false);
-    connect(BCalc, &QPushButton::clicked, this, &TFormMain::BCalcClick);
-    connect(BitBtnStopCalc, &QPushButton::clicked, this, &TFormMain::BitBtnStopCalcClick);
-    buttons->addWidget(BCalc);
-    buttons->addWidget(BitBtnStopCalc);
+    ui.BCalc = new QPushButton(QStringLiteral("Calcular"));
+    ui.BitBtnStopCalc = new QPushButton(QStringLiteral("Parar"));
+    ui.BitBtnStopCalc->setEnabled(false);
+    connect(ui.BCalc, &QPushButton::clicked, this, &ContactsPage::BCalcClick);
+    connect(ui.BitBtnStopCalc, &QPushButton::clicked, this, &ContactsPage::BitBtnStopCalcClick);
+    buttons->addWidget(ui.BCalc);
+    buttons->addWidget(ui.BitBtnStopCalc);
     layout->addLayout(buttons);
 
-    GaugeProgressCalc = new QProgressBar;
-    GaugeProgressCalc->setRange(0, 1);
-    LabelStatusContact = new QLabel;
-    LabelStatusContact->setWordWrap(true);
-    layout->addWidget(GaugeProgressCalc);
-    layout->addWidget(LabelStatusContact);
+    ui.GaugeProgressCalc = new QProgressBar;
+    ui.GaugeProgressCalc->setRange(0, 1);
+    ui.LabelStatusContact = new QLabel;
+    ui.LabelStatusContact->setWordWrap(true);
+    layout->addWidget(ui.GaugeProgressCalc);
+    layout->addWidget(ui.LabelStatusContact);
     layout->addStretch(1);
     return panel;
 }
 
 // The target position: its degrees, minutes and seconds, how the degrees are
 // read, and the sign they count in.
-QWidget* TFormMain::CreateContactTargetGroup() {
-    GBContacto = new QGroupBox;
-    auto* layout = new QVBoxLayout(GBContacto);
+QWidget* ContactsPage::CreateTargetGroup() {
+    Ui& ui = Controls;
+    ui.GBContacto = new QGroupBox;
+    auto* layout = new QVBoxLayout(ui.GBContacto);
     layout->setContentsMargins(6, 6, 6, 6);
 
     auto* positionGroup = new QGroupBox(QStringLiteral("Con la posición:"));
     auto* position = new QGridLayout(positionGroup);
     // One beyond each end, so that spinning past it carries or borrows.
-    SEGraLon = NewSpinEdit(-1, 360, 0);
-    SEMinLon = NewSpinEdit(-1, 60, 0);
-    SESecLon = NewSpinEdit(-1, 60, 0);
-    for (QSpinBox* spin : {SEGraLon, SEMinLon, SESecLon}) {
-        connect(spin, &QSpinBox::valueChanged, this, &TFormMain::NormalizePosition);
+    ui.SEGraLon = NewSpinEdit(-1, 360, 0);
+    ui.SEMinLon = NewSpinEdit(-1, 60, 0);
+    ui.SESecLon = NewSpinEdit(-1, 60, 0);
+    for (QSpinBox* spin : {ui.SEGraLon, ui.SEMinLon, ui.SESecLon}) {
+        connect(spin, &QSpinBox::valueChanged, this, &ContactsPage::SEGraLonChange);
     }
-    AddLabelled(position, 0, 0, QStringLiteral("Grados:"), SEGraLon);
-    AddLabelled(position, 0, 2, QStringLiteral("Min:"), SEMinLon);
-    AddLabelled(position, 0, 4, QStringLiteral("Sec:"), SESecLon);
+    AddLabelled(position, 0, 0, QStringLiteral("Grados:"), ui.SEGraLon);
+    AddLabelled(position, 0, 2, QStringLiteral("Min:"), ui.SEMinLon);
+    AddLabelled(position, 0, 4, QStringLiteral("Sec:"), ui.SESecLon);
     layout->addWidget(positionGroup);
 
-    RGCord = new RadioGroup(QStringLiteral("Coordenadas:"), Items(CoordinateItems), 2);
-    RGCord->SetItemIndex(static_cast<int>(CoordinateMode::Ecliptic));
-    connect(RGCord, &RadioGroup::Click, this, &TFormMain::SwitchCoordinates);
-    layout->addWidget(RGCord);
+    ui.RGCord = new RadioGroup(QStringLiteral("Coordenadas:"), Items(CoordinateItems), 2);
+    ui.RGCord->SetItemIndex(static_cast<int>(CoordinateMode::Ecliptic));
+    connect(ui.RGCord, &RadioGroup::Click, this, &ContactsPage::RGCordClick);
+    layout->addWidget(ui.RGCord);
 
-    RGSignos = new RadioGroup(QStringLiteral("Signos:"), Items(ContactSignItems), 4);
-    RGSignos->SetItemIndex(0);
-    RGSignos->setEnabled(false);
-    connect(RGSignos, &RadioGroup::Click, this, &TFormMain::RGSignosClick);
-    layout->addWidget(RGSignos);
-    return GBContacto;
+    ui.RGSignos = new RadioGroup(QStringLiteral("Signos:"), Items(ContactSignItems), 4);
+    ui.RGSignos->SetItemIndex(0);
+    ui.RGSignos->setEnabled(false);
+    connect(ui.RGSignos, &RadioGroup::Click, this, &ContactsPage::RGSignosClick);
+    layout->addWidget(ui.RGSignos);
+    return ui.GBContacto;
 }
 
-QWidget* TFormMain::CreateContactResultsPanel() {
+QWidget* ContactsPage::CreateResultsPanel() {
+    Ui& ui = Controls;
     auto* panel = new QWidget;
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(CreateContactToolStrip());
+    layout->addWidget(CreateToolStrip());
 
-    StrGridCont = new QTableView;
-    ModelCont = new ContactGridModel(Names, this);
-    StrGridCont->setModel(ModelCont);
-    SetStringGridLook(StrGridCont);
-    StrGridCont->setFont(ContactGridFont(StrGridCont, Names));
+    ui.StrGridCont = new QTableView;
+    ui.ModelCont = new ContactGridModel(Names, this);
+    ui.StrGridCont->setModel(ui.ModelCont);
+    SetStringGridLook(ui.StrGridCont);
+    ui.StrGridCont->setFont(ContactGridFont(ui.StrGridCont, Names));
     // The platform gives headers a font of their own; the titles read as the cells do.
-    StrGridCont->horizontalHeader()->setFont(StrGridCont->font());
-    connect(StrGridCont->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    ui.StrGridCont->horizontalHeader()->setFont(ui.StrGridCont->font());
+    connect(ui.StrGridCont->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
                 StrGridContRowChanging(previous.row(), current.row());
             });
 
-    PanelDetTra = new QWidget;
-    auto* detail = new QVBoxLayout(PanelDetTra);
+    ui.PanelDetTra = new QWidget;
+    auto* detail = new QVBoxLayout(ui.PanelDetTra);
     detail->setContentsMargins(0, 0, 0, 0);
-    StrGridDetCont = new QTableWidget(0, static_cast<int>(ContactDetailColumns.size()));
-    SetStringGridLook(StrGridDetCont);
-    StrGridDetCont->setFont(ContactDetailFont(StrGridDetCont, Names));
-    StrGridDetCont->horizontalHeader()->setFont(StrGridDetCont->font());
-    StrGridDetCont->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
-    StrGridDetCont->setSelectionMode(QAbstractItemView::NoSelection);
-    StrGridDetCont->setFocusPolicy(Qt::NoFocus);
+    ui.StrGridDetCont = new QTableWidget(0, static_cast<int>(ContactDetailColumns.size()));
+    SetStringGridLook(ui.StrGridDetCont);
+    ui.StrGridDetCont->setFont(ContactDetailFont(ui.StrGridDetCont, Names));
+    ui.StrGridDetCont->horizontalHeader()->setFont(ui.StrGridDetCont->font());
+    ui.StrGridDetCont->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.StrGridDetCont->setSelectionMode(QAbstractItemView::NoSelection);
+    ui.StrGridDetCont->setFocusPolicy(Qt::NoFocus);
     QStringList titles;
     for (const GridColumn& column : ContactDetailColumns) {
         titles.append(ToQString(column.Title));
     }
-    StrGridDetCont->setHorizontalHeaderLabels(titles);
+    ui.StrGridDetCont->setHorizontalHeaderLabels(titles);
     // At least the title and the three moments, with nothing to scroll.
-    StrGridDetCont->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int detailHeight = StrGridDetCont->horizontalHeader()->sizeHint().height() +
-                             ContactMomentCount * GridRowHeight + 2 * StrGridDetCont->frameWidth();
-    StrGridDetCont->setMinimumHeight(detailHeight);
-    detail->addWidget(StrGridDetCont);
+    ui.StrGridDetCont->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int detailHeight = ui.StrGridDetCont->horizontalHeader()->sizeHint().height() +
+                             ContactMomentCount * GridRowHeight + 2 * ui.StrGridDetCont->frameWidth();
+    ui.StrGridDetCont->setMinimumHeight(detailHeight);
+    detail->addWidget(ui.StrGridDetCont);
 
     // The detail starts as high as its rows; the grid takes the rest.
-    Splitter1 = new QSplitter(Qt::Vertical);
-    Splitter1->addWidget(StrGridCont);
-    Splitter1->addWidget(PanelDetTra);
-    Splitter1->setStretchFactor(0, 1);
-    Splitter1->setStretchFactor(1, 0);
-    Splitter1->setChildrenCollapsible(false);
-    Splitter1->setSizes({QWIDGETSIZE_MAX, detailHeight});
-    layout->addWidget(Splitter1, 1);
+    ui.Splitter1 = new QSplitter(Qt::Vertical);
+    ui.Splitter1->addWidget(ui.StrGridCont);
+    ui.Splitter1->addWidget(ui.PanelDetTra);
+    ui.Splitter1->setStretchFactor(0, 1);
+    ui.Splitter1->setStretchFactor(1, 0);
+    ui.Splitter1->setChildrenCollapsible(false);
+    ui.Splitter1->setSizes({QWIDGETSIZE_MAX, detailHeight});
+    layout->addWidget(ui.Splitter1, 1);
 
     // The user's description of the contacts and the log of the searches;
     // their check boxes start hidden, so they are normally out of sight.
-    PanelTextTran = new QWidget;
-    auto* texts = new QHBoxLayout(PanelTextTran);
+    ui.PanelTextTran = new QWidget;
+    auto* texts = new QHBoxLayout(ui.PanelTextTran);
     texts->setContentsMargins(0, 0, 0, 0);
-    MemoDescpContacto = new QPlainTextEdit;
-    connect(MemoDescpContacto, &QPlainTextEdit::textChanged, this, &TFormMain::MemoDescpContactoChange);
-    PanelDescTran = NewMemoPanel(QStringLiteral("Descripción  contacto(s):"), MemoDescpContacto);
-    MemoInfoCalc = new QPlainTextEdit;
-    MemoInfoCalc->setReadOnly(true);
-    PanelOpcBusqueda = NewMemoPanel(QStringLiteral("Opciones de búsqueda:"), MemoInfoCalc);
-    texts->addWidget(PanelDescTran);
-    texts->addWidget(PanelOpcBusqueda);
-    PanelDescTran->hide();
-    PanelOpcBusqueda->hide();
-    PanelTextTran->hide();
-    PanelTextTran->setFixedHeight(120);
-    layout->addWidget(PanelTextTran);
+    ui.MemoDescpContacto = new QPlainTextEdit;
+    connect(ui.MemoDescpContacto, &QPlainTextEdit::textChanged, this, &ContactsPage::MemoDescpContactoChange);
+    ui.PanelDescTran = NewMemoPanel(QStringLiteral("Descripción  contacto(s):"), ui.MemoDescpContacto);
+    ui.MemoInfoCalc = new QPlainTextEdit;
+    ui.MemoInfoCalc->setReadOnly(true);
+    ui.PanelOpcBusqueda = NewMemoPanel(QStringLiteral("Opciones de búsqueda:"), ui.MemoInfoCalc);
+    texts->addWidget(ui.PanelDescTran);
+    texts->addWidget(ui.PanelOpcBusqueda);
+    ui.PanelDescTran->hide();
+    ui.PanelOpcBusqueda->hide();
+    ui.PanelTextTran->hide();
+    ui.PanelTextTran->setFixedHeight(120);
+    layout->addWidget(ui.PanelTextTran);
     return panel;
 }
 
 // The export button, the angle filter with "T", "N" and "R", and the boxes
 // that show the detail and the text panels.
-QWidget* TFormMain::CreateContactToolStrip() {
+QWidget* ContactsPage::CreateToolStrip() {
+    Ui& ui = Controls;
     auto* strip = new QWidget;
     auto* layout = new QHBoxLayout(strip);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    SBTranToRTF = NewSpeedButton(QStringLiteral("RTF"), QStringLiteral("Crear RTF"));
-    SBTranToRTF->setEnabled(false);
-    layout->addWidget(SBTranToRTF);
+    ui.SBTranToRTF = NewSpeedButton(QStringLiteral("RTF"), QStringLiteral("Crear RTF"));
+    ui.SBTranToRTF->setEnabled(false);
+    connect(ui.SBTranToRTF, &QToolButton::clicked, this, &ContactsPage::ExportRequested);
+    layout->addWidget(ui.SBTranToRTF);
     layout->addSpacing(12);
 
     // One check button a band of 15 degrees; tag = band + 1.
-    ToolBarCasas = new QToolBar;
-    const std::array<QToolButton * TFormMain::*, AngleBandCount> bandButtons{
-        &TFormMain::TBTra1,  &TFormMain::TBTra2,  &TFormMain::TBTra3, &TFormMain::TBTra4, &TFormMain::TBTra5,
-        &TFormMain::TBTra6,  &TFormMain::TBTra7,  &TFormMain::TBTra8, &TFormMain::TBTra9, &TFormMain::TBTra10,
-        &TFormMain::TBTra11, &TFormMain::TBTra12, &TFormMain::TBTra13};
-    for (std::size_t i = 0; i < bandButtons.size(); ++i) {
+    ui.ToolBarCasas = new QToolBar;
+    for (std::size_t i = 0; i < ui.TBTra.size(); ++i) {
         const int tag = static_cast<int>(i) + 1;
         auto* button = new QToolButton;
         if (tag < AngleBandCount) {
@@ -355,39 +341,39 @@ QWidget* TFormMain::CreateContactToolStrip() {
         button->setCheckable(true);
         button->setChecked(true);
         connect(button, &QToolButton::clicked, this, [this, tag] { TBTra1Click(tag); });
-        this->*bandButtons[i] = button;
-        ToolBarCasas->addWidget(button);
+        ui.TBTra[i] = button;
+        ui.ToolBarCasas->addWidget(button);
     }
     // Without a caption the last button would take the toolbar's icon size:
     // it keeps the size of the others.
-    TBTra13->setFixedSize(TBTra1->sizeHint());
+    ui.TBTra[12]->setFixedSize(ui.TBTra[0]->sizeHint());
     // Never folds buttons away into an overflow menu.
-    ToolBarCasas->setMinimumWidth(ToolBarCasas->sizeHint().width());
-    layout->addWidget(ToolBarCasas);
+    ui.ToolBarCasas->setMinimumWidth(ui.ToolBarCasas->sizeHint().width());
+    layout->addWidget(ui.ToolBarCasas);
 
-    SBAllItem = NewSpeedButton(QStringLiteral("T"), QStringLiteral("Activar todos|Todos los items"));
-    SBNoneItem = NewSpeedButton(QStringLiteral("N"), QStringLiteral("Desactivar todos|Ningún item"));
-    SBResetListContact = NewSpeedButton(QStringLiteral("R"), QString());
-    connect(SBAllItem, &QToolButton::clicked, this, &TFormMain::SBAllItemClick);
-    connect(SBNoneItem, &QToolButton::clicked, this, &TFormMain::SBNoneItemClick);
-    connect(SBResetListContact, &QToolButton::clicked, this, &TFormMain::SBResetListContactClick);
-    layout->addWidget(SBAllItem);
-    layout->addWidget(SBNoneItem);
-    layout->addWidget(SBResetListContact);
+    ui.SBAllItem = NewSpeedButton(QStringLiteral("T"), QStringLiteral("Activar todos|Todos los items"));
+    ui.SBNoneItem = NewSpeedButton(QStringLiteral("N"), QStringLiteral("Desactivar todos|Ningún item"));
+    ui.SBResetListContact = NewSpeedButton(QStringLiteral("R"), QString());
+    connect(ui.SBAllItem, &QToolButton::clicked, this, &ContactsPage::SBAllItemClick);
+    connect(ui.SBNoneItem, &QToolButton::clicked, this, &ContactsPage::SBNoneItemClick);
+    connect(ui.SBResetListContact, &QToolButton::clicked, this, &ContactsPage::SBResetListContactClick);
+    layout->addWidget(ui.SBAllItem);
+    layout->addWidget(ui.SBNoneItem);
+    layout->addWidget(ui.SBResetListContact);
     layout->addSpacing(12);
 
-    CBContacDet = new QCheckBox(QStringLiteral("detalles"));
-    CBContacDet->setChecked(true);
-    CBContacDesc = new QCheckBox(QStringLiteral("descripción"));
-    CBContacOpc = new QCheckBox(QStringLiteral("opciones búsqueda"));
-    CBContacDesc->hide();
-    CBContacOpc->hide();
-    connect(CBContacDet, &QCheckBox::clicked, this, &TFormMain::CBContacDetClick);
-    connect(CBContacDesc, &QCheckBox::clicked, this, &TFormMain::CBContacDescClick);
-    connect(CBContacOpc, &QCheckBox::clicked, this, &TFormMain::CBContacOpcClick);
-    layout->addWidget(CBContacDet);
-    layout->addWidget(CBContacDesc);
-    layout->addWidget(CBContacOpc);
+    ui.CBContacDet = new QCheckBox(QStringLiteral("detalles"));
+    ui.CBContacDet->setChecked(true);
+    ui.CBContacDesc = new QCheckBox(QStringLiteral("descripción"));
+    ui.CBContacOpc = new QCheckBox(QStringLiteral("opciones búsqueda"));
+    ui.CBContacDesc->hide();
+    ui.CBContacOpc->hide();
+    connect(ui.CBContacDet, &QCheckBox::clicked, this, &ContactsPage::CBContacDetClick);
+    connect(ui.CBContacDesc, &QCheckBox::clicked, this, &ContactsPage::CBContacDescClick);
+    connect(ui.CBContacOpc, &QCheckBox::clicked, this, &ContactsPage::CBContacOpcClick);
+    layout->addWidget(ui.CBContacDet);
+    layout->addWidget(ui.CBContacDesc);
+    layout->addWidget(ui.CBContacOpc);
     layout->addStretch(1);
     return strip;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TFormMain.h"
 
+#include "ContactsPage.h"
 #include "LocaleNames.h"
 #include "PageTabStyle.h"
 #include "Product.h"
@@ -27,7 +28,7 @@ TFormMain::TFormMain(std::filesystem::path settingsFile, QWidget* parent)
 
     Controls.PCContactos = new QTabWidget(central);
     Controls.TSEfemerides = new EphemerisPage(Names);
-    Controls.TSContactos = CreateContactosPage();
+    Controls.TSContactos = new ContactsPage(Names);
     Controls.PCContactos->addTab(Controls.TSEfemerides, QStringLiteral("    Efemerides"));
     Controls.PCContactos->addTab(Controls.TSContactos, QStringLiteral("   Contactos"));
     SetPageTabLook(Controls.PCContactos->tabBar());
@@ -54,16 +55,16 @@ void TFormMain::FormCreate() {
     ShowStartSplash();
     const KaltoSettings stored = ReadSettingsFile();
     setWindowTitle(QStringLiteral("%1 %2").arg(ProductName, ProductVersion));
-    FormCreateContacts();
     ApplySettings(stored);
     Ephemeris().SetZoneHours(Controls.SETz->value());
+    Contacts().SetZoneHours(Controls.SETz->value());
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
     // A run or search still going ends without results; its thread is joined
     // when it reports or, at the latest, when the window is destroyed.
     Ephemeris().StopWork();
-    RunnerCalc.Stop();
+    Contacts().StopWork();
     FormDestroy(event->spontaneous());
     event->accept();
 }
@@ -78,12 +79,17 @@ void TFormMain::ActionViewEfemExecute() {
     }
 }
 
+void TFormMain::ActionCalcExecute() {
+    Contacts().BCalcClick();
+}
+
 void TFormMain::ActionViewCalcExecute() {
     Controls.PCContactos->setCurrentWidget(Controls.TSContactos);
 }
 
 void TFormMain::SETzChange() {
     Ephemeris().SetZoneHours(Controls.SETz->value());
+    Contacts().SetZoneHours(Controls.SETz->value());
 }
 
 }  // namespace kalto

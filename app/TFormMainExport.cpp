@@ -6,6 +6,7 @@
 
 #include "TFormMain.h"
 
+#include "ContactsPage.h"
 #include "DateConversion.h"
 #include "DrawGraph.h"
 #include "EphemerisTable.h"
@@ -20,35 +21,16 @@
 #include <QDesktopServices>
 #include <QDoubleSpinBox>
 #include <QFile>
-#include <QFont>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
 #include <QUrl>
 
-#include <cmath>
-
 namespace kalto {
 
 namespace {
-
-// The words of a control's font; its colour is the window text's, which gets
-// no colour word.
-RtfFont RtfFontOf(const QFont& font, int pixelsPerInch) {
-    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / pixelsPerInch;
-    return {.Size = static_cast<int>(std::lround(points)),
-            .Bold = font.bold(),
-            .Italic = font.italic(),
-            .Underline = font.underline(),
-            .StrikeOut = font.strikeOut()};
-}
-
-std::vector<std::string> MemoLinesOf(const QPlainTextEdit* memo) {
-    return MemoLines(memo->toPlainText().toStdString());
-}
 
 TDateTime LocalNow() {
     const QDateTime now = QDateTime::currentDateTime();
@@ -64,7 +46,7 @@ void TFormMain::FormCreateExport() {
     Controls.DlgExportData = new TDlgExportData(this);
     Controls.DlgAviso = new TDlgAviso(this);
     connect(&Ephemeris(), &EphemerisPage::ExportRequested, this, &TFormMain::ExportShownPage);
-    connect(SBTranToRTF, &QToolButton::clicked, this, &TFormMain::ExportShownPage);
+    connect(&Contacts(), &ContactsPage::ExportRequested, this, &TFormMain::ExportShownPage);
     SetExportEnabled(true);
     connect(&RunnerExport, &ExportRunner::ProgressChanged, this, &TFormMain::RunnerExportProgress);
     connect(&RunnerExport, &ExportRunner::Finished, this, &TFormMain::RunnerExportFinished);
@@ -95,29 +77,14 @@ void TFormMain::ExportShownPage() {
 
 void TFormMain::SetExportEnabled(bool enabled) {
     Ephemeris().SetExportEnabled(enabled);
-    SBTranToRTF->setEnabled(enabled);
+    Contacts().SetExportEnabled(enabled);
 }
 
 ExportContent TFormMain::ContentOfShownPage() const {
     if (Controls.PCContactos->currentWidget() == Controls.TSContactos) {
-        return ContactsContentToExport();
+        return Contacts().ContentToExport();
     }
     return Ephemeris().ContentToExport();
-}
-
-// The memos that are checked and the summary or the details.
-ExportContent TFormMain::ContactsContentToExport() const {
-    ContactsExport contacts;
-    if (CBContacOpc->isChecked()) {
-        contacts.SearchOptions = MemoLinesOf(MemoInfoCalc);
-    }
-    if (CBContacDesc->isChecked()) {
-        contacts.Description = MemoLinesOf(MemoDescpContacto);
-    }
-    contacts.MemoFont = RtfFontOf(MemoInfoCalc->font(), logicalDpiX());
-    contacts.Details = CBContacDet->isChecked();
-    contacts.Results = Contacts;
-    return contacts;
 }
 
 void TFormMain::RunnerExportProgress(int percent) {

@@ -4,6 +4,8 @@
 
 #include "TFormMain.h"
 
+#include "SettingsRanges.h"
+
 #include <QAction>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
@@ -23,7 +25,7 @@ QWidget* TFormMain::CreateTopStrip() {
     Controls.SBHelp->setAutoRaise(true);
 
     Controls.SETz = new QDoubleSpinBox;
-    Controls.SETz->setRange(-11.99, 11.99);
+    Controls.SETz->setRange(MinTimeZone, MaxTimeZone);
     Controls.SETz->setSingleStep(0.5);
     Controls.SETz->setDecimals(2);
     Controls.SETz->setValue(0);

@@ -107,23 +107,23 @@ bool TakeGraph(TFormMain& window, const QDir& folder) {
 // 2027, orb 0° 30', with the first contact's details.
 bool TakeContacts(TFormMain& window, const QDir& folder) {
     window.ui().PCContactos->setCurrentWidget(window.ui().TSContactos);
-    window.RGPlanetas->Button(0)->click();
-    window.DTP1->setDate(QDate(2027, 1, 1));
-    window.SE6->click();  // 12 m
-    window.SEAngulo->setValue(30);
-    window.RGTipoAngulo->setCurrentIndex(0);  // Múltiplo
-    window.SEGraOrb->setValue(0);
-    window.SEMinOrb->setValue(30);
-    window.RGCord->Button(0)->click();  // Eclíptica
-    window.SEGraLon->setValue(0);
-    window.SEMinLon->setValue(0);
-    window.SESecLon->setValue(0);
-    window.CBContacDet->setChecked(true);
-    window.BCalcClick();
-    if (!WaitUntil([&window] { return !window.RunnerCalc.IsRunning(); })) {
+    window.Contacts().ui().RGPlanetas->Button(0)->click();
+    window.Contacts().ui().DTP1->setDate(QDate(2027, 1, 1));
+    window.Contacts().ui().SE[5]->click();  // 12 m
+    window.Contacts().ui().SEAngulo->setValue(30);
+    window.Contacts().ui().RGTipoAngulo->setCurrentIndex(0);  // Múltiplo
+    window.Contacts().ui().SEGraOrb->setValue(0);
+    window.Contacts().ui().SEMinOrb->setValue(30);
+    window.Contacts().ui().RGCord->Button(0)->click();  // Eclíptica
+    window.Contacts().ui().SEGraLon->setValue(0);
+    window.Contacts().ui().SEMinLon->setValue(0);
+    window.Contacts().ui().SESecLon->setValue(0);
+    window.Contacts().ui().CBContacDet->setChecked(true);
+    window.Contacts().BCalcClick();
+    if (!WaitUntil([&window] { return !window.Contacts().Runner().IsRunning(); })) {
         return false;
     }
-    window.StrGridCont->selectRow(0);
+    window.Contacts().ui().StrGridCont->selectRow(0);
     return Save(&window, folder, QStringLiteral("contactos.png"));
 }
 

@@ -6,6 +6,7 @@
 #include "AppTests.h"
 #include "ContactGrid.h"
 #include "ContactGridFont.h"
+#include "ContactsPage.h"
 #include "DateConversion.h"
 #include "GridFont.h"
 #include "LocaleNames.h"
@@ -36,6 +37,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <variant>
 #include <vector>
 
 using namespace kalto;
@@ -105,49 +107,41 @@ class ContactsPageTest : public QObject {
     std::unique_ptr<TFormMain> Form;
     DateFormatNames Names = LocaleDateFormatNames(QLocale::system());
 
-    QString StatusText() const { return Form->LabelStatusContact->text(); }
+    QString StatusText() const { return Form->Contacts().ui().LabelStatusContact->text(); }
 
     [[nodiscard]] bool Completed() const { return StatusText().startsWith(QStringLiteral("Status: Contactos = ")); }
 
     QString Cell(int row, int column) const {
-        return Form->ModelCont->data(Form->ModelCont->index(row, column)).toString();
+        return Form->Contacts().ui().ModelCont->data(Form->Contacts().ui().ModelCont->index(row, column)).toString();
     }
 
     QString DetailCell(int row, int column) const {
-        const auto* item = Form->StrGridDetCont->item(row, column);
+        const auto* item = Form->Contacts().ui().StrGridDetCont->item(row, column);
         return item != nullptr ? item->text() : QString();
     }
 
-    QToolButton* BandButton(int tag) const {
-        const std::array buttons{Form->TBTra1,  Form->TBTra2,  Form->TBTra3, Form->TBTra4, Form->TBTra5,
-                                 Form->TBTra6,  Form->TBTra7,  Form->TBTra8, Form->TBTra9, Form->TBTra10,
-                                 Form->TBTra11, Form->TBTra12, Form->TBTra13};
-        return buttons[static_cast<std::size_t>(tag - 1)];
-    }
+    QToolButton* BandButton(int tag) const { return Form->Contacts().ui().TBTra[static_cast<std::size_t>(tag - 1)]; }
 
-    QToolButton* SpanButton(int index) const {
-        const std::array buttons{Form->SE1, Form->SE2, Form->SE3, Form->SE4, Form->SE5, Form->SE6, Form->SE7};
-        return buttons[static_cast<std::size_t>(index)];
-    }
+    QToolButton* SpanButton(int index) const { return Form->Contacts().ui().SE[static_cast<std::size_t>(index)]; }
 
     void SetInputs(const Search& search) {
-        QTest::mouseClick(Form->RGPlanetas->Button(search.Item), Qt::LeftButton);
-        Form->DTP1->setDate(search.Start);
-        Form->DTP2->setDate(search.End);
-        Form->SEAngulo->setValue(search.Angle);
-        Form->RGTipoAngulo->setCurrentIndex(search.Exact ? 1 : 0);
-        Form->SEGraOrb->setValue(search.OrbDegrees);
-        Form->SEMinOrb->setValue(search.OrbMinutes);
-        Form->SEGraLon->setValue(search.Degrees);
-        Form->SEMinLon->setValue(0);
-        Form->SESecLon->setValue(0);
+        QTest::mouseClick(Form->Contacts().ui().RGPlanetas->Button(search.Item), Qt::LeftButton);
+        Form->Contacts().ui().DTP1->setDate(search.Start);
+        Form->Contacts().ui().DTP2->setDate(search.End);
+        Form->Contacts().ui().SEAngulo->setValue(search.Angle);
+        Form->Contacts().ui().RGTipoAngulo->setCurrentIndex(search.Exact ? 1 : 0);
+        Form->Contacts().ui().SEGraOrb->setValue(search.OrbDegrees);
+        Form->Contacts().ui().SEMinOrb->setValue(search.OrbMinutes);
+        Form->Contacts().ui().SEGraLon->setValue(search.Degrees);
+        Form->Contacts().ui().SEMinLon->setValue(0);
+        Form->Contacts().ui().SESecLon->setValue(0);
     }
 
     void Start(bool byKey) {
         if (byKey) {
             QTest::keyClick(Form.get(), Qt::Key_F9);
         } else {
-            QTest::mouseClick(Form->BCalc, Qt::LeftButton);
+            QTest::mouseClick(Form->Contacts().ui().BCalc, Qt::LeftButton);
         }
     }
 
@@ -161,21 +155,22 @@ class ContactsPageTest : public QObject {
     [[nodiscard]] bool StartLongSearch() {
         SetInputs(MercuryLong);
         Start(true);
-        return QTest::qWaitFor([this] { return Form->GaugeProgressCalc->value() > 0; }, SearchTimeout) &&
-               Form->RunnerCalc.IsRunning();
+        return QTest::qWaitFor([this] { return Form->Contacts().ui().GaugeProgressCalc->value() > 0; },
+                               SearchTimeout) &&
+               Form->Contacts().Runner().IsRunning();
     }
 
     // The grid and the detail show what the plain fill gives for `results`.
     void VerifyGrids(const ContactResults& results) {
         const ContactGridFill fill =
             FillContactGrid(ContactGridMode::Window, results.SortedContactList, results, Names);
-        QCOMPARE(Form->ModelCont->rowCount() + 1, static_cast<int>(fill.Grid.size()));
+        QCOMPARE(Form->Contacts().ui().ModelCont->rowCount() + 1, static_cast<int>(fill.Grid.size()));
         for (std::size_t row = 1; row < fill.Grid.size(); ++row) {
             for (std::size_t column = 0; column < fill.Grid[row].size(); ++column) {
                 QCOMPARE(Cell(static_cast<int>(row) - 1, static_cast<int>(column)), Q(fill.Grid[row][column]));
             }
         }
-        QCOMPARE(Form->StrGridDetCont->rowCount() + 1, static_cast<int>(fill.Detail.size()));
+        QCOMPARE(Form->Contacts().ui().StrGridDetCont->rowCount() + 1, static_cast<int>(fill.Detail.size()));
         for (std::size_t row = 1; row < fill.Detail.size(); ++row) {
             for (std::size_t column = 0; column < fill.Detail[row].size(); ++column) {
                 QCOMPARE(DetailCell(static_cast<int>(row) - 1, static_cast<int>(column)), Q(fill.Detail[row][column]));
@@ -187,10 +182,10 @@ class ContactsPageTest : public QObject {
     // numbers 1..n of column 1.
     std::vector<int> ShownIndices() const {
         std::vector<int> indices;
-        if (Form->ModelCont->ShownContactList().empty()) {
+        if (Form->Contacts().ui().ModelCont->ShownContactList().empty()) {
             return indices;
         }
-        for (int row = 0; row < Form->ModelCont->rowCount(); ++row) {
+        for (int row = 0; row < Form->Contacts().ui().ModelCont->rowCount(); ++row) {
             indices.push_back(Cell(row, 0).toInt());
             if (Cell(row, 1) != QStringLiteral(" %1").arg(row + 1)) {
                 return {-1};
@@ -200,20 +195,21 @@ class ContactsPageTest : public QObject {
     }
 
     void VerifyEmptyGrids() {
-        QCOMPARE(Form->ModelCont->rowCount(), 1);
+        QCOMPARE(Form->Contacts().ui().ModelCont->rowCount(), 1);
         for (int column = 0; column < 9; ++column) {
             QCOMPARE(Cell(0, column), QString());
         }
-        QCOMPARE(Form->ModelCont->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Inicia"));
-        QCOMPARE(Form->StrGridDetCont->rowCount(), 1);
+        QCOMPARE(Form->Contacts().ui().ModelCont->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Inicia"));
+        QCOMPARE(Form->Contacts().ui().StrGridDetCont->rowCount(), 1);
         for (int column = 0; column < 7; ++column) {
             QCOMPARE(DetailCell(0, column), QString());
         }
-        QCOMPARE(Form->StrGridDetCont->horizontalHeaderItem(0)->text(), QStringLiteral("Det."));
+        QCOMPARE(Form->Contacts().ui().StrGridDetCont->horizontalHeaderItem(0)->text(), QStringLiteral("Det."));
     }
 
     std::vector<int> LongitudeSpins() const {
-        return {Form->SEGraLon->value(), Form->SEMinLon->value(), Form->SESecLon->value()};
+        return {Form->Contacts().ui().SEGraLon->value(), Form->Contacts().ui().SEMinLon->value(),
+                Form->Contacts().ui().SESecLon->value()};
     }
 
 private slots:
@@ -230,49 +226,50 @@ private slots:
 
     void startUp() {
         QCOMPARE(StatusText(), QStringLiteral("Status: contactos por calcular"));
-        QCOMPARE(Form->GaugeProgressCalc->value(), 0);
-        QCOMPARE(Form->DTP1->date(), Form->Ephemeris().ui().DE1->date());
-        QCOMPARE(Form->DTP2->date(), Form->Ephemeris().ui().DE1->date().addMonths(1));
-        QCOMPARE(Form->ContactSpanDays, static_cast<int>(Form->DTP1->date().daysTo(Form->DTP2->date())));
-        QCOMPARE(Form->RGPlanetas->ItemIndex(), 0);
-        QCOMPARE(Form->RGTipoAngulo->currentText(), QStringLiteral("Múltiplo"));
-        QCOMPARE(Form->SEAngulo->value(), 15);
-        QCOMPARE(Form->SEAngulo->minimum(), 0);
-        QCOMPARE(Form->SEAngulo->maximum(), 180);
-        QCOMPARE(Form->SEAngulo->singleStep(), 15);
-        QCOMPARE(Form->SEGraOrb->value(), 0);
-        QCOMPARE(Form->SEMinOrb->value(), 30);
-        QCOMPARE(Form->ContactOrb, 0.5);
-        QCOMPARE(Form->ContactTarget, 0.0);
-        QCOMPARE(Form->RGCord->ItemIndex(), 0);
-        QVERIFY(!Form->RGSignos->isEnabled());
-        QVERIFY(Form->CBCleanListContact->isChecked());
-        QCOMPARE(Form->CBCleanListContact->text(), QStringLiteral("limpiar lista"));
-        QVERIFY(!Form->CBAutomatic->isChecked());
-        QCOMPARE(Form->CBAutomatic->text(), QStringLiteral("autom."));
-        QCOMPARE(Form->BCalc->text(), QStringLiteral("Calcular"));
-        QCOMPARE(Form->BitBtnStopCalc->text(), QStringLiteral("Parar"));
-        QVERIFY(Form->BCalc->isEnabled());
-        QVERIFY(!Form->BitBtnStopCalc->isEnabled());
-        QVERIFY(Form->SBTranToRTF->isEnabled());
-        QVERIFY(Form->CBContacDet->isChecked());
-        QVERIFY(Form->PanelDetTra->isVisible());
-        QVERIFY(!Form->CBContacDesc->isVisible());
-        QVERIFY(!Form->CBContacOpc->isVisible());
-        QVERIFY(!Form->CBContacDesc->isChecked());
-        QVERIFY(!Form->CBContacOpc->isChecked());
-        QVERIFY(!Form->PanelTextTran->isVisible());
-        QVERIFY(Form->MemoInfoCalc->isReadOnly());
-        QVERIFY(!Form->MemoDescpContacto->isReadOnly());
-        QCOMPARE(Form->SBAllItem->toolTip(), QStringLiteral("Activar todos"));
-        QCOMPARE(Form->SBAllItem->statusTip(), QStringLiteral("Todos los items"));
-        QCOMPARE(Form->SBNoneItem->toolTip(), QStringLiteral("Desactivar todos"));
-        QCOMPARE(Form->SBNoneItem->statusTip(), QStringLiteral("Ningún item"));
-        QCOMPARE(Form->TBTra13->toolTip(), QStringLiteral("Aspectos centrífugos"));
-        QCOMPARE(Form->TBTra13->statusTip(), QStringLiteral("Aspectos centrifugos por casa"));
-        QVERIFY(Form->Contacts.ContactList.empty());
-        QCOMPARE(Form->Contacts.Filter, AllAngleBands);
-        QCOMPARE(Form->StrGridCont->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(Form->Contacts().ui().GaugeProgressCalc->value(), 0);
+        QCOMPARE(Form->Contacts().ui().DTP1->date(), Form->Ephemeris().ui().DE1->date());
+        QCOMPARE(Form->Contacts().ui().DTP2->date(), Form->Ephemeris().ui().DE1->date().addMonths(1));
+        QCOMPARE(Form->Contacts().SpanDays(),
+                 static_cast<int>(Form->Contacts().ui().DTP1->date().daysTo(Form->Contacts().ui().DTP2->date())));
+        QCOMPARE(Form->Contacts().ui().RGPlanetas->ItemIndex(), 0);
+        QCOMPARE(Form->Contacts().ui().RGTipoAngulo->currentText(), QStringLiteral("Múltiplo"));
+        QCOMPARE(Form->Contacts().ui().SEAngulo->value(), 15);
+        QCOMPARE(Form->Contacts().ui().SEAngulo->minimum(), 0);
+        QCOMPARE(Form->Contacts().ui().SEAngulo->maximum(), 180);
+        QCOMPARE(Form->Contacts().ui().SEAngulo->singleStep(), 15);
+        QCOMPARE(Form->Contacts().ui().SEGraOrb->value(), 0);
+        QCOMPARE(Form->Contacts().ui().SEMinOrb->value(), 30);
+        QCOMPARE(Form->Contacts().Orb(), 0.5);
+        QCOMPARE(Form->Contacts().Target(), 0.0);
+        QCOMPARE(Form->Contacts().ui().RGCord->ItemIndex(), 0);
+        QVERIFY(!Form->Contacts().ui().RGSignos->isEnabled());
+        QVERIFY(Form->Contacts().ui().CBCleanListContact->isChecked());
+        QCOMPARE(Form->Contacts().ui().CBCleanListContact->text(), QStringLiteral("limpiar lista"));
+        QVERIFY(!Form->Contacts().ui().CBAutomatic->isChecked());
+        QCOMPARE(Form->Contacts().ui().CBAutomatic->text(), QStringLiteral("autom."));
+        QCOMPARE(Form->Contacts().ui().BCalc->text(), QStringLiteral("Calcular"));
+        QCOMPARE(Form->Contacts().ui().BitBtnStopCalc->text(), QStringLiteral("Parar"));
+        QVERIFY(Form->Contacts().ui().BCalc->isEnabled());
+        QVERIFY(!Form->Contacts().ui().BitBtnStopCalc->isEnabled());
+        QVERIFY(Form->Contacts().ui().SBTranToRTF->isEnabled());
+        QVERIFY(Form->Contacts().ui().CBContacDet->isChecked());
+        QVERIFY(Form->Contacts().ui().PanelDetTra->isVisible());
+        QVERIFY(!Form->Contacts().ui().CBContacDesc->isVisible());
+        QVERIFY(!Form->Contacts().ui().CBContacOpc->isVisible());
+        QVERIFY(!Form->Contacts().ui().CBContacDesc->isChecked());
+        QVERIFY(!Form->Contacts().ui().CBContacOpc->isChecked());
+        QVERIFY(!Form->Contacts().ui().PanelTextTran->isVisible());
+        QVERIFY(Form->Contacts().ui().MemoInfoCalc->isReadOnly());
+        QVERIFY(!Form->Contacts().ui().MemoDescpContacto->isReadOnly());
+        QCOMPARE(Form->Contacts().ui().SBAllItem->toolTip(), QStringLiteral("Activar todos"));
+        QCOMPARE(Form->Contacts().ui().SBAllItem->statusTip(), QStringLiteral("Todos los items"));
+        QCOMPARE(Form->Contacts().ui().SBNoneItem->toolTip(), QStringLiteral("Desactivar todos"));
+        QCOMPARE(Form->Contacts().ui().SBNoneItem->statusTip(), QStringLiteral("Ningún item"));
+        QCOMPARE(Form->Contacts().ui().TBTra[12]->toolTip(), QStringLiteral("Aspectos centrífugos"));
+        QCOMPARE(Form->Contacts().ui().TBTra[12]->statusTip(), QStringLiteral("Aspectos centrifugos por casa"));
+        QVERIFY(Form->Contacts().Results().ContactList.empty());
+        QCOMPARE(Form->Contacts().Results().Filter, AllAngleBands);
+        QCOMPARE(Form->Contacts().ui().StrGridCont->selectionBehavior(), QAbstractItemView::SelectRows);
         VerifyEmptyGrids();
     }
 
@@ -295,7 +292,8 @@ private slots:
         QFETCH(QStringList, items);
         QStringList shown;
         if (control == "RGTipoAngulo") {
-            for (int i = 0; i < Form->RGTipoAngulo->count(); ++i) shown << Form->RGTipoAngulo->itemText(i);
+            for (int i = 0; i < Form->Contacts().ui().RGTipoAngulo->count(); ++i)
+                shown << Form->Contacts().ui().RGTipoAngulo->itemText(i);
         } else if (control == "SE") {
             for (int i = 0; i < 7; ++i) shown << SpanButton(i)->text();
         } else if (control == "TBTra") {
@@ -305,9 +303,9 @@ private slots:
                 QVERIFY(BandButton(tag)->isChecked());
             }
         } else {
-            const RadioGroup* group = control == "RGPlanetas" ? Form->RGPlanetas
-                                      : control == "RGSignos" ? Form->RGSignos
-                                                              : Form->RGCord;
+            const RadioGroup* group = control == "RGPlanetas" ? Form->Contacts().ui().RGPlanetas
+                                      : control == "RGSignos" ? Form->Contacts().ui().RGSignos
+                                                              : Form->Contacts().ui().RGCord;
             for (int i = 0; i < group->Count(); ++i) shown << group->Button(i)->text();
         }
         QCOMPARE(shown, items);
@@ -342,7 +340,8 @@ private slots:
         QFETCH(QString, title);
         QFETCH(int, width);
         QFETCH(bool, hidden);
-        QTableView* grid = detail ? static_cast<QTableView*>(Form->StrGridDetCont) : Form->StrGridCont;
+        QTableView* grid =
+            detail ? static_cast<QTableView*>(Form->Contacts().ui().StrGridDetCont) : Form->Contacts().ui().StrGridCont;
         QCOMPARE(grid->model()->headerData(column, Qt::Horizontal).toString(), title);
         QCOMPARE(grid->isColumnHidden(column), hidden);
         grid->setColumnHidden(column, false);
@@ -351,8 +350,8 @@ private slots:
 
     // The widest texts of each grid fit its columns in the grid's font.
     void gridFontsFit() {
-        QVERIFY(ContactColumnsFit(Form->StrGridCont, Form->Ephemeris().Names()));
-        QVERIFY(ContactDetailColumnsFit(Form->StrGridDetCont, Form->Ephemeris().Names()));
+        QVERIFY(ContactColumnsFit(Form->Contacts().ui().StrGridCont, Form->Ephemeris().Names()));
+        QVERIFY(ContactDetailColumnsFit(Form->Contacts().ui().StrGridDetCont, Form->Ephemeris().Names()));
     }
 
     // F9 and "Calcular" search with the inputs on the page; the completed
@@ -382,23 +381,23 @@ private slots:
         const Search search{.Item = 0, .Start = start, .End = end, .Angle = angle};
         SetInputs(search);
         Start(byKey);
-        QVERIFY(Form->BitBtnStopCalc->isEnabled());
+        QVERIFY(Form->Contacts().ui().BitBtnStopCalc->isEnabled());
         QVERIFY(QTest::qWaitFor([this] { return Completed(); }, SearchTimeout));
 
         QCOMPARE(StatusText(), QStringLiteral("Status: Contactos = 1"));
-        QVERIFY(!Form->BitBtnStopCalc->isEnabled());
-        QCOMPARE(Form->GaugeProgressCalc->maximum(), static_cast<int>(start.daysTo(end)) + 1);
-        QCOMPARE(Form->GaugeProgressCalc->value(), Form->GaugeProgressCalc->maximum());
-        QCOMPARE(Form->Contacts.ContactList.size(), std::size_t{1});
-        const ContactRecord& contact = *Form->Contacts.SortedContactList.front();
+        QVERIFY(!Form->Contacts().ui().BitBtnStopCalc->isEnabled());
+        QCOMPARE(Form->Contacts().ui().GaugeProgressCalc->maximum(), static_cast<int>(start.daysTo(end)) + 1);
+        QCOMPARE(Form->Contacts().ui().GaugeProgressCalc->value(), Form->Contacts().ui().GaugeProgressCalc->maximum());
+        QCOMPARE(Form->Contacts().Results().ContactList.size(), std::size_t{1});
+        const ContactRecord& contact = *Form->Contacts().Results().SortedContactList.front();
         QCOMPARE(contact.ContactAngle, contactAngle);
         QCOMPARE(contact.BodyIndex, 0);
         // Exactness to 1' of longitude: within 24 minutes of time for the Sun.
         const TDateTime exact = ToDateTime(exactUt.date()) + exactUt.time().msecsSinceStartOfDay() / 86'400'000.0;
         QVERIFY2(std::abs(contact.ExactTime - exact) < 30.0 / 1440, qPrintable(QString::number(contact.ExactTime)));
         QVERIFY(contact.StartTime < contact.ExactTime && contact.ExactTime < contact.EndTime);
-        QCOMPARE(Form->Contacts.LastTarget, 0.0);
-        QCOMPARE(Form->Contacts.LastOrb, 1.0);
+        QCOMPARE(Form->Contacts().Results().LastTarget, 0.0);
+        QCOMPARE(Form->Contacts().Results().LastOrb, 1.0);
         QCOMPARE(Cell(0, 1), QStringLiteral(" 1"));
         QCOMPARE(Cell(0, 2), QStringLiteral("Sol"));
         QCOMPARE(DetailCell(0, 0), QStringLiteral("inicia"));
@@ -407,15 +406,16 @@ private slots:
 
     // "Dur. Aprox." widens to show durations of days whole, and stays as wide.
     void durationColumnShowsWholeDurations() {
-        QCOMPARE(Form->StrGridCont->columnWidth(7), 120);
+        QCOMPARE(Form->Contacts().ui().StrGridCont->columnWidth(7), 120);
         QVERIFY(RunSearch(SunYear));
-        const QFontMetricsF metrics(Form->StrGridCont->font());
-        const int room = GridTextRoom(Form->StrGridCont, Form->StrGridCont->columnWidth(7));
-        for (int row = 0; row < Form->ModelCont->rowCount(); ++row) {
+        const QFontMetricsF metrics(Form->Contacts().ui().StrGridCont->font());
+        const int room =
+            GridTextRoom(Form->Contacts().ui().StrGridCont, Form->Contacts().ui().StrGridCont->columnWidth(7));
+        for (int row = 0; row < Form->Contacts().ui().ModelCont->rowCount(); ++row) {
             QVERIFY2(Cell(row, 7).startsWith(QStringLiteral("0 años 0 meses ")), qPrintable(Cell(row, 7)));
             QVERIFY(metrics.horizontalAdvance(Cell(row, 7)) <= room);
         }
-        const int width = Form->StrGridCont->columnWidth(7);
+        const int width = Form->Contacts().ui().StrGridCont->columnWidth(7);
         QVERIFY(width > 120);
         // The Moon's conjunctions: contacts of hours.
         QVERIFY(RunSearch({.Item = 1,
@@ -425,16 +425,16 @@ private slots:
                            .OrbDegrees = 0,
                            .OrbMinutes = 30}));
         QVERIFY2(Cell(0, 7).startsWith(u' '), qPrintable(Cell(0, 7)));
-        QCOMPARE(Form->StrGridCont->columnWidth(7), width);
+        QCOMPARE(Form->Contacts().ui().StrGridCont->columnWidth(7), width);
     }
 
     void runningStatus() {
         QVERIFY(StartLongSearch());
-        QVERIFY(Form->BitBtnStopCalc->isEnabled());
-        QVERIFY(Form->BCalc->isEnabled());
-        QVERIFY(Form->GBAngulo->isEnabled());
-        QVERIFY(Form->GBContacto->isEnabled());
-        QCOMPARE(Form->GaugeProgressCalc->maximum(), ContactGaugeMaximum(MercuryLong.Input()));
+        QVERIFY(Form->Contacts().ui().BitBtnStopCalc->isEnabled());
+        QVERIFY(Form->Contacts().ui().BCalc->isEnabled());
+        QVERIFY(Form->Contacts().ui().GBAngulo->isEnabled());
+        QVERIFY(Form->Contacts().ui().GBContacto->isEnabled());
+        QCOMPARE(Form->Contacts().ui().GaugeProgressCalc->maximum(), ContactGaugeMaximum(MercuryLong.Input()));
         const QString status = StatusText();
         const QRegularExpression running(
             QStringLiteral("^Status: contactos = \\d+\\. Calculando (\\S+)-\\d\\d-(\\d{4}), \\d\\d:\\d\\d (am|pm)$"));
@@ -446,24 +446,24 @@ private slots:
                  qPrintable(status));
         const int year = match.captured(2).toInt();
         QVERIFY2(year >= MercuryLong.Start.year() && year <= MercuryLong.End.year(), qPrintable(status));
-        Form->RunnerCalc.Stop();
+        Form->Contacts().StopWork();
     }
 
     // "Parar": interrupted, nothing of the stopped search committed, the
     // previous results stay.
     void stopKeepsThePreviousResults() {
         QVERIFY(RunSearch(SunEquinox));
-        const QString memo = Form->MemoInfoCalc->toPlainText();
+        const QString memo = Form->Contacts().ui().MemoInfoCalc->toPlainText();
         QVERIFY(StartLongSearch());
-        QTest::mouseClick(Form->BitBtnStopCalc, Qt::LeftButton);
+        QTest::mouseClick(Form->Contacts().ui().BitBtnStopCalc, Qt::LeftButton);
         QCOMPARE(StatusText(), QStringLiteral("Cálculos Interrumpidos"));
-        QVERIFY(!Form->BitBtnStopCalc->isEnabled());
-        QVERIFY(!Form->RunnerCalc.IsRunning());
-        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerCalc.WorkerCount(), 0, SearchTimeout);
+        QVERIFY(!Form->Contacts().ui().BitBtnStopCalc->isEnabled());
+        QVERIFY(!Form->Contacts().Runner().IsRunning());
+        QTRY_COMPARE_WITH_TIMEOUT(Form->Contacts().Runner().WorkerCount(), 0, SearchTimeout);
         QCOMPARE(StatusText(), QStringLiteral("Cálculos Interrumpidos"));
-        QCOMPARE(Form->Contacts.ContactList.size(), std::size_t{1});
-        QCOMPARE(Form->Contacts.LastOrb, 1.0);
-        QCOMPARE(Form->MemoInfoCalc->toPlainText(), memo);
+        QCOMPARE(Form->Contacts().Results().ContactList.size(), std::size_t{1});
+        QCOMPARE(Form->Contacts().Results().LastOrb, 1.0);
+        QCOMPARE(Form->Contacts().ui().MemoInfoCalc->toPlainText(), memo);
         VerifyGrids(ExpectedResults({SunEquinox}));
     }
 
@@ -481,9 +481,9 @@ private slots:
         SetInputs(SunYear);
         Start(byKey);
         QTRY_VERIFY_WITH_TIMEOUT(Completed(), SearchTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerCalc.WorkerCount(), 0, SearchTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Form->Contacts().Runner().WorkerCount(), 0, SearchTimeout);
         QCOMPARE(StatusText(), QStringLiteral("Status: Contactos = 4"));
-        QCOMPARE(Form->MemoInfoCalc->toPlainText().split(u'\n').size(), 4);
+        QCOMPARE(Form->Contacts().ui().MemoInfoCalc->toPlainText().split(u'\n').size(), 4);
         VerifyGrids(ExpectedResults({SunYear}));
     }
 
@@ -491,8 +491,8 @@ private slots:
         QVERIFY(RunSearch(SunEquinox));
         QVERIFY(StartLongSearch());
         QVERIFY(Form->close());
-        QVERIFY(!Form->RunnerCalc.IsRunning());
-        QCOMPARE(Form->Contacts.ContactList.size(), std::size_t{1});
+        QVERIFY(!Form->Contacts().Runner().IsRunning());
+        QCOMPARE(Form->Contacts().Results().ContactList.size(), std::size_t{1});
         Form.reset();  // joins the stopped search's thread
     }
 
@@ -511,9 +511,32 @@ private slots:
                 expected << Q(line);
             }
         }
-        QCOMPARE(Form->MemoInfoCalc->toPlainText().split(u'\n'), expected);
+        QCOMPARE(Form->Contacts().ui().MemoInfoCalc->toPlainText().split(u'\n'), expected);
         QCOMPARE(expected[0], QStringLiteral(" Contactos de SOL con la posición  00° 00' 00\""));
         QCOMPARE(expected[7], QStringLiteral(" Time Zone: -3.00."));
+    }
+
+    // A zone changed after the search leaves the export as the search left
+    // it: the contacts at the search's local times and, with "opciones
+    // búsqueda" ticked, the options naming the search's zone. As the window
+    // starts, that box and "descripción" are hidden and clear, and the export
+    // carries neither memo.
+    void exportKeepsTheSearchZone() {
+        Form->ui().SETz->setValue(5.5);
+        QVERIFY(RunSearch(SunEquinox));
+        Form->ui().SETz->setValue(-3.5);
+        const auto shown = std::get<ContactsExport>(Form->Contacts().ContentToExport());
+        QVERIFY(!shown.SearchOptions.has_value());
+        QVERIFY(!shown.Description.has_value());
+        ContactSearchProgress progress;
+        const ContactSearchResult atSearchZone = SearchContacts(SunEquinox.Input(5.5), progress);
+        QCOMPARE(shown.Results.SortedContactList.size(), atSearchZone.Contacts.size());
+        QCOMPARE(shown.Results.SortedContactList.front()->ExactTime, atSearchZone.Contacts.front()->ExactTime);
+
+        Form->Contacts().ui().CBContacOpc->setChecked(true);
+        const auto options = std::get<ContactsExport>(Form->Contacts().ContentToExport()).SearchOptions;
+        QVERIFY(options.has_value());
+        QCOMPARE(Q(options->back()), QStringLiteral(" Time Zone: 5.50."));
     }
 
     // The seconds and minutes carry and borrow, the degrees wrap at 360 (at
@@ -550,20 +573,23 @@ private slots:
         QFETCH(QList<int>, end);
         QFETCH(double, target);
         if (zodiac) {
-            QTest::mouseClick(Form->RGCord->Button(1), Qt::LeftButton);
-            QTest::mouseClick(Form->RGSignos->Button(4), Qt::LeftButton);  // Leo
+            QTest::mouseClick(Form->Contacts().ui().RGCord->Button(1), Qt::LeftButton);
+            QTest::mouseClick(Form->Contacts().ui().RGSignos->Button(4), Qt::LeftButton);  // Leo
         }
-        Form->SEGraLon->setValue(start[0]);
-        Form->SEMinLon->setValue(start[1]);
-        Form->SESecLon->setValue(start[2]);
+        Form->Contacts().ui().SEGraLon->setValue(start[0]);
+        Form->Contacts().ui().SEMinLon->setValue(start[1]);
+        Form->Contacts().ui().SESecLon->setValue(start[2]);
         QCOMPARE(LongitudeSpins(), std::vector<int>(start.begin(), start.end()));
-        QSpinBox* edit = spin == "deg" ? Form->SEGraLon : spin == "min" ? Form->SEMinLon : Form->SESecLon;
+        QSpinBox* edit = spin == "deg"   ? Form->Contacts().ui().SEGraLon
+                         : spin == "min" ? Form->Contacts().ui().SEMinLon
+                                         : Form->Contacts().ui().SESecLon;
         QTest::keyClick(edit, up ? Qt::Key_Up : Qt::Key_Down);
         QCOMPARE(LongitudeSpins(), std::vector<int>(end.begin(), end.end()));
         if (zodiac) {
-            QCOMPARE(Form->RGSignos->ItemIndex(), 4);
+            QCOMPARE(Form->Contacts().ui().RGSignos->ItemIndex(), 4);
         }
-        QVERIFY2(std::abs(Form->ContactTarget - target) < 1e-12, qPrintable(QString::number(Form->ContactTarget)));
+        QVERIFY2(std::abs(Form->Contacts().Target() - target) < 1e-12,
+                 qPrintable(QString::number(Form->Contacts().Target())));
     }
 
     // The orb carries its minutes, never falls below 30' and never beyond
@@ -589,19 +615,19 @@ private slots:
         QFETCH(QString, change);
         QFETCH(int, endDegrees);
         QFETCH(int, endMinutes);
-        Form->SEGraOrb->setValue(degrees);
-        Form->SEMinOrb->setValue(minutes);
-        QCOMPARE(Form->SEGraOrb->value(), degrees);
-        QCOMPARE(Form->SEMinOrb->value(), minutes);
+        Form->Contacts().ui().SEGraOrb->setValue(degrees);
+        Form->Contacts().ui().SEMinOrb->setValue(minutes);
+        QCOMPARE(Form->Contacts().ui().SEGraOrb->value(), degrees);
+        QCOMPARE(Form->Contacts().ui().SEMinOrb->value(), minutes);
         if (change == "10") {
-            Form->SEMinOrb->setValue(10);
+            Form->Contacts().ui().SEMinOrb->setValue(10);
         } else {
-            QSpinBox* edit = change.startsWith("deg") ? Form->SEGraOrb : Form->SEMinOrb;
+            QSpinBox* edit = change.startsWith("deg") ? Form->Contacts().ui().SEGraOrb : Form->Contacts().ui().SEMinOrb;
             QTest::keyClick(edit, change.endsWith("up") ? Qt::Key_Up : Qt::Key_Down);
         }
-        QCOMPARE(Form->SEGraOrb->value(), endDegrees);
-        QCOMPARE(Form->SEMinOrb->value(), endMinutes);
-        QCOMPARE(Form->ContactOrb, endDegrees + endMinutes / 60.0);
+        QCOMPARE(Form->Contacts().ui().SEGraOrb->value(), endDegrees);
+        QCOMPARE(Form->Contacts().ui().SEMinOrb->value(), endMinutes);
+        QCOMPARE(Form->Contacts().Orb(), endDegrees + endMinutes / 60.0);
     }
 
     // Switching to zodiac takes the sign from the degrees; switching back adds
@@ -619,41 +645,41 @@ private slots:
         QFETCH(int, degrees);
         QFETCH(int, sign);
         QFETCH(int, signDegrees);
-        Form->SEGraLon->setValue(degrees);
-        Form->SEMinLon->setValue(10);
+        Form->Contacts().ui().SEGraLon->setValue(degrees);
+        Form->Contacts().ui().SEMinLon->setValue(10);
         const double target = degrees + 10 / 60.0;
-        QCOMPARE(Form->ContactTarget, target);
+        QCOMPARE(Form->Contacts().Target(), target);
 
-        QTest::mouseClick(Form->RGCord->Button(1), Qt::LeftButton);
-        QVERIFY(Form->RGSignos->isEnabled());
-        QCOMPARE(Form->RGSignos->ItemIndex(), sign);
-        QCOMPARE(Form->SEGraLon->value(), signDegrees);
-        QCOMPARE(Form->SEMinLon->value(), 10);
-        QCOMPARE(Form->ContactTarget, target);
+        QTest::mouseClick(Form->Contacts().ui().RGCord->Button(1), Qt::LeftButton);
+        QVERIFY(Form->Contacts().ui().RGSignos->isEnabled());
+        QCOMPARE(Form->Contacts().ui().RGSignos->ItemIndex(), sign);
+        QCOMPARE(Form->Contacts().ui().SEGraLon->value(), signDegrees);
+        QCOMPARE(Form->Contacts().ui().SEMinLon->value(), 10);
+        QCOMPARE(Form->Contacts().Target(), target);
 
         // Another sign moves the target by whole signs.
-        QTest::mouseClick(Form->RGSignos->Button((sign + 3) % 12), Qt::LeftButton);
-        QCOMPARE(Form->ContactTarget, ((sign + 3) % 12) * 30 + signDegrees + 10 / 60.0);
-        QTest::mouseClick(Form->RGSignos->Button(sign), Qt::LeftButton);
+        QTest::mouseClick(Form->Contacts().ui().RGSignos->Button((sign + 3) % 12), Qt::LeftButton);
+        QCOMPARE(Form->Contacts().Target(), ((sign + 3) % 12) * 30 + signDegrees + 10 / 60.0);
+        QTest::mouseClick(Form->Contacts().ui().RGSignos->Button(sign), Qt::LeftButton);
 
-        QTest::mouseClick(Form->RGCord->Button(0), Qt::LeftButton);
-        QVERIFY(!Form->RGSignos->isEnabled());
-        QCOMPARE(Form->SEGraLon->value(), degrees);
-        QCOMPARE(Form->ContactTarget, target);
+        QTest::mouseClick(Form->Contacts().ui().RGCord->Button(0), Qt::LeftButton);
+        QVERIFY(!Form->Contacts().ui().RGSignos->isEnabled());
+        QCOMPARE(Form->Contacts().ui().SEGraLon->value(), degrees);
+        QCOMPARE(Form->Contacts().Target(), target);
     }
 
     // A zodiac search writes the position with its sign and measures from it.
     void zodiacSearch() {
         SetInputs(SunYear);
-        QTest::mouseClick(Form->RGCord->Button(1), Qt::LeftButton);
-        QTest::mouseClick(Form->RGSignos->Button(9), Qt::LeftButton);  // Cap: the December solstice
-        Form->SEAngulo->setValue(0);
+        QTest::mouseClick(Form->Contacts().ui().RGCord->Button(1), Qt::LeftButton);
+        QTest::mouseClick(Form->Contacts().ui().RGSignos->Button(9), Qt::LeftButton);  // Cap: the December solstice
+        Form->Contacts().ui().SEAngulo->setValue(0);
         Start(true);
         QTRY_VERIFY_WITH_TIMEOUT(Completed(), SearchTimeout);
         QCOMPARE(StatusText(), QStringLiteral("Status: Contactos = 1"));
         QCOMPARE(Cell(0, 3), QStringLiteral(" 00° 00' 00\" Cap"));
-        QCOMPARE(Form->Contacts.LastTarget, 270.0);
-        QVERIFY(Form->MemoInfoCalc->toPlainText().startsWith(
+        QCOMPARE(Form->Contacts().Results().LastTarget, 270.0);
+        QVERIFY(Form->Contacts().ui().MemoInfoCalc->toPlainText().startsWith(
             QStringLiteral(" Contactos de SOL con la posición  00° 00' 00\" CAP\n")));
     }
 
@@ -680,17 +706,17 @@ private slots:
         AngleFilter filter = AllAngleBands;
         for (const int click : clicks) {
             if (click == 0) {
-                QTest::mouseClick(Form->SBNoneItem, Qt::LeftButton);
+                QTest::mouseClick(Form->Contacts().ui().SBNoneItem, Qt::LeftButton);
                 filter = NoAngleBands;
             } else if (click < 0) {
-                QTest::mouseClick(Form->SBAllItem, Qt::LeftButton);
+                QTest::mouseClick(Form->Contacts().ui().SBAllItem, Qt::LeftButton);
                 filter = AllAngleBands;
             } else {
                 QTest::mouseClick(BandButton(click), Qt::LeftButton);
                 filter[static_cast<std::size_t>(click - 1)] = !filter[static_cast<std::size_t>(click - 1)];
             }
         }
-        QCOMPARE(Form->Contacts.Filter, filter);
+        QCOMPARE(Form->Contacts().Results().Filter, filter);
         for (int tag = 1; tag <= 13; ++tag) {
             QCOMPARE(BandButton(tag)->isChecked(), filter[static_cast<std::size_t>(tag - 1)]);
         }
@@ -707,15 +733,15 @@ private slots:
     // "R" empties the lists and both grids; a later filter click keeps them empty.
     void resetEmptiesTheLists() {
         QVERIFY(RunSearch(SunYear));
-        QTest::mouseClick(Form->SBResetListContact, Qt::LeftButton);
-        QVERIFY(Form->Contacts.ContactList.empty());
-        QVERIFY(Form->Contacts.SortedContactList.empty());
+        QTest::mouseClick(Form->Contacts().ui().SBResetListContact, Qt::LeftButton);
+        QVERIFY(Form->Contacts().Results().ContactList.empty());
+        QVERIFY(Form->Contacts().Results().SortedContactList.empty());
         VerifyEmptyGrids();
-        QTest::mouseClick(Form->TBTra7, Qt::LeftButton);
-        QTest::mouseClick(Form->TBTra7, Qt::LeftButton);
+        QTest::mouseClick(Form->Contacts().ui().TBTra[6], Qt::LeftButton);
+        QTest::mouseClick(Form->Contacts().ui().TBTra[6], Qt::LeftButton);
         VerifyEmptyGrids();
         // A new search starts from the empty lists whether or not it cleans them.
-        Form->CBCleanListContact->setChecked(false);
+        Form->Contacts().ui().CBCleanListContact->setChecked(false);
         QVERIFY(RunSearch(SunEquinox));
         VerifyGrids(ExpectedResults({SunEquinox}));
     }
@@ -725,14 +751,14 @@ private slots:
     // contact's.
     void twoSearchesSortedTogether() {
         QVERIFY(RunSearch(SunYear));
-        Form->CBCleanListContact->setChecked(false);
+        Form->Contacts().ui().CBCleanListContact->setChecked(false);
         Search semisquares = SunYear;
         semisquares.Degrees = 45;
         QVERIFY(RunSearch(semisquares));
         QCOMPARE(StatusText(), QStringLiteral("Status: Contactos = 4"));
         const ContactResults expected = ExpectedResults({SunYear, semisquares});
-        QCOMPARE(Form->Contacts.ContactList.size(), std::size_t{8});
-        QCOMPARE(Form->Contacts.LastTarget, 45.0);
+        QCOMPARE(Form->Contacts().Results().ContactList.size(), std::size_t{8});
+        QCOMPARE(Form->Contacts().Results().LastTarget, 45.0);
         VerifyGrids(expected);
         // Interleaved: the rows alternate between the two targets, from the
         // Sun at 315° in February.
@@ -741,11 +767,11 @@ private slots:
         }
 
         for (const int row : {5, 0, 7, 2}) {
-            const QModelIndex index = Form->ModelCont->index(row, 2);
-            Form->StrGridCont->scrollTo(index);
-            QTest::mouseClick(Form->StrGridCont->viewport(), Qt::LeftButton, {},
-                              Form->StrGridCont->visualRect(index).center());
-            QCOMPARE(Form->StrGridCont->currentIndex().row(), row);
+            const QModelIndex index = Form->Contacts().ui().ModelCont->index(row, 2);
+            Form->Contacts().ui().StrGridCont->scrollTo(index);
+            QTest::mouseClick(Form->Contacts().ui().StrGridCont->viewport(), Qt::LeftButton, {},
+                              Form->Contacts().ui().StrGridCont->visualRect(index).center());
+            QCOMPARE(Form->Contacts().ui().StrGridCont->currentIndex().row(), row);
             const GridCells detail = FillContactDetail(*expected.SortedContactList[static_cast<std::size_t>(row)],
                                                        expected.LastTarget, expected.LastOrb, Names);
             for (int line = 0; line < 3; ++line) {
@@ -771,19 +797,19 @@ private slots:
     void automaticSearch() {
         QFETCH(bool, automatic);
         SetInputs(SunEquinox);
-        Form->SEAngulo->setValue(15);
-        Form->CBAutomatic->setChecked(automatic);
-        QTest::mouseClick(Form->RGPlanetas->Button(1), Qt::LeftButton);  // Lun
-        QCOMPARE(Form->ContactBody, Lun);
+        Form->Contacts().ui().SEAngulo->setValue(15);
+        Form->Contacts().ui().CBAutomatic->setChecked(automatic);
+        QTest::mouseClick(Form->Contacts().ui().RGPlanetas->Button(1), Qt::LeftButton);  // Lun
+        QCOMPARE(Form->Contacts().Body(), Lun);
         if (!automatic) {
-            QVERIFY(!Form->RunnerCalc.IsRunning());
+            QVERIFY(!Form->Contacts().Runner().IsRunning());
             QCOMPARE(StatusText(), QStringLiteral("Status: contactos por calcular"));
             return;
         }
-        QVERIFY(Form->RunnerCalc.IsRunning() || Completed());
+        QVERIFY(Form->Contacts().Runner().IsRunning() || Completed());
         QTRY_VERIFY_WITH_TIMEOUT(Completed(), SearchTimeout);
-        QVERIFY(!Form->Contacts.ContactList.empty());
-        for (int row = 0; row < Form->ModelCont->rowCount(); ++row) {
+        QVERIFY(!Form->Contacts().Results().ContactList.empty());
+        for (int row = 0; row < Form->Contacts().ui().ModelCont->rowCount(); ++row) {
             QCOMPARE(Cell(row, 2), QStringLiteral("Lun"));
         }
         Search moon = SunEquinox;
@@ -809,57 +835,57 @@ private slots:
         QFETCH(int, button);
         QFETCH(QDate, start);
         QFETCH(QDate, end);
-        Form->DTP1->setDate(start);
+        Form->Contacts().ui().DTP1->setDate(start);
         QTest::mouseClick(SpanButton(button), Qt::LeftButton);
-        QCOMPARE(Form->DTP2->date(), end);
-        QCOMPARE(Form->ContactSpanDays, static_cast<int>(start.daysTo(end)));
+        QCOMPARE(Form->Contacts().ui().DTP2->date(), end);
+        QCOMPARE(Form->Contacts().SpanDays(), static_cast<int>(start.daysTo(end)));
     }
 
     void datePickers() {
-        Form->DTP1->setDate(QDate(2024, 3, 10));
-        Form->DTP2->setDate(QDate(2024, 3, 1));
-        QCOMPARE(Form->ContactSpanDays, -9);
+        Form->Contacts().ui().DTP1->setDate(QDate(2024, 3, 10));
+        Form->Contacts().ui().DTP2->setDate(QDate(2024, 3, 1));
+        QCOMPARE(Form->Contacts().SpanDays(), -9);
         // A double click on either picker: from 15 days ago to 30 days on.
-        auto* text = Form->DTP2->findChild<QLineEdit*>();
+        auto* text = Form->Contacts().ui().DTP2->findChild<QLineEdit*>();
         QVERIFY(text != nullptr);
         QTest::mouseDClick(text, Qt::LeftButton);
         const QDate start = QDate::currentDate().addDays(-15);
-        QCOMPARE(Form->DTP1->date(), start);
-        QCOMPARE(Form->DTP2->date(), start.addDays(30));
-        QCOMPARE(Form->ContactSpanDays, 30);
+        QCOMPARE(Form->Contacts().ui().DTP1->date(), start);
+        QCOMPARE(Form->Contacts().ui().DTP2->date(), start.addDays(30));
+        QCOMPARE(Form->Contacts().SpanDays(), 30);
     }
 
     void panels() {
-        QTest::mouseClick(Form->CBContacDet, Qt::LeftButton);
-        QVERIFY(!Form->PanelDetTra->isVisible());
-        QVERIFY(Form->StrGridCont->isVisible());
-        QTest::mouseClick(Form->CBContacDet, Qt::LeftButton);
-        QVERIFY(Form->PanelDetTra->isVisible());
+        QTest::mouseClick(Form->Contacts().ui().CBContacDet, Qt::LeftButton);
+        QVERIFY(!Form->Contacts().ui().PanelDetTra->isVisible());
+        QVERIFY(Form->Contacts().ui().StrGridCont->isVisible());
+        QTest::mouseClick(Form->Contacts().ui().CBContacDet, Qt::LeftButton);
+        QVERIFY(Form->Contacts().ui().PanelDetTra->isVisible());
 
-        Form->CBContacDesc->show();
-        Form->CBContacOpc->show();
-        QTest::mouseClick(Form->CBContacOpc, Qt::LeftButton);
-        QVERIFY(Form->PanelTextTran->isVisible());
-        QVERIFY(Form->PanelOpcBusqueda->isVisible());
-        QVERIFY(!Form->PanelDescTran->isVisible());
-        QTest::mouseClick(Form->CBContacDesc, Qt::LeftButton);
-        QVERIFY(Form->PanelDescTran->isVisible());
-        QTest::mouseClick(Form->CBContacOpc, Qt::LeftButton);
-        QVERIFY(!Form->PanelOpcBusqueda->isVisible());
-        QVERIFY(Form->PanelTextTran->isVisible());
-        QTest::mouseClick(Form->CBContacDesc, Qt::LeftButton);
-        QVERIFY(!Form->PanelTextTran->isVisible());
+        Form->Contacts().ui().CBContacDesc->show();
+        Form->Contacts().ui().CBContacOpc->show();
+        QTest::mouseClick(Form->Contacts().ui().CBContacOpc, Qt::LeftButton);
+        QVERIFY(Form->Contacts().ui().PanelTextTran->isVisible());
+        QVERIFY(Form->Contacts().ui().PanelOpcBusqueda->isVisible());
+        QVERIFY(!Form->Contacts().ui().PanelDescTran->isVisible());
+        QTest::mouseClick(Form->Contacts().ui().CBContacDesc, Qt::LeftButton);
+        QVERIFY(Form->Contacts().ui().PanelDescTran->isVisible());
+        QTest::mouseClick(Form->Contacts().ui().CBContacOpc, Qt::LeftButton);
+        QVERIFY(!Form->Contacts().ui().PanelOpcBusqueda->isVisible());
+        QVERIFY(Form->Contacts().ui().PanelTextTran->isVisible());
+        QTest::mouseClick(Form->Contacts().ui().CBContacDesc, Qt::LeftButton);
+        QVERIFY(!Form->Contacts().ui().PanelTextTran->isVisible());
     }
 
     // The user's description holds at most 200 characters.
     void descriptionMemoLength() {
-        Form->MemoDescpContacto->setFocus();
-        QTest::keyClicks(Form->MemoDescpContacto, QString(190, u'a'));
-        QCOMPARE(Form->MemoDescpContacto->toPlainText().size(), 190);
-        QTest::keyClicks(Form->MemoDescpContacto, QString(20, u'b'));
-        QCOMPARE(Form->MemoDescpContacto->toPlainText(), QString(190, u'a') + QString(10, u'b'));
-        Form->MemoDescpContacto->setPlainText(QString(250, u'c'));
-        QCOMPARE(Form->MemoDescpContacto->toPlainText(), QString(200, u'c'));
+        Form->Contacts().ui().MemoDescpContacto->setFocus();
+        QTest::keyClicks(Form->Contacts().ui().MemoDescpContacto, QString(190, u'a'));
+        QCOMPARE(Form->Contacts().ui().MemoDescpContacto->toPlainText().size(), 190);
+        QTest::keyClicks(Form->Contacts().ui().MemoDescpContacto, QString(20, u'b'));
+        QCOMPARE(Form->Contacts().ui().MemoDescpContacto->toPlainText(), QString(190, u'a') + QString(10, u'b'));
+        Form->Contacts().ui().MemoDescpContacto->setPlainText(QString(250, u'c'));
+        QCOMPARE(Form->Contacts().ui().MemoDescpContacto->toPlainText(), QString(200, u'c'));
     }
 };
 

@@ -7,9 +7,11 @@
 #include "AppTests.h"
 #include "ContactGrid.h"
 #include "ContactInputs.h"
+#include "ContactsPage.h"
 #include "EphemerisTexts.h"
 #include "ExportDocuments.h"
 #include "ExportRunner.h"
+#include "LocaleNames.h"
 #include "TDlgAviso.h"
 #include "TDlgExportData.h"
 #include "TFormMain.h"
@@ -110,6 +112,7 @@ class TFormMainExportTest : public QObject {
     std::unique_ptr<QTemporaryDir> Folder;
     OpenedFiles Opened;
     QString MessageText;  // the last message box's text
+    DateFormatNames Names = LocaleDateFormatNames(QLocale::system());
 
     [[nodiscard]] QString FilePath(const QString& name) const { return Folder->filePath(name); }
 
@@ -157,11 +160,12 @@ class TFormMainExportTest : public QObject {
         record->ExactLongitude = 90;
         record->EndLongitude = 91;
         record->MomentsFound = ContactMomentCount;
-        Form->Contacts.ContactList = {record};
-        Form->Contacts.SortedContactList = {record};
-        Form->Contacts.LastTarget = 0;
-        Form->Contacts.LastOrb = 1;
-        Form->FillContactGrid();
+        ContactResults results;
+        results.ContactList = {record};
+        results.SortedContactList = {record};
+        results.LastTarget = 0;
+        results.LastOrb = 1;
+        Form->Contacts().ShowResults(std::move(results));
         Form->ui().PCContactos->setCurrentWidget(Form->ui().TSContactos);
     }
 
@@ -214,7 +218,7 @@ private slots:
         QCOMPARE(progress.size(), QSize(289, 20));
 
         QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
-        QVERIFY(Form->SBTranToRTF->isEnabled());
+        QVERIFY(Form->Contacts().ui().SBTranToRTF->isEnabled());
     }
 
     // The table of the selected body with the optional columns shown, its
@@ -296,12 +300,12 @@ private slots:
     // The memos that are checked, then a detail table for each contact shown.
     void exportsTheContacts() {
         ShowOneContact();
-        Form->MemoInfoCalc->setPlainText(QStringLiteral(" Contactos de SOL\n Time Zone: 0.00."));
-        Form->MemoDescpContacto->setPlainText(QStringLiteral("Equinoccio"));
-        Form->CBContacOpc->setChecked(true);
-        Form->CBContacDet->setChecked(true);
+        Form->Contacts().ui().MemoInfoCalc->setPlainText(QStringLiteral(" Contactos de SOL\n Time Zone: 0.00."));
+        Form->Contacts().ui().MemoDescpContacto->setPlainText(QStringLiteral("Equinoccio"));
+        Form->Contacts().ui().CBContacOpc->setChecked(true);
+        Form->Contacts().ui().CBContacDet->setChecked(true);
         const QString file = FilePath(QStringLiteral("contactos.rtf"));
-        ExportTo(Form->SBTranToRTF, file);
+        ExportTo(Form->Contacts().ui().SBTranToRTF, file);
 
         const QString document = ReadDocument(file);
         const int memo = document.indexOf(QStringLiteral(" \\par  Contactos de SOL \\par  Time Zone: 0.00."));
@@ -310,7 +314,7 @@ private slots:
         QVERIFY(memo > 0);
         QVERIFY(heading > memo);
         QVERIFY(!document.contains(QStringLiteral("Equinoccio")));  // "descripción" is cleared
-        const TDateTime exact = Form->Contacts.SortedContactList.front()->ExactTime;
+        const TDateTime exact = Form->Contacts().Results().SortedContactList.front()->ExactTime;
         const QString date = Q(FormatDateTime(DetailDatePattern, exact, Page().Names()));
         const QString time = Q(FormatDateTime(DetailTimePattern, exact, Page().Names()));
         QVERIFY(document.contains(QStringLiteral("partil\\cell ") + date + QStringLiteral("\\cell ") + time));
@@ -320,17 +324,17 @@ private slots:
     // "detalles" cleared: the summary table, with the description memo.
     void exportsTheContactSummary() {
         ShowOneContact();
-        Form->MemoDescpContacto->setPlainText(QStringLiteral("Equinoccio"));
-        Form->CBContacDesc->setChecked(true);
-        Form->CBContacDet->setChecked(false);
+        Form->Contacts().ui().MemoDescpContacto->setPlainText(QStringLiteral("Equinoccio"));
+        Form->Contacts().ui().CBContacDesc->setChecked(true);
+        Form->Contacts().ui().CBContacDet->setChecked(false);
         const QString file = FilePath(QStringLiteral("resumen.rtf"));
-        ExportTo(Form->SBTranToRTF, file);
+        ExportTo(Form->Contacts().ui().SBTranToRTF, file);
 
         const QString document = ReadDocument(file);
         QVERIFY(document.contains(QStringLiteral(" \\par Equinoccio\\par \\pard\\plain\\cgrid")));
         QVERIFY(document.contains(QStringLiteral("No.\\cell Pla.\\cell Pos.\\cell Inicia\\cell")));
         const QString start = Q(
-            FormatDateTime(ContactMomentPattern, Form->Contacts.SortedContactList.front()->StartTime, Page().Names()));
+            FormatDateTime(ContactMomentPattern, Form->Contacts().Results().SortedContactList.front()->StartTime, Page().Names()));
         QVERIFY(document.contains(QStringLiteral(" 1\\cell Sol\\cell  00° 00' 00\"\\cell ") + start +
                                   QStringLiteral("\\cell ")));
     }
@@ -417,7 +421,7 @@ private slots:
         QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
         QVERIFY(!Form->ui().DlgAviso->isVisible());
         QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
-        QVERIFY(Form->SBTranToRTF->isEnabled());
+        QVERIFY(Form->Contacts().ui().SBTranToRTF->isEnabled());
     }
 
     // A table that cannot be written whole: in a folder the user may not
@@ -485,7 +489,7 @@ private slots:
         }
         QVERIFY(!Form->ui().DlgAviso->isVisible());
         QVERIFY(Page().ui().SBEfemToRtf->isEnabled());
-        QVERIFY(Form->SBTranToRTF->isEnabled());
+        QVERIFY(Form->Contacts().ui().SBTranToRTF->isEnabled());
 
         // Without the limit the same export replaces the file: the failure
         // came from the limit, part way through a larger document.

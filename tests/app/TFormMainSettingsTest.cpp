@@ -8,6 +8,7 @@
 #include "AppTests.h"
 #include "ColorPicker.h"
 #include "ContactSearch.h"
+#include "ContactsPage.h"
 #include "RadioGroup.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
@@ -253,17 +254,17 @@ class TFormMainSettingsTest : public QObject {
     // The changes a user makes before closing: the contact inputs, the time
     // zone, two graph switches, "autom." and a colour, each by its control.
     void ChangeEveryKind() {
-        Form->RGPlanetas->Button(5)->click();
-        Form->SEGraLon->setValue(200);
-        Form->RGCord->Button(1)->click();  // 200° becomes Lib 20°
-        Form->SEAngulo->setValue(60);
-        Form->RGTipoAngulo->setCurrentIndex(1);
-        Form->SEGraOrb->setValue(3);
-        Form->SEMinOrb->setValue(45);
+        Form->Contacts().ui().RGPlanetas->Button(5)->click();
+        Form->Contacts().ui().SEGraLon->setValue(200);
+        Form->Contacts().ui().RGCord->Button(1)->click();  // 200° becomes Lib 20°
+        Form->Contacts().ui().SEAngulo->setValue(60);
+        Form->Contacts().ui().RGTipoAngulo->setCurrentIndex(1);
+        Form->Contacts().ui().SEGraOrb->setValue(3);
+        Form->Contacts().ui().SEMinOrb->setValue(45);
         Form->ui().SETz->setValue(-3.5);
         Form->Ephemeris().Graph().ui().CBMes->click();
         Form->Ephemeris().Graph().ui().CBDias->click();
-        Form->CBAutomatic->click();
+        Form->Contacts().ui().CBAutomatic->click();
         Form->Ephemeris().Graph().ui().RBC[3]->click();
         emit Form->Ephemeris().Graph().ui().CP->ColorChange(QColor(10, 20, 30));
     }
@@ -302,37 +303,37 @@ private slots:
     // though "autom." is on.
     void everyKeyReachesItsControl() {
         QVERIFY(StartWith(EveryKeyChanged));
-        QCOMPARE(Form->RGPlanetas->ItemIndex(), 3);
-        QCOMPARE(Form->ContactBody, Ven);
-        QCOMPARE(Form->SEGraLon->value(), 15);
-        QCOMPARE(Form->SEMinLon->value(), 20);
-        QCOMPARE(Form->SESecLon->value(), 30);
-        QCOMPARE(Form->RGCord->ItemIndex(), 1);
-        QCOMPARE(Form->ShownCoordinates, CoordinateMode::Zodiac);
-        QCOMPARE(Form->SEGraLon->maximum(), 30);
-        QCOMPARE(Form->RGSignos->ItemIndex(), 4);
-        QVERIFY(Form->RGSignos->isEnabled());
-        QCOMPARE(Form->ContactTarget, 135 + 20 / 60.0 + 30 / 3600.0);
-        QCOMPARE(Form->SEAngulo->value(), 90);
-        QCOMPARE(Form->RGTipoAngulo->currentText(), QStringLiteral("Exacto"));
-        QCOMPARE(Form->SEGraOrb->value(), 2);
-        QCOMPARE(Form->SEMinOrb->value(), 15);
-        QCOMPARE(Form->ContactOrb, 2.25);
+        QCOMPARE(Form->Contacts().ui().RGPlanetas->ItemIndex(), 3);
+        QCOMPARE(Form->Contacts().Body(), Ven);
+        QCOMPARE(Form->Contacts().ui().SEGraLon->value(), 15);
+        QCOMPARE(Form->Contacts().ui().SEMinLon->value(), 20);
+        QCOMPARE(Form->Contacts().ui().SESecLon->value(), 30);
+        QCOMPARE(Form->Contacts().ui().RGCord->ItemIndex(), 1);
+        QCOMPARE(Form->Contacts().Coordinates(), CoordinateMode::Zodiac);
+        QCOMPARE(Form->Contacts().ui().SEGraLon->maximum(), 30);
+        QCOMPARE(Form->Contacts().ui().RGSignos->ItemIndex(), 4);
+        QVERIFY(Form->Contacts().ui().RGSignos->isEnabled());
+        QCOMPARE(Form->Contacts().Target(), 135 + 20 / 60.0 + 30 / 3600.0);
+        QCOMPARE(Form->Contacts().ui().SEAngulo->value(), 90);
+        QCOMPARE(Form->Contacts().ui().RGTipoAngulo->currentText(), QStringLiteral("Exacto"));
+        QCOMPARE(Form->Contacts().ui().SEGraOrb->value(), 2);
+        QCOMPARE(Form->Contacts().ui().SEMinOrb->value(), 15);
+        QCOMPARE(Form->Contacts().Orb(), 2.25);
         QCOMPARE(Form->ui().SETz->value(), 5.75);
         QVERIFY(!Form->Ephemeris().Graph().ui().CBDiaEfem->isChecked());
         QVERIFY(!Form->Ephemeris().Graph().ui().CBSignos->isChecked());
         QVERIFY(!Form->Ephemeris().Graph().ui().CBDeca->isChecked());
         QVERIFY(!Form->Ephemeris().Graph().ui().CBMes->isChecked());
         QVERIFY(Form->Ephemeris().Graph().ui().CBDias->isChecked());
-        QVERIFY(Form->CBAutomatic->isChecked());
+        QVERIFY(Form->Contacts().ui().CBAutomatic->isChecked());
         const std::array<TColor, GraphColorSlotCount + 1> colours{
             0, RgbColor(0, 255, 0), 1, RgbColor(2, 2, 2), RgbColor(51, 51, 51), RgbColor(128, 128, 128), 0};
         QVERIFY(Form->Ephemeris().Graph().Colors().Slots == colours);
         // The picker shows the stored colour of the slot chosen, "Día".
         QCOMPARE(Form->Ephemeris().Graph().ui().CP->Color(), QColor(0, 255, 0));
-        QVERIFY(!Form->RunnerCalc.IsRunning());
-        QVERIFY(!Form->BitBtnStopCalc->isEnabled());
-        QCOMPARE(Form->LabelStatusContact->text(), QString::fromUtf8(StatusContactsToCompute.data()));
+        QVERIFY(!Form->Contacts().Runner().IsRunning());
+        QVERIFY(!Form->Contacts().ui().BitBtnStopCalc->isEnabled());
+        QCOMPARE(Form->Contacts().ui().LabelStatusContact->text(), QString::fromUtf8(StatusContactsToCompute.data()));
     }
 
     // The degrees, the coordinates and the sign as the contact page's
@@ -368,12 +369,12 @@ private slots:
         QFETCH(int, sign);
         QFETCH(double, target);
         QVERIFY(StartWith(text));
-        QCOMPARE(Form->RGCord->ItemIndex(), item);
-        QCOMPARE(Form->ShownCoordinates, static_cast<CoordinateMode>(item));
-        QCOMPARE(Form->SEGraLon->value(), degrees);
-        QCOMPARE(Form->RGSignos->ItemIndex(), sign);
-        QCOMPARE(Form->RGSignos->isEnabled(), item == 1);
-        QCOMPARE(Form->ContactTarget, target);
+        QCOMPARE(Form->Contacts().ui().RGCord->ItemIndex(), item);
+        QCOMPARE(Form->Contacts().Coordinates(), static_cast<CoordinateMode>(item));
+        QCOMPARE(Form->Contacts().ui().SEGraLon->value(), degrees);
+        QCOMPARE(Form->Contacts().ui().RGSignos->ItemIndex(), sign);
+        QCOMPARE(Form->Contacts().ui().RGSignos->isEnabled(), item == 1);
+        QCOMPARE(Form->Contacts().Target(), target);
     }
 
     // One key a row; the control named shows the value, held to its range.
@@ -410,16 +411,16 @@ private slots:
         QFETCH(QString, control);
         QFETCH(double, expected);
         const std::map<QString, std::function<double(const TFormMain&)>> readers{
-            {"RGPlanetas", [](const TFormMain& form) { return form.RGPlanetas->ItemIndex(); }},
-            {"ContactBody", [](const TFormMain& form) { return form.ContactBody; }},
-            {"SEGraLon", [](const TFormMain& form) { return form.SEGraLon->value(); }},
-            {"SEMinLon", [](const TFormMain& form) { return form.SEMinLon->value(); }},
-            {"SESecLon", [](const TFormMain& form) { return form.SESecLon->value(); }},
-            {"SEAngulo", [](const TFormMain& form) { return form.SEAngulo->value(); }},
-            {"RGTipoAngulo", [](const TFormMain& form) { return form.RGTipoAngulo->currentIndex(); }},
-            {"SEGraOrb", [](const TFormMain& form) { return form.SEGraOrb->value(); }},
-            {"SEMinOrb", [](const TFormMain& form) { return form.SEMinOrb->value(); }},
-            {"ContactOrb", [](const TFormMain& form) { return form.ContactOrb; }},
+            {"RGPlanetas", [](const TFormMain& form) { return form.Contacts().ui().RGPlanetas->ItemIndex(); }},
+            {"ContactBody", [](const TFormMain& form) { return form.Contacts().Body(); }},
+            {"SEGraLon", [](const TFormMain& form) { return form.Contacts().ui().SEGraLon->value(); }},
+            {"SEMinLon", [](const TFormMain& form) { return form.Contacts().ui().SEMinLon->value(); }},
+            {"SESecLon", [](const TFormMain& form) { return form.Contacts().ui().SESecLon->value(); }},
+            {"SEAngulo", [](const TFormMain& form) { return form.Contacts().ui().SEAngulo->value(); }},
+            {"RGTipoAngulo", [](const TFormMain& form) { return form.Contacts().ui().RGTipoAngulo->currentIndex(); }},
+            {"SEGraOrb", [](const TFormMain& form) { return form.Contacts().ui().SEGraOrb->value(); }},
+            {"SEMinOrb", [](const TFormMain& form) { return form.Contacts().ui().SEMinOrb->value(); }},
+            {"ContactOrb", [](const TFormMain& form) { return form.Contacts().Orb(); }},
             {"SETz", [](const TFormMain& form) { return form.ui().SETz->value(); }},
         };
         QVERIFY(readers.count(control) == 1);
@@ -432,19 +433,19 @@ private slots:
     void firstStartWithoutAFile() {
         QVERIFY(!fs::exists(File()));
         QVERIFY(Start());
-        QCOMPARE(Form->SEGraOrb->value(), 0);
-        QCOMPARE(Form->SEMinOrb->value(), 30);
+        QCOMPARE(Form->Contacts().ui().SEGraOrb->value(), 0);
+        QCOMPARE(Form->Contacts().ui().SEMinOrb->value(), 30);
         QCOMPARE(Form->ui().SETz->value(), 0.0);
         QVERIFY(Form->Ephemeris().Graph().ui().CBDiaEfem->isChecked());
         QVERIFY(Form->Ephemeris().Graph().ui().CBSignos->isChecked());
         QVERIFY(Form->Ephemeris().Graph().ui().CBDeca->isChecked());
         QVERIFY(Form->Ephemeris().Graph().ui().CBMes->isChecked());
         QVERIFY(!Form->Ephemeris().Graph().ui().CBDias->isChecked());
-        QVERIFY(!Form->CBAutomatic->isChecked());
-        QCOMPARE(Form->RGTipoAngulo->currentIndex(), 0);
-        QCOMPARE(Form->RGCord->ItemIndex(), 0);
-        QCOMPARE(Form->SEAngulo->value(), 15);
-        QCOMPARE(Form->RGPlanetas->ItemIndex(), 0);
+        QVERIFY(!Form->Contacts().ui().CBAutomatic->isChecked());
+        QCOMPARE(Form->Contacts().ui().RGTipoAngulo->currentIndex(), 0);
+        QCOMPARE(Form->Contacts().ui().RGCord->ItemIndex(), 0);
+        QCOMPARE(Form->Contacts().ui().SEAngulo->value(), 15);
+        QCOMPARE(Form->Contacts().ui().RGPlanetas->ItemIndex(), 0);
         QVERIFY(Form->Ephemeris().Graph().Colors() == GraphColors{});
 
         QVERIFY(Form->close());
@@ -464,7 +465,7 @@ private slots:
         QFETCH(CloseBy, how);
         QVERIFY(StartWith("; kept\n[Config]\nOther=7\n"));
         ChangeEveryKind();
-        QVERIFY(!Form->RunnerCalc.IsRunning());
+        QVERIFY(!Form->Contacts().Runner().IsRunning());
         QVERIFY(Close(how));
 
         const QByteArray text = ReadAll(File());
@@ -482,10 +483,10 @@ private slots:
         QVERIFY(WriteAll(File(), text));
         QVERIFY(Start());
         QCOMPARE(Form->ui().SETz->value(), -3.5);
-        QCOMPARE(Form->RGCord->ItemIndex(), 1);
-        QCOMPARE(Form->SEGraLon->value(), 20);
-        QCOMPARE(Form->RGSignos->ItemIndex(), 6);
-        QCOMPARE(Form->ContactTarget, 200.0);
+        QCOMPARE(Form->Contacts().ui().RGCord->ItemIndex(), 1);
+        QCOMPARE(Form->Contacts().ui().SEGraLon->value(), 20);
+        QCOMPARE(Form->Contacts().ui().RGSignos->ItemIndex(), 6);
+        QCOMPARE(Form->Contacts().Target(), 200.0);
         QCOMPARE(Form->Ephemeris().Graph().Colors()[MonthColor], RgbColor(10, 20, 30));
         QVERIFY(Form->close());
         QCOMPARE(ReadAll(File()), text);
@@ -572,7 +573,7 @@ private slots:
         {
             TFormMain form;
             form.ui().SETz->setValue(7.25);
-            form.SEAngulo->setValue(165);
+            form.Contacts().ui().SEAngulo->setValue(165);
             QVERIFY(form.close());
         }
         QCOMPARE(fs::exists(programFile), existed);

@@ -6,6 +6,7 @@
 // and the stopped runs leave neither threads nor memory behind.
 
 #include "AppTests.h"
+#include "ContactsPage.h"
 #include "DateConversion.h"
 #include "EphemerisTexts.h"
 #include "LocaleNames.h"
@@ -300,29 +301,29 @@ class TFormMainStopTest : public QObject {
         if (cycle % 2 == 0) {
             QTest::keyClick(Form.get(), Qt::Key_F9);
         } else {
-            QTest::mouseClick(Form->BCalc, Qt::LeftButton);
+            QTest::mouseClick(Form->Contacts().ui().BCalc, Qt::LeftButton);
         }
     }
 
     void SetInputs(const Search& search) {
-        QTest::mouseClick(Form->RGPlanetas->Button(search.Item), Qt::LeftButton);
-        Form->DTP1->setDate(search.Start);
-        Form->DTP2->setDate(search.End);
-        Form->SEAngulo->setValue(search.Angle);
-        Form->RGTipoAngulo->setCurrentIndex(0);
-        Form->SEGraOrb->setValue(search.OrbDegrees);
-        Form->SEMinOrb->setValue(0);
-        Form->SEGraLon->setValue(0);
-        Form->SEMinLon->setValue(0);
-        Form->SESecLon->setValue(0);
+        QTest::mouseClick(Form->Contacts().ui().RGPlanetas->Button(search.Item), Qt::LeftButton);
+        Form->Contacts().ui().DTP1->setDate(search.Start);
+        Form->Contacts().ui().DTP2->setDate(search.End);
+        Form->Contacts().ui().SEAngulo->setValue(search.Angle);
+        Form->Contacts().ui().RGTipoAngulo->setCurrentIndex(0);
+        Form->Contacts().ui().SEGraOrb->setValue(search.OrbDegrees);
+        Form->Contacts().ui().SEMinOrb->setValue(0);
+        Form->Contacts().ui().SEGraLon->setValue(0);
+        Form->Contacts().ui().SEMinLon->setValue(0);
+        Form->Contacts().ui().SESecLon->setValue(0);
     }
 
     [[nodiscard]] bool SearchCompleted() const {
-        return Form->LabelStatusContact->text().startsWith(QStringLiteral("Status: Contactos = "));
+        return Form->Contacts().ui().LabelStatusContact->text().startsWith(QStringLiteral("Status: Contactos = "));
     }
 
     [[nodiscard]] bool SearchProgressed() {
-        return WaitForProgress(Form->RunnerCalc, &ContactSearchRunner::ProgressChanged);
+        return WaitForProgress(Form->Contacts().Runner(), &ContactSearchRunner::ProgressChanged);
     }
 
     // Running the long search: "Parar" enabled and the status naming an
@@ -332,16 +333,17 @@ class TFormMainStopTest : public QObject {
     [[nodiscard]] bool SearchRunningState() const {
         static const QRegularExpression running(
             QStringLiteral("^Status: contactos = \\d+\\. Calculando \\S+-\\d\\d-(\\d{4}), \\d\\d:\\d\\d (am|pm)$"));
-        const QRegularExpressionMatch match = running.match(Form->LabelStatusContact->text());
+        const QRegularExpressionMatch match = running.match(Form->Contacts().ui().LabelStatusContact->text());
         const int year = match.captured(1).toInt();
-        return Form->BitBtnStopCalc->isEnabled() && match.hasMatch() && year >= MercuryLong.Start.year() - 1 &&
-               year <= MercuryLong.End.year() + 1;
+        return Form->Contacts().ui().BitBtnStopCalc->isEnabled() && match.hasMatch() &&
+               year >= MercuryLong.Start.year() - 1 && year <= MercuryLong.End.year() + 1;
     }
 
     [[nodiscard]] QString StopSearchCycle(int cycle, StopMoment moment) {
         StartSearch(cycle);
         if (!SearchRunningState()) {
-            return QStringLiteral("not running after the start: %1").arg(Form->LabelStatusContact->text());
+            return QStringLiteral("not running after the start: %1")
+                .arg(Form->Contacts().ui().LabelStatusContact->text());
         }
         switch (moment) {
             case StopMoment::AtOnce: break;
@@ -350,7 +352,8 @@ class TFormMainStopTest : public QObject {
                     return QStringLiteral("the search ended before it could be stopped");
                 }
                 if (!SearchRunningState()) {
-                    return QStringLiteral("no running status after progress: %1").arg(Form->LabelStatusContact->text());
+                    return QStringLiteral("no running status after progress: %1")
+                        .arg(Form->Contacts().ui().LabelStatusContact->text());
                 }
                 break;
             case StopMoment::RestartThenStop:
@@ -358,9 +361,9 @@ class TFormMainStopTest : public QObject {
                     return QStringLiteral("the first search ended before the restart");
                 }
                 StartSearch(cycle + 1);
-                if (!SearchRunningState() || Form->GaugeProgressCalc->value() != 0) {
+                if (!SearchRunningState() || Form->Contacts().ui().GaugeProgressCalc->value() != 0) {
                     return QStringLiteral("the restart does not show a new search: %1")
-                        .arg(Form->LabelStatusContact->text());
+                        .arg(Form->Contacts().ui().LabelStatusContact->text());
                 }
                 if (!SearchProgressed()) {
                     return QStringLiteral("the new search ended before it could be stopped");
@@ -375,19 +378,21 @@ class TFormMainStopTest : public QObject {
                 }
                 break;
         }
-        QTest::mouseClick(Form->BitBtnStopCalc, Qt::LeftButton);
+        QTest::mouseClick(Form->Contacts().ui().BitBtnStopCalc, Qt::LeftButton);
         return {};
     }
 
     [[nodiscard]] QString SearchStoppedState(const ContactRecordList& committed, const QString& memo) const {
-        if (Form->LabelStatusContact->text() != QStringLiteral("Cálculos Interrumpidos")) {
-            return QStringLiteral("status %1").arg(Form->LabelStatusContact->text());
+        if (Form->Contacts().ui().LabelStatusContact->text() != QStringLiteral("Cálculos Interrumpidos")) {
+            return QStringLiteral("status %1").arg(Form->Contacts().ui().LabelStatusContact->text());
         }
-        if (Form->RunnerCalc.IsRunning() || Form->BitBtnStopCalc->isEnabled()) {
+        if (Form->Contacts().Runner().IsRunning() || Form->Contacts().ui().BitBtnStopCalc->isEnabled()) {
             return QStringLiteral("the controls still show a search");
         }
-        if (Form->Contacts.ContactList != committed || Form->Contacts.SortedContactList != committed ||
-            Form->ModelCont->ShownContactList() != committed || Form->MemoInfoCalc->toPlainText() != memo) {
+        if (Form->Contacts().Results().ContactList != committed ||
+            Form->Contacts().Results().SortedContactList != committed ||
+            Form->Contacts().ui().ModelCont->ShownContactList() != committed ||
+            Form->Contacts().ui().MemoInfoCalc->toPlainText() != memo) {
             return QStringLiteral("a stopped search was committed");
         }
         return {};
@@ -459,10 +464,10 @@ private slots:
         SetInputs(SunEquinox);
         StartSearch(0);
         QVERIFY(QTest::qWaitFor([this] { return SearchCompleted(); }, RunTimeout));
-        QCOMPARE(Form->LabelStatusContact->text(), QStringLiteral("Status: Contactos = 1"));
-        const ContactRecordList reference = Form->Contacts.ContactList;
+        QCOMPARE(Form->Contacts().ui().LabelStatusContact->text(), QStringLiteral("Status: Contactos = 1"));
+        const ContactRecordList reference = Form->Contacts().Results().ContactList;
         QCOMPARE(reference.size(), std::size_t{1});
-        const QString memo = Form->MemoInfoCalc->toPlainText();
+        const QString memo = Form->Contacts().ui().MemoInfoCalc->toPlainText();
 
         SetInputs(MercuryLong);
         MemoryWatch memory;
@@ -474,13 +479,13 @@ private slots:
             const QString state = SearchStoppedState(reference, memo);
             QVERIFY2(state.isEmpty(), qPrintable(where + state));
             if (cycle == WarmUpCycles) {
-                QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerCalc.WorkerCount(), 0, RunTimeout);
+                QTRY_COMPARE_WITH_TIMEOUT(Form->Contacts().Runner().WorkerCount(), 0, RunTimeout);
                 memory.Start();
             } else if (cycle > WarmUpCycles) {
                 memory.Sample();
             }
         }
-        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerCalc.WorkerCount(), 0, RunTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Form->Contacts().Runner().WorkerCount(), 0, RunTimeout);
         const QString state = SearchStoppedState(reference, memo);
         QVERIFY2(state.isEmpty(), qPrintable(state));
         const QString growth = memory.Growth();
@@ -493,15 +498,15 @@ private slots:
         SetInputs(SunEquinox);
         StartSearch(1);
         QVERIFY(QTest::qWaitFor([this] { return SearchCompleted(); }, RunTimeout));
-        QTRY_COMPARE_WITH_TIMEOUT(Form->RunnerCalc.WorkerCount(), 0, RunTimeout);
-        QCOMPARE(Form->LabelStatusContact->text(), QStringLiteral("Status: Contactos = 1"));
-        QVERIFY(!Form->BitBtnStopCalc->isEnabled());
-        QVERIFY(Form->Contacts.ContactList != reference);
-        QVERIFY(SameContacts(Form->Contacts.ContactList, reference));
-        QVERIFY(SameContacts(Form->Contacts.SortedContactList, reference));
-        QVERIFY(SameContacts(Form->ModelCont->ShownContactList(), reference));
-        QCOMPARE(Form->MemoInfoCalc->toPlainText(), memo + QStringLiteral("\n") + memo);
-        QCOMPARE(Form->GaugeProgressCalc->value(), Form->GaugeProgressCalc->maximum());
+        QTRY_COMPARE_WITH_TIMEOUT(Form->Contacts().Runner().WorkerCount(), 0, RunTimeout);
+        QCOMPARE(Form->Contacts().ui().LabelStatusContact->text(), QStringLiteral("Status: Contactos = 1"));
+        QVERIFY(!Form->Contacts().ui().BitBtnStopCalc->isEnabled());
+        QVERIFY(Form->Contacts().Results().ContactList != reference);
+        QVERIFY(SameContacts(Form->Contacts().Results().ContactList, reference));
+        QVERIFY(SameContacts(Form->Contacts().Results().SortedContactList, reference));
+        QVERIFY(SameContacts(Form->Contacts().ui().ModelCont->ShownContactList(), reference));
+        QCOMPARE(Form->Contacts().ui().MemoInfoCalc->toPlainText(), memo + QStringLiteral("\n") + memo);
+        QCOMPARE(Form->Contacts().ui().GaugeProgressCalc->value(), Form->Contacts().ui().GaugeProgressCalc->maximum());
     }
 };
 

@@ -114,7 +114,8 @@ private slots:
 
     // Every date box takes a date typed over its whole text, day included.
     void typedDateTakes_data() {
-        QTest::addColumn<int>("field");  // 0 "Desde:", 1 "Hasta:", 2 the graph's day marker
+        // 0 "Desde:", 1 "Hasta:", 2 the graph's day marker, 3 and 4 the contacts' "Desde:" and "Hasta:"
+        QTest::addColumn<int>("field");
         QTest::addColumn<QDateTime>("shown");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QDateTime>("expected");
@@ -125,6 +126,9 @@ private slots:
         QTest::newRow("a day of another month and year")
             << 0 << ninth << QStringLiteral("28/11/2028") << QDateTime(QDate(2028, 11, 28), QTime(0, 0), Qt::UTC);
         QTest::newRow("the day marker, its time too") << 2 << ninth << QStringLiteral("15/03/2027 11:45") << fifteenth;
+        QTest::newRow("contacts, Desde:") << 3 << ninth << QStringLiteral("15/03/2027") << fifteenth;
+        QTest::newRow("contacts, Hasta:")
+            << 4 << ninth << QStringLiteral("28/11/2028") << QDateTime(QDate(2028, 11, 28), QTime(0, 0), Qt::UTC);
     }
 
     void typedDateTakes() {
@@ -132,12 +136,16 @@ private slots:
         QFETCH(QDateTime, shown);
         QFETCH(QString, typed);
         QFETCH(QDateTime, expected);
-        const std::array<QDateTimeEdit*, 3> fields{Page().ui().DE1, Page().ui().DE2, Page().Graph().ui().DateDiaEfe};
+        const std::array<QDateTimeEdit*, 5> fields{Page().ui().DE1, Page().ui().DE2, Page().Graph().ui().DateDiaEfe,
+                                                   Form->Contacts().ui().DTP1, Form->Contacts().ui().DTP2};
         QDateTimeEdit* box = fields[static_cast<std::size_t>(field)];
         SetSpan(QDate(2027, 3, 1), QDate(2027, 3, 31));
         box->setDateTime(shown);
         if (field == 2) {
             Page().SBViewChartDiagramaClick();
+        }
+        if (field >= 3) {
+            Form->ui().ActionViewCalc->trigger();
         }
         box->setFocus();
         QTRY_VERIFY(box->hasFocus());

@@ -6,6 +6,7 @@
 
 #include "AppTests.h"
 #include "ColorPicker.h"
+#include "ContactsPage.h"
 #include "TFormMain.h"
 
 #include <QAction>
@@ -69,8 +70,8 @@ private slots:
     void tabScrollsToControlsBelowTheEdge() {
         ShowForm(Form->minimumSizeHint());
         Form->ui().ActionViewCalc->trigger();
-        QVERIFY(Form->BCalc->visibleRegion().isEmpty());  // below the edge to begin with
-        TabOnto(Form->CBAutomatic, Form->BCalc);
+        QVERIFY(Form->Contacts().ui().BCalc->visibleRegion().isEmpty());  // below the edge to begin with
+        TabOnto(Form->Contacts().ui().CBAutomatic, Form->Contacts().ui().BCalc);
 
         Form->ui().ActionViewEfem->trigger();
         Form->Ephemeris().SBViewChartDiagramaClick();
@@ -92,7 +93,7 @@ private slots:
         if (contacts) {
             Form->ui().ActionViewCalc->trigger();
         }
-        QTableView* grid = contacts ? Form->StrGridCont : Form->Ephemeris().ui().StrGridEfem;
+        QTableView* grid = contacts ? Form->Contacts().ui().StrGridCont : Form->Ephemeris().ui().StrGridEfem;
         grid->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(grid));
         QTest::keyClick(grid, Qt::Key_Tab);
@@ -119,7 +120,8 @@ private slots:
         const QString row = QString::fromUtf8(QTest::currentDataTag());
         if (startOnContacts) {
             Form->ui().ActionViewCalc->trigger();
-            focus = row.contains(QStringLiteral("grid")) ? static_cast<QWidget*>(Form->StrGridCont) : Form->SEAngulo;
+            focus = row.contains(QStringLiteral("grid")) ? static_cast<QWidget*>(Form->Contacts().ui().StrGridCont)
+                                                         : Form->Contacts().ui().SEAngulo;
         } else {
             focus = row.contains(QStringLiteral("table")) ? static_cast<QWidget*>(Form->Ephemeris().ui().StrGridEfem)
                                                           : static_cast<QWidget*>(Form->ui().SETz);
@@ -128,7 +130,7 @@ private slots:
         QTRY_VERIFY(focus->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
         QCOMPARE(Form->ui().PCContactos->currentWidget(),
-                 endOnContacts ? Form->ui().TSContactos : Form->ui().TSEfemerides);
+                 endOnContacts ? static_cast<QWidget*>(Form->ui().TSContactos) : Form->ui().TSEfemerides);
         QCOMPARE(Form->Ephemeris().ui().NotebookData->currentIndex(), 0);
     }
 
@@ -136,10 +138,10 @@ private slots:
     void angleButtonsShareOneSize() {
         ShowForm(QSize(1280, 800));
         Form->ui().ActionViewCalc->trigger();
-        QTRY_VERIFY(Form->TBTra13->isVisible());
-        QCOMPARE(Form->TBTra13->height(), Form->TBTra12->height());
-        QVERIFY(Form->TBTra13->width() >= Form->TBTra1->width());
-        QVERIFY(Form->TBTra13->width() <= Form->TBTra12->width());
+        QTRY_VERIFY(Form->Contacts().ui().TBTra[12]->isVisible());
+        QCOMPARE(Form->Contacts().ui().TBTra[12]->height(), Form->Contacts().ui().TBTra[11]->height());
+        QVERIFY(Form->Contacts().ui().TBTra[12]->width() >= Form->Contacts().ui().TBTra[0]->width());
+        QVERIFY(Form->Contacts().ui().TBTra[12]->width() <= Form->Contacts().ui().TBTra[11]->width());
     }
 };
 
