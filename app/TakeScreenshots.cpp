@@ -56,6 +56,8 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs = RunTimeoutMs) 
 }
 
 bool Save(QWidget* widget, const QDir& folder, const QString& name) {
+    // Layouts that a new text widens (the status bar's panels) settle first.
+    QApplication::processEvents();
     const QString file = folder.filePath(name);
     if (!widget->grab().save(file, "PNG")) {
         std::fprintf(stderr, "kalto_screenshots: cannot write %s\n", qPrintable(file));
