@@ -8,14 +8,11 @@
 // one remains in the folder.
 
 #include "../support/ChildProcess.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -24,29 +21,16 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ChildOutcome;
+using test::EntryNames;
+using test::ReadFile;
 using test::RunProgram;
+using test::WriteFile;
 using test::WriteLimits;
 
 // Bytes that kalto-cli never writes, a zero byte and line ends among them.
 const std::string PreviousContent("{\\rtf1 previous}\0\r\n\xff", 21);
 
 constexpr rlim_t SizeLimit = 4 << 10;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::vector<std::string> Entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 struct Command {
     const char* FileName;
@@ -97,22 +81,11 @@ std::string Expected(const char* message, const fs::path& output) {
     return text;
 }
 
+// A folder reachable by the unprivileged user a child may become.
 class KaltoCliWriteFailure : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string name = (fs::temp_directory_path() / "kalto-cli-write-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        Base = name;
-        // Reachable by the unprivileged user a child may become.
-        fs::permissions(Base, fs::perms(0755));
-    }
-    void TearDown() override {
-        for (const auto& entry : fs::recursive_directory_iterator(Base)) {
-            if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-        }
-        fs::remove_all(Base);
-    }
-    fs::path Base;
+    const test::TemporaryFolder Folder{"kalto-cli-write"};
+    const fs::path Base = Folder.Path();
 };
 
 TEST_F(KaltoCliWriteFailure, Status1AMessageNamingTheFileAndNothingLeftOrHarmed) {
@@ -135,9 +108,9 @@ TEST_F(KaltoCliWriteFailure, Status1AMessageNamingTheFileAndNothingLeftOrHarmed)
             EXPECT_EQ(outcome.ExitCode, 1);
             EXPECT_EQ(outcome.Output, "");
             EXPECT_EQ(outcome.Errors, Expected(failure.Message, output));
-            EXPECT_EQ(Entries(folder), std::vector<std::string>{command.FileName});
+            EXPECT_EQ(EntryNames(folder), std::vector<std::string>{command.FileName});
             if (failure.Where == Place::FolderName) {
-                EXPECT_EQ(Entries(output), std::vector<std::string>{"dentro.rtf"});
+                EXPECT_EQ(EntryNames(output), std::vector<std::string>{"dentro.rtf"});
                 EXPECT_EQ(ReadFile(output / "dentro.rtf"), PreviousContent);
             } else {
                 EXPECT_EQ(ReadFile(output), PreviousContent);
@@ -161,7 +134,7 @@ TEST_F(KaltoCliWriteFailure, TheSameCommandsWriteTheirFilesWithoutTheLimits) {
         EXPECT_GT(fs::file_size(output), 4 * SizeLimit);
         fs::remove(output);
     }
-    EXPECT_TRUE(Entries(Base).empty());
+    EXPECT_TRUE(EntryNames(Base).empty());
 }
 
 }  // namespace

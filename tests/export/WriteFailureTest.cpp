@@ -10,16 +10,13 @@
 #include "../support/ChildProcess.h"
 #include "ExportDocuments.h"
 #include "ReplacingFile.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,27 +25,14 @@ namespace kalto {
 namespace {
 
 namespace fs = std::filesystem;
+using test::EntryNames;
+using test::ReadFile;
 using test::RunInChild;
+using test::WriteFile;
 using test::WriteLimits;
 
 // Bytes that no writer produces, a zero byte and line ends among them.
 const std::string PreviousContent("{\\rtf1 previous}\0\r\n\xff", 21);
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::vector<std::string> Entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // A writer of `target`: the message it ends with, empty when it saved.
 using Writer = std::function<std::string(const fs::path& target)>;
@@ -117,22 +101,11 @@ std::string Expected(const char* message, const fs::path& target) {
     return text;
 }
 
+// A folder reachable by the unprivileged user a child may become.
 class WriteFailureTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string name = (fs::temp_directory_path() / "kalto-write-failure-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        Base = name;
-        // Reachable by the unprivileged user a child may become.
-        fs::permissions(Base, fs::perms(0755));
-    }
-    void TearDown() override {
-        for (const auto& entry : fs::recursive_directory_iterator(Base)) {
-            if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-        }
-        fs::remove_all(Base);
-    }
-    fs::path Base;
+    const test::TemporaryFolder Folder{"kalto-write-failure"};
+    const fs::path Base = Folder.Path();
 };
 
 TEST_F(WriteFailureTest, TheMessageNamesTheFileAndNothingIsLeftOrHarmed) {
@@ -160,9 +133,9 @@ TEST_F(WriteFailureTest, TheMessageNamesTheFileAndNothingIsLeftOrHarmed) {
             EXPECT_EQ(outcome.Signal, 0);
             EXPECT_EQ(outcome.ExitCode, 0) << outcome.Errors;
             EXPECT_EQ(outcome.Errors, Expected(failure.Message, target) + "\n");
-            EXPECT_EQ(Entries(folder), std::vector<std::string>{"documento.rtf"});
+            EXPECT_EQ(EntryNames(folder), std::vector<std::string>{"documento.rtf"});
             if (failure.Where == Place::FolderName) {
-                EXPECT_EQ(Entries(target), std::vector<std::string>{"dentro.rtf"});
+                EXPECT_EQ(EntryNames(target), std::vector<std::string>{"dentro.rtf"});
                 EXPECT_EQ(ReadFile(target / "dentro.rtf"), PreviousContent);
             } else {
                 EXPECT_EQ(ReadFile(target), PreviousContent);
@@ -182,7 +155,7 @@ TEST_F(WriteFailureTest, TheSameWritersSaveWithoutTheLimits) {
         WriteFile(target, PreviousContent);
         EXPECT_EQ(writer.Write(target), "");
         EXPECT_GT(fs::file_size(target), 4u * (64 << 10));
-        EXPECT_EQ(Entries(Base), std::vector<std::string>{"documento.rtf"});
+        EXPECT_EQ(EntryNames(Base), std::vector<std::string>{"documento.rtf"});
     }
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::TemporaryFolder;
-using test::WriteText;
+using test::WriteFile;
 
 QString ToQString(const fs::path& path) {
     return QString::fromStdString(path.string());
@@ -57,7 +57,7 @@ TEST(SettingsLocation, AProgramFolderThatCannotBeWrittenGivesTheUserConfiguratio
     const TemporaryFolder folder;
     const ConfigHome home(folder.Path() / "config");
     const auto configFolder = folder.Path() / "config" / "Kalto";  // the application's name
-    WriteText(folder.Path() / "a file", "");
+    WriteFile(folder.Path() / "a file", "");
     struct Case {
         const char* name;
         fs::path program;
