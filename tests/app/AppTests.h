@@ -1,26 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The test classes of kalto_app_tests, each run by main.cpp, and the waits
-// that several of them share.
+// The waits that several test classes of the window share.
 
 #include <QLabel>
 #include <QSignalSpy>
 #include <QString>
 #include <QTest>
-
-int RunApplicationShellTests(int argc, char** argv);
-int RunContactSearchRunnerTests(int argc, char** argv);
-int RunContactsPageTests(int argc, char** argv);
-int RunEphemerisTableModelTests(int argc, char** argv);
-int RunEphemerisRunnerTests(int argc, char** argv);
-int RunGraphPageTests(int argc, char** argv);
-int RunLocaleNamesTests(int argc, char** argv);
-int RunQtSpanishTests(int argc, char** argv);
-int RunTFormMainTests(int argc, char** argv);
-int RunTFormMainExportTests(int argc, char** argv);
-int RunTFormMainSettingsTests(int argc, char** argv);
-int RunTFormMainStopTests(int argc, char** argv);
-int RunWindowUseTests(int argc, char** argv);
 
 // How long a run or a search in the window may take on a machine shared with
 // other tests.

@@ -14,6 +14,7 @@
 #include "SettingsLocation.h"
 #include "SignalClose.h"
 #include "TFormMain.h"
+#include "TestFiles.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,7 +31,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QSpontaneKeyEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -97,20 +97,6 @@ QStringList Sections(const QByteArray& text) {
         }
     }
     return sections;
-}
-
-QByteArray ReadAll(const fs::path& file) {
-    QFile stream(QFile::decodeName(file.c_str()));
-    return stream.open(QIODevice::ReadOnly) ? stream.readAll() : QByteArray();
-}
-
-bool WriteAll(const fs::path& file, const QByteArray& text) {
-    QFile stream(QFile::decodeName(file.c_str()));
-    return stream.open(QIODevice::WriteOnly) && stream.write(text) == text.size();
-}
-
-QStringList EntryNames(const QTemporaryDir& folder) {
-    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 // What the process writes to stderr while the capture lives, through a pipe.
@@ -213,10 +199,10 @@ namespace {
 class TFormMainSettingsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> Folder;
+    std::unique_ptr<test::TemporaryFolder> Folder;
     std::unique_ptr<TFormMain> Form;
 
-    [[nodiscard]] fs::path File() const { return QFile::encodeName(Folder->filePath("kalto.ini")).toStdString(); }
+    [[nodiscard]] fs::path File() const { return Folder->Path() / "kalto.ini"; }
 
     // A window started from the settings file as it is now, shown.
     [[nodiscard]] bool Start() {
@@ -225,7 +211,10 @@ class TFormMainSettingsTest : public QObject {
         return QTest::qWaitForWindowExposed(Form.get());
     }
 
-    [[nodiscard]] bool StartWith(const QByteArray& text) { return WriteAll(File(), text) && Start(); }
+    [[nodiscard]] bool StartWith(const QByteArray& text) {
+        test::WriteFile(File(), text.toStdString());
+        return Start();
+    }
 
     // Closes the window as the user does, or as the desktop session does, by
     // SIGTERM; whether it closed. The window system delivers the user's close
@@ -288,10 +277,7 @@ class TFormMainSettingsTest : public QObject {
     }
 
 private slots:
-    void init() {
-        Folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(Folder->isValid());
-    }
+    void init() { Folder = std::make_unique<test::TemporaryFolder>("kalto-window-settings"); }
 
     void cleanup() {
         Form.reset();
@@ -449,12 +435,12 @@ private slots:
         QVERIFY(Form->Ephemeris().Graph().Colors() == GraphColors{});
 
         QVERIFY(Form->close());
-        const QByteArray text = ReadAll(File());
+        const QByteArray text = QByteArray::fromStdString(test::ReadFile(File()));
         QCOMPARE(Sections(text), QStringList({"[Posicion]", "[Contacto]", "[Config]"}));
         KaltoSettings expected;
         expected.Sign = 0;  // the sign list starts on "Ari"
         QCOMPARE(Lines(LoadSettings(File(), KaltoSettings{})), Lines(expected));
-        QCOMPARE(EntryNames(*Folder), QStringList{"kalto.ini"});
+        QCOMPARE(test::EntryNames(Folder->Path()), std::vector<std::string>{"kalto.ini"});
     }
 
     // The file gets the controls' values once, at the first close; a window
@@ -468,7 +454,7 @@ private slots:
         QVERIFY(!Form->Contacts().Runner().IsRunning());
         QVERIFY(Close(how));
 
-        const QByteArray text = ReadAll(File());
+        const QByteArray text = QByteArray::fromStdString(test::ReadFile(File()));
         QCOMPARE(Lines(LoadSettings(File(), KaltoSettings{})), Lines(AfterChangeEveryKind()));
         const char separator = DecimalSeparatorOf(QLocale::system());
         QVERIFY2(text.contains(QByteArray("\nTZ=-3") + separator + "5\n"), text.constData());
@@ -476,11 +462,11 @@ private slots:
         QVERIFY(text.contains("\nOther=7\n"));
 
         // Written once: a second close leaves the file alone.
-        QVERIFY(WriteAll(File(), "edited\n"));
+        test::WriteFile(File(), "edited\n");
         Form->close();
-        QCOMPARE(ReadAll(File()), QByteArray("edited\n"));
+        QCOMPARE(QByteArray::fromStdString(test::ReadFile(File())), QByteArray("edited\n"));
 
-        QVERIFY(WriteAll(File(), text));
+        test::WriteFile(File(), text.toStdString());
         QVERIFY(Start());
         QCOMPARE(Form->ui().SETz->value(), -3.5);
         QCOMPARE(Form->Contacts().ui().RGCord->ItemIndex(), 1);
@@ -489,7 +475,7 @@ private slots:
         QCOMPARE(Form->Contacts().Target(), 200.0);
         QCOMPARE(Form->Ephemeris().Graph().Colors()[MonthColor], RgbColor(10, 20, 30));
         QVERIFY(Form->close());
-        QCOMPARE(ReadAll(File()), text);
+        QCOMPARE(QByteArray::fromStdString(test::ReadFile(File())), text);
     }
 
     // A save that fails leaves the previous file whole and says where: on
@@ -521,7 +507,7 @@ private slots:
         if (failure == SaveFailure::FolderName) {
             QVERIFY(fs::create_directory(File()));
         }
-        QVERIFY(WriteAll(kept, old));
+        test::WriteFile(kept, old.toStdString());
         QVERIFY(Start());
         Form->ui().SETz->setValue(4);
         const QString message = QStringLiteral("Unable to write to ") + QFile::decodeName(File().c_str());
@@ -530,7 +516,7 @@ private slots:
         if (failure == SaveFailure::FileSizeLimit) {
             limits.MaxFileSize = 16;
         }
-        const fs::path folder = QFile::encodeName(Folder->path()).toStdString();
+        const fs::path& folder = Folder->Path();
         if (failure == SaveFailure::ReadOnlyFolder) {
             fs::permissions(folder, fs::perms(0555));  // readable by the unprivileged user
             limits.OrdinaryUser = true;
@@ -555,10 +541,10 @@ private slots:
         QVERIFY(closed);
         QCOMPARE(written, message + u'\n');
         QCOMPARE(boxes, how == CloseBy::User ? QStringList{message} : QStringList{});
-        QCOMPARE(ReadAll(kept), old);
-        QCOMPARE(EntryNames(*Folder), QStringList{"kalto.ini"});
+        QCOMPARE(QByteArray::fromStdString(test::ReadFile(kept)), old);
+        QCOMPARE(test::EntryNames(Folder->Path()), std::vector<std::string>{"kalto.ini"});
         if (failure == SaveFailure::FolderName) {
-            const QDir inside(Folder->filePath("kalto.ini"));
+            const QDir inside(QFile::decodeName(File().c_str()));
             QCOMPARE(inside.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                      QStringList{"dentro.ini"});
         }
@@ -569,7 +555,7 @@ private slots:
     void aWindowWithoutASettingsFileWritesNone() {
         const fs::path programFile = SettingsFilePath(QCoreApplication::applicationDirPath());
         const bool existed = fs::exists(programFile);
-        const QByteArray before = ReadAll(programFile);
+        const QByteArray before = QByteArray::fromStdString(test::ReadFile(programFile));
         {
             TFormMain form;
             form.ui().SETz->setValue(7.25);
@@ -577,7 +563,7 @@ private slots:
             QVERIFY(form.close());
         }
         QCOMPARE(fs::exists(programFile), existed);
-        QCOMPARE(ReadAll(programFile), before);
+        QCOMPARE(QByteArray::fromStdString(test::ReadFile(programFile)), before);
     }
 };
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs every test class of the window and its Qt helpers; the exit status is
-// non-zero when any of them failed.
+// Runs the test class of the window named by the first argument, or every one
+// in turn without it (the classes are listed in CMakeLists.txt); the exit
+// status is non-zero when any of them failed.
 
-#include "AppTests.h"
+#include "QtTestSuiteList.h"
 
 #include <QApplication>
 
@@ -10,12 +11,5 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the tests close windows themselves
     qputenv("KALTO_NO_SPLASH", "1");                 // the splash's own tests turn it back on
-    int failed = 0;
-    for (const auto run : {RunEphemerisTableModelTests, RunEphemerisRunnerTests, RunLocaleNamesTests, RunTFormMainTests,
-                           RunContactSearchRunnerTests, RunContactsPageTests, RunGraphPageTests,
-                           RunApplicationShellTests, RunTFormMainSettingsTests, RunTFormMainExportTests,
-                           RunTFormMainStopTests, RunQtSpanishTests, RunWindowUseTests}) {
-        failed += run(argc, argv) != 0 ? 1 : 0;
-    }
-    return failed;
+    return kalto::test::RunQtTestSuites(argc, argv, kalto::test::Suites);
 }

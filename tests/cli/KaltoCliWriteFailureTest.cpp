@@ -22,8 +22,8 @@ namespace fs = std::filesystem;
 using test::ChildOutcome;
 using test::PreviousContent;
 using test::RunProgram;
-using test::SortedEntries;
-using test::WriteBytes;
+using test::EntryNames;
+using test::WriteFile;
 using test::WriteFailure;
 using test::WriteLimits;
 
@@ -86,14 +86,14 @@ TEST_F(KaltoCliWriteFailure, TheSameCommandsWriteTheirFilesWithoutTheLimits) {
     for (const Command& command : Commands) {
         SCOPED_TRACE(command.FileName);
         const fs::path output = Base / command.FileName;
-        WriteBytes(output, PreviousContent);
+        WriteFile(output, PreviousContent);
         const ChildOutcome outcome = RunCli({}, command, output);
         EXPECT_EQ(outcome.ExitCode, 0) << outcome.Errors;
         EXPECT_EQ(outcome.Errors, "");
         EXPECT_GT(fs::file_size(output), 4 * SizeLimit);
         fs::remove(output);
     }
-    EXPECT_TRUE(SortedEntries(Base).empty());
+    EXPECT_TRUE(EntryNames(Base).empty());
 }
 
 }  // namespace

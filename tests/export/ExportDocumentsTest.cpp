@@ -6,6 +6,7 @@
 
 #include "ContactInputs.h"
 #include "DateTime.h"
+#include "RtfGridMarkup.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,12 @@ namespace kalto {
 namespace {
 
 namespace fs = std::filesystem;
+using test::CellStart;
+using test::GridEnd;
+using test::GridStart;
+using test::RowEnd;
+using test::RowStart;
+using test::RowTexts;
 
 // The document's fixed pieces, as a word processor reads them.
 constexpr std::string_view Header =
@@ -39,26 +46,6 @@ constexpr std::string_view LandscapePage =
 constexpr std::string_view DocumentEnd = "\r\n}";
 constexpr std::string_view CentredText = R"(\par \pard\qc\plain\f0\fs20 )";
 constexpr std::string_view LeftText = R"(\par \pard\plain\f0\fs20 )";
-constexpr std::string_view GridStart =
-    R"(\par \pard\plain\cgrid{\stylesheet{\nowidctlpar\widctlpar\adjustright \fs20\cgrid \snext0 Normal;})"
-    R"({\*\cs10 \additive Default Paragraph Font;}})"
-    R"({\*\pnseclvl1\pnucrm\pnstart1\pnindent720\pnhang{\pntxta)"
-    R"(.}}{\*\pnseclvl2\pnucltr\pnstart1\pnindent720\pnhang)"
-    R"({\pntxta .}}{\*\pnseclvl3\pndec\pnstart1\pnindent720\pnhang{\pntxta)"
-    R"(.}}{\*\pnseclvl4\pnlcltr\pnstart1\pnindent720\pnhang{\pntxta)"
-    R"()}}{\*\pnseclvl5\pndec\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta)"
-    R"()}}{\*\pnseclvl6\pnlcltr\pnstart1\pnindent720\pnhang)"
-    R"({\pntxtb (}{\pntxta )}}{\*\pnseclvl7\pnlcrm\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta)"
-    R"()}}{\*\pnseclvl8\pnlcltr\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta)"
-    R"()}}{\*\pnseclvl9\pnlcrm\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})";
-constexpr std::string_view RowStart =
-    R"(\trowd\trgaph108\trrh260\trleft90\trbrdrt\brdrs\brdrw10\trbrdrl\brdrs\brdrw10)"
-    R"(\trbrdrb\brdrs\brdrw10\trbrdrr\brdrs\brdrw10\trbrdrh\brdrs\brdrw10\trbrdrv\brdrs\brdrw10)";
-constexpr std::string_view CellStart = R"(\clvertalt\clbrdrt\brdrs\brdrw10\clbrdrl\brdrs\brdrw10\clbrdrb\brdrs\brdrw10)"
-                                       R"(\clbrdrr\brdrs\brdrw10\clcbpat15\cltxlrtb)";
-constexpr std::string_view RowTexts = R"(\pard\ri-123\nowidctlpar\widctlpar\intbl\adjustright {\f0\fs16\cgrid0 )";
-constexpr std::string_view RowEnd = R"(}\pard \nowidctlpar\widctlpar\intbl\adjustright {\row})";
-constexpr std::string_view GridEnd = R"(\pard\nowidctlpar\widctlpar\adjustright )";
 
 // Cell boundaries at 96 pixels per inch: 15 twips a pixel, 4 pixels of grid
 // lines a column, 108 twips beyond.

@@ -3,14 +3,14 @@
 // Reading documents back through LibreOffice: its headless converter, and the
 // text, tables and pictures of the flat OpenDocument (.fodt) it writes.
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,12 +22,7 @@ inline bool HasProgram(const std::string& name) {
     return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+using test::ReadFile;
 
 // Converts the documents into flat OpenDocument text beside them with one run
 // of LibreOffice, using a private profile in `folder` so that a LibreOffice

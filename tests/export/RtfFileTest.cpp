@@ -4,13 +4,11 @@
 // (the failures of the disk and the folder are in WriteFailureTest).
 
 #include "RtfWriter.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,24 +19,9 @@ namespace kalto {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::vector<std::string> Entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using test::EntryNames;
+using test::ReadFile;
+using test::WriteFile;
 
 void WriteSample(RtfWriter& writer) {
     writer.WriteHeader();
@@ -66,13 +49,8 @@ void WriteRows(RtfWriter& writer, std::size_t bytes) {
 
 class RtfFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string name = (fs::temp_directory_path() / "kalto-export-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        Folder = name;
-    }
-    void TearDown() override { fs::remove_all(Folder); }
-    fs::path Folder;
+    const test::TemporaryFolder Temporary{"kalto-export"};
+    const fs::path Folder = Temporary.Path();
 };
 
 TEST_F(RtfFileTest, SavedFileHoldsTheDocumentAndNothingElseRemains) {
@@ -82,7 +60,7 @@ TEST_F(RtfFileTest, SavedFileHoldsTheDocumentAndNothingElseRemains) {
     const ExportStatus status = writer.SaveDocument();
     ASSERT_TRUE(status.Ok()) << status.ErrorMessage;
     EXPECT_EQ(ReadFile(target), SampleDocument());
-    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"efemerides.rtf"});
+    EXPECT_EQ(EntryNames(Folder), std::vector<std::string>{"efemerides.rtf"});
 }
 
 TEST_F(RtfFileTest, StreamsIntoAHiddenFileBesideTheTarget) {
@@ -92,14 +70,14 @@ TEST_F(RtfFileTest, StreamsIntoAHiddenFileBesideTheTarget) {
     WriteRows(writer, 3 << 20);
     ASSERT_TRUE(writer.Status().Ok()) << writer.Status().ErrorMessage;
     EXPECT_FALSE(fs::exists(target));
-    const std::vector<std::string> entries = Entries(Folder);
+    const std::vector<std::string> entries = EntryNames(Folder);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_TRUE(entries[0].starts_with(".grande.rtf.")) << entries[0];
     // Most of the document is on disk before it is saved.
     EXPECT_GE(fs::file_size(Folder / entries[0]), 2u << 20);
 
     ASSERT_TRUE(writer.SaveDocument().Ok());
-    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"grande.rtf"});
+    EXPECT_EQ(EntryNames(Folder), std::vector<std::string>{"grande.rtf"});
     const std::string document = ReadFile(target);
     EXPECT_GE(document.size(), 3u << 20);
     EXPECT_TRUE(document.starts_with("{\\rtf1"));
@@ -115,7 +93,7 @@ TEST_F(RtfFileTest, ReplacesAnExistingFileKeepingItsPermissions) {
     ASSERT_TRUE(writer.SaveDocument().Ok());
     EXPECT_EQ(ReadFile(target), SampleDocument());
     EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"doc.rtf"});
+    EXPECT_EQ(EntryNames(Folder), std::vector<std::string>{"doc.rtf"});
 }
 
 TEST_F(RtfFileTest, UnsavedWriterLeavesNothingAndKeepsTheExistingFile) {
@@ -127,7 +105,7 @@ TEST_F(RtfFileTest, UnsavedWriterLeavesNothingAndKeepsTheExistingFile) {
         WriteRows(writer, 2 << 20);
     }
     EXPECT_EQ(ReadFile(target), "old content");
-    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"doc.rtf"});
+    EXPECT_EQ(EntryNames(Folder), std::vector<std::string>{"doc.rtf"});
 }
 
 TEST_F(RtfFileTest, FailureWhileBuildingKeepsTheExistingFile) {
@@ -140,7 +118,7 @@ TEST_F(RtfFileTest, FailureWhileBuildingKeepsTheExistingFile) {
     EXPECT_FALSE(status.Ok());
     EXPECT_NE(status.ErrorMessage.find(target.string()), std::string::npos) << status.ErrorMessage;
     EXPECT_EQ(ReadFile(target), "old content");
-    EXPECT_EQ(Entries(Folder), std::vector<std::string>{"doc.rtf"});
+    EXPECT_EQ(EntryNames(Folder), std::vector<std::string>{"doc.rtf"});
 }
 
 TEST_F(RtfFileTest, MissingFolderIsAnErrorNamingThePath) {
@@ -151,7 +129,7 @@ TEST_F(RtfFileTest, MissingFolderIsAnErrorNamingThePath) {
     const ExportStatus status = writer.SaveDocument();
     EXPECT_EQ(status.ErrorMessage, "No se pudo crear el archivo \"" + target.string() + "\": la carpeta no existe.");
     EXPECT_FALSE(fs::exists(target.parent_path()));
-    EXPECT_TRUE(Entries(Folder).empty());
+    EXPECT_TRUE(EntryNames(Folder).empty());
 }
 
 }  // namespace

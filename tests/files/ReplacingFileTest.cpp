@@ -24,9 +24,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::PreviousContent;
-using test::ReadBytes;
-using test::SortedEntries;
-using test::WriteBytes;
+using test::ReadFile;
+using test::EntryNames;
+using test::WriteFile;
 
 // Half a megabyte, far more than the size limit below.
 const std::string NewContent(32 * (16 << 10), 'x');
@@ -59,7 +59,7 @@ TEST_F(ReplacingFileTest, AFailureNamesTheFileAndLeavesNothingNorHarmsTheOldFile
 // Without the limits the same writers save, so that the failures above come
 // from the limits alone.
 TEST_F(ReplacingFileTest, TheSameWritersSaveWithoutTheLimits) {
-    ExpectEveryWriterSaves(Writers, [](const fs::path& target) { EXPECT_EQ(ReadBytes(target), NewContent); });
+    ExpectEveryWriterSaves(Writers, [](const fs::path& target) { EXPECT_EQ(ReadFile(target), NewContent); });
 }
 
 // The target "enlace" is a symbolic link to `link`, made in `Base` after the
@@ -104,7 +104,7 @@ TEST_F(ReplacingFileTest, ALinkStaysALinkAndTheFileItNamesIsReplaced) {
             SCOPED_TRACE(std::string(writer.Name) + " through " + c.Name);
             const fs::path folder = Base / "carpeta";
             fs::create_directories(folder / "dotfiles");
-            for (const char* file : c.Files) WriteBytes(folder / file, PreviousContent);
+            for (const char* file : c.Files) WriteFile(folder / file, PreviousContent);
             for (const auto& [name, pointee] : c.Links) fs::create_symlink(pointee, folder / name);
             const fs::path target = folder / "enlace";
 
@@ -116,11 +116,11 @@ TEST_F(ReplacingFileTest, ALinkStaysALinkAndTheFileItNamesIsReplaced) {
             }
             if (c.Replaced != nullptr) {
                 EXPECT_EQ(message, "");
-                EXPECT_EQ(ReadBytes(folder / c.Replaced), NewContent);
+                EXPECT_EQ(ReadFile(folder / c.Replaced), NewContent);
             } else {
                 EXPECT_EQ(message, test::FailureMessage(
                                        {.Name = c.Name, .Where = {}, .Limits = {}, .Message = c.Message}, target));
-                for (const char* file : c.Files) EXPECT_EQ(ReadBytes(folder / file), PreviousContent);
+                for (const char* file : c.Files) EXPECT_EQ(ReadFile(folder / file), PreviousContent);
             }
             // No temporary file stays beside the link nor beside the file.
             std::vector<std::string> expected;
@@ -134,7 +134,7 @@ TEST_F(ReplacingFileTest, ALinkStaysALinkAndTheFileItNamesIsReplaced) {
             }
             std::sort(expected.begin(), expected.end());
             expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
-            EXPECT_EQ(SortedEntries(folder), expected);
+            EXPECT_EQ(EntryNames(folder), expected);
             fs::remove_all(folder);
         }
     }
@@ -159,7 +159,7 @@ TEST_F(ReplacingFileTest, AReplacedFileKeepsItsPermissionsAndANewOneFollowsTheUm
             SCOPED_TRACE(std::string(writer.Name) + " over " + c.Name);
             const fs::path target = Base / "archivo";
             if (c.Mode >= 0) {
-                WriteBytes(target, PreviousContent);
+                WriteFile(target, PreviousContent);
                 fs::permissions(target, fs::perms(c.Mode));
             }
             const mode_t previousMask = ::umask(static_cast<mode_t>(c.Umask));
@@ -167,7 +167,7 @@ TEST_F(ReplacingFileTest, AReplacedFileKeepsItsPermissionsAndANewOneFollowsTheUm
             ::umask(previousMask);
             EXPECT_EQ(message, "");
             EXPECT_EQ(fs::status(target).permissions(), fs::perms(c.Expected));
-            EXPECT_EQ(ReadBytes(target), NewContent);
+            EXPECT_EQ(ReadFile(target), NewContent);
             fs::remove(target);
         }
     }

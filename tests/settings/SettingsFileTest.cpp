@@ -13,9 +13,9 @@ namespace kalto {
 namespace {
 
 using test::ChangedSettings;
-using test::ReadText;
+using test::ReadFile;
 using test::TemporaryFolder;
-using test::WriteText;
+using test::WriteFile;
 
 // The file a first start leaves: the three sections in order, each key in
 // order at its default.
@@ -56,7 +56,7 @@ TEST(SettingsFile, AFirstStartWithoutAFileGivesTheDefaultsAndWritesEveryKeyInOrd
     const KaltoSettings loaded = LoadSettings(file, KaltoSettings{});
     EXPECT_EQ(loaded, KaltoSettings{});
     ASSERT_EQ(SaveSettings(file, loaded, ','), std::nullopt);
-    EXPECT_EQ(ReadText(file), DefaultFile);
+    EXPECT_EQ(ReadFile(file), DefaultFile);
 }
 
 TEST(SettingsFile, AMissingFileLeavesTheCallersValuesWhole) {
@@ -92,10 +92,10 @@ TEST(SettingsFile, EveryKeyRoundTripsAndASecondSaveChangesNothing) {
         const auto file = folder.Path() / "kalto.ini";
         ASSERT_EQ(SaveSettings(file, KaltoSettings{}, c.separator), std::nullopt);  // an old file to replace
         ASSERT_EQ(SaveSettings(file, c.settings, c.separator), std::nullopt);
-        const std::string written = ReadText(file);
+        const std::string written = ReadFile(file);
         EXPECT_EQ(LoadSettings(file, KaltoSettings{}), c.settings);
         ASSERT_EQ(SaveSettings(file, c.settings, c.separator), std::nullopt);
-        EXPECT_EQ(ReadText(file), written);
+        EXPECT_EQ(ReadFile(file), written);
     }
 }
 
@@ -124,7 +124,7 @@ TEST(SettingsFile, TheTimeZoneIsWrittenWithTheLocaleSeparatorInUpTo15Digits) {
         KaltoSettings settings;
         settings.TimeZone = c.timeZone;
         ASSERT_EQ(SaveSettings(file, settings, c.separator), std::nullopt);
-        EXPECT_NE(ReadText(file).find(std::string("\n") + c.line + "\n"), std::string::npos) << ReadText(file);
+        EXPECT_NE(ReadFile(file).find(std::string("\n") + c.line + "\n"), std::string::npos) << ReadFile(file);
     }
 }
 
@@ -142,7 +142,7 @@ TEST(SettingsFile, TheTimeZoneIsReadWithEitherSeparatorAndAnythingElseIsZero) {
         SCOPED_TRACE(c.text);
         const TemporaryFolder folder;
         const auto file = folder.Path() / "kalto.ini";
-        WriteText(file, std::string("[Config]\nTZ=") + c.text + "\n");
+        WriteFile(file, std::string("[Config]\nTZ=") + c.text + "\n");
         EXPECT_EQ(LoadSettings(file, KaltoSettings{}).TimeZone, c.expected);
     }
 }
@@ -201,7 +201,7 @@ TEST(SettingsFile, EachKeyIsReadByItsTypeAndTextThatIsNotANumberKeepsTheDefault)
         SCOPED_TRACE(std::string(c.section) + "/" + c.key + "=" + c.text);
         const TemporaryFolder folder;
         const auto file = folder.Path() / "kalto.ini";
-        WriteText(file, std::string("[") + c.section + "]\n" + c.key + "=" + c.text + "\n");
+        WriteFile(file, std::string("[") + c.section + "]\n" + c.key + "=" + c.text + "\n");
         KaltoSettings expected = ChangedSettings();
         if (c.change) c.change(expected);
         EXPECT_EQ(LoadSettings(file, ChangedSettings()), expected);
@@ -211,7 +211,7 @@ TEST(SettingsFile, EachKeyIsReadByItsTypeAndTextThatIsNotANumberKeepsTheDefault)
 TEST(SettingsFile, NamesMatchWithoutRegardToCaseAndKeepTheirCaseInTheFile) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
-    WriteText(file, "[POSICION]\n"
+    WriteFile(file, "[POSICION]\n"
                     "GRA=12\n"
                     "min=34\n"
                     "[contacto]\n"
@@ -232,7 +232,7 @@ TEST(SettingsFile, NamesMatchWithoutRegardToCaseAndKeepTheirCaseInTheFile) {
     EXPECT_EQ(LoadSettings(file, KaltoSettings{}), expected);
 
     ASSERT_EQ(SaveSettings(file, ChangedSettings(), ','), std::nullopt);
-    EXPECT_EQ(ReadText(file), "[POSICION]\n"
+    EXPECT_EQ(ReadFile(file), "[POSICION]\n"
                               "GRA=123\n"
                               "min=45\n"
                               "Sec=36\n"
@@ -268,7 +268,7 @@ TEST(SettingsFile, NamesMatchWithoutRegardToCaseAndKeepTheirCaseInTheFile) {
 TEST(SettingsFile, CommentsAndUnknownSectionsAndKeysSurviveASave) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
-    WriteText(file, "; Kalto settings\n"
+    WriteFile(file, "; Kalto settings\n"
                     "; kept by hand\n"
                     "\n"
                     "; the target position\n"
@@ -290,7 +290,7 @@ TEST(SettingsFile, CommentsAndUnknownSectionsAndKeysSurviveASave) {
                     "; written by hand at the end\n"
                     "# in two lines\n");
     ASSERT_EQ(SaveSettings(file, ChangedSettings(), '.'), std::nullopt);
-    const std::string saved = ReadText(file);
+    const std::string saved = ReadFile(file);
     EXPECT_EQ(saved, "; Kalto settings\n"
                      "; kept by hand\n"
                      "\n"
@@ -342,16 +342,16 @@ TEST(SettingsFile, CommentsAndUnknownSectionsAndKeysSurviveASave) {
                      "# in two lines\n");
     EXPECT_EQ(LoadSettings(file, KaltoSettings{}), ChangedSettings());
     ASSERT_EQ(SaveSettings(file, ChangedSettings(), '.'), std::nullopt);
-    EXPECT_EQ(ReadText(file), saved);
+    EXPECT_EQ(ReadFile(file), saved);
 }
 
 TEST(SettingsFile, AByteOrderMarkIsReadAndKept) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
-    WriteText(file, "\xEF\xBB\xBF[Posicion]\r\nGra=7\r\n");
+    WriteFile(file, "\xEF\xBB\xBF[Posicion]\r\nGra=7\r\n");
     EXPECT_EQ(LoadSettings(file, KaltoSettings{}).PositionDegrees, 7);
     ASSERT_EQ(SaveSettings(file, ChangedSettings(), ','), std::nullopt);
-    const std::string saved = ReadText(file);
+    const std::string saved = ReadFile(file);
     EXPECT_EQ(saved.rfind("\xEF\xBB\xBF[Posicion]\nGra=123\n", 0), 0u) << saved;
     EXPECT_EQ(LoadSettings(file, KaltoSettings{}), ChangedSettings());
 }
@@ -359,7 +359,7 @@ TEST(SettingsFile, AByteOrderMarkIsReadAndKept) {
 TEST(SettingsFile, ALineThatOpensASectionWithoutClosingItIsLeftOut) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
-    WriteText(file, "[Posicion]\nGra=5\n[Broken\nMin=7\n");
+    WriteFile(file, "[Posicion]\nGra=5\n[Broken\nMin=7\n");
     KaltoSettings expected;
     expected.PositionDegrees = 5;
     expected.PositionMinutes = 7;  // under the last section opened
@@ -368,11 +368,11 @@ TEST(SettingsFile, ALineThatOpensASectionWithoutClosingItIsLeftOut) {
     std::string defaultsWithThePosition = DefaultFile;
     defaultsWithThePosition.replace(0, std::string_view("[Posicion]\nGra=0\nMin=0\n").size(),
                                     "[Posicion]\nGra=5\nMin=7\n");
-    const std::string saved = ReadText(file);
+    const std::string saved = ReadFile(file);
     EXPECT_EQ(saved, defaultsWithThePosition);
     EXPECT_EQ(LoadSettings(file, KaltoSettings{}), expected);
     ASSERT_EQ(SaveSettings(file, expected, ','), std::nullopt);
-    EXPECT_EQ(ReadText(file), saved);
+    EXPECT_EQ(ReadFile(file), saved);
 }
 
 // A lone CR ends a line as LF does: the unclosed section after it is left out
@@ -380,7 +380,7 @@ TEST(SettingsFile, ALineThatOpensASectionWithoutClosingItIsLeftOut) {
 TEST(SettingsFile, ALineThatOpensASectionWithoutClosingItIsLeftOutAfterALoneCarriageReturn) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
-    WriteText(file, "[Config]\r[Broken\nDeca=0\rMes=0\n");
+    WriteFile(file, "[Config]\r[Broken\nDeca=0\rMes=0\n");
     KaltoSettings expected;
     expected.DecanLines = false;
     expected.MonthLines = false;
@@ -402,7 +402,7 @@ TEST(SettingsFile, ValuesAreReadUpTo2047Characters) {
         SCOPED_TRACE(c.text.size());
         const TemporaryFolder folder;
         const auto file = folder.Path() / "kalto.ini";
-        WriteText(file, "[Contacto]\nAngulo=" + c.text + "\n");
+        WriteFile(file, "[Contacto]\nAngulo=" + c.text + "\n");
         EXPECT_EQ(LoadSettings(file, KaltoSettings{}).Angle, c.expected);
     }
 }

@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::TemporaryFolder;
-using test::WriteText;
+using test::WriteFile;
 
 // Points XDG_CONFIG_HOME, the root of the user's configuration folders, at
 // `folder` for the life of the object.
@@ -54,7 +54,7 @@ TEST(SettingsLocation, AProgramFolderThatCannotBeWrittenGivesTheUserConfiguratio
     const TemporaryFolder folder;
     const ConfigHome home(folder.Path() / "config");
     const auto configFolder = folder.Path() / "config" / "Kalto";  // the application's name
-    WriteText(folder.Path() / "a file", "");
+    WriteFile(folder.Path() / "a file", "");
     struct Case {
         const char* name;
         fs::path program;

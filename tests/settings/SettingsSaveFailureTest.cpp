@@ -23,9 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::ChangedSettings;
 using test::EntryNames;
-using test::ReadText;
+using test::ReadFile;
 using test::TemporaryFolder;
-using test::WriteText;
+using test::WriteFile;
 
 constexpr const char* OldFile = "; the previous settings\n[Posicion]\nGra=10\n";
 
@@ -46,20 +46,20 @@ test::ChildOutcome SaveInChild(const test::WriteLimits& limits, const fs::path& 
 TEST(SettingsSaveFailure, AFolderThatIsAFileReportsThePath) {
     const TemporaryFolder folder;
     const auto notAFolder = folder.Path() / "kalto";
-    WriteText(notAFolder, OldFile);
+    WriteFile(notAFolder, OldFile);
     const auto file = notAFolder / "kalto.ini";
     EXPECT_EQ(SaveSettings(file, ChangedSettings(), ','), FailureMessage(file));
-    EXPECT_EQ(ReadText(notAFolder), OldFile);
+    EXPECT_EQ(ReadFile(notAFolder), OldFile);
 }
 
 TEST(SettingsSaveFailure, AFileThatCannotBeReadIsNotReplaced) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
     fs::create_directory(file);
-    WriteText(file / "inside", OldFile);
+    WriteFile(file / "inside", OldFile);
     EXPECT_EQ(SaveSettings(file, ChangedSettings(), ','), FailureMessage(file));
     EXPECT_TRUE(fs::is_directory(file));
-    EXPECT_EQ(ReadText(file / "inside"), OldFile);
+    EXPECT_EQ(ReadFile(file / "inside"), OldFile);
 }
 
 // The suites named DeathTest run first, while the process has no other
@@ -67,35 +67,35 @@ TEST(SettingsSaveFailure, AFileThatCannotBeReadIsNotReplaced) {
 TEST(SettingsSaveFailureDeathTest, AFolderTheUserCannotWriteKeepsTheOldFile) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
-    WriteText(file, OldFile);
+    WriteFile(file, OldFile);
     fs::permissions(file, fs::perms(0644));
     fs::permissions(folder.Path(), fs::perms(0555));
     const test::ChildOutcome outcome = SaveInChild(test::AsOrdinaryUser(), file);
     EXPECT_EQ(outcome.ExitCode, 0) << outcome.Errors;
     EXPECT_EQ(outcome.Errors, FailureMessage(file) + "\n");
-    EXPECT_EQ(ReadText(file), OldFile);
+    EXPECT_EQ(ReadFile(file), OldFile);
     EXPECT_EQ(EntryNames(folder.Path()), std::vector<std::string>{"kalto.ini"});
 }
 
 TEST(SettingsSaveFailureDeathTest, AWriteCutShortKeepsTheOldFileAndLeavesNoTemporary) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
-    WriteText(file, OldFile);
+    WriteFile(file, OldFile);
     const test::ChildOutcome outcome = SaveInChild(test::UnderFileSizeLimit(128), file);  // the file needs some 330
     EXPECT_EQ(outcome.ExitCode, 0) << outcome.Errors;
     EXPECT_EQ(outcome.Errors, FailureMessage(file) + "\n");
-    EXPECT_EQ(ReadText(file), OldFile);
+    EXPECT_EQ(ReadFile(file), OldFile);
     EXPECT_EQ(EntryNames(folder.Path()), std::vector<std::string>{"kalto.ini"});
 }
 
 TEST(SettingsSaveFailureDeathTest, AProgramKilledWhileWritingKeepsTheOldFile) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "kalto.ini";
-    WriteText(file, OldFile);
+    WriteFile(file, OldFile);
     // The kernel kills the writer past the limit.
     const test::ChildOutcome outcome = SaveInChild(test::UnderFileSizeLimit(128, false), file);
     EXPECT_EQ(outcome.Signal, SIGXFSZ) << outcome.Errors;
-    EXPECT_EQ(ReadText(file), OldFile);
+    EXPECT_EQ(ReadFile(file), OldFile);
     // The next save, by a program left to finish, replaces it.
     ASSERT_EQ(SaveSettings(file, ChangedSettings(), ','), std::nullopt);
     EXPECT_EQ(LoadSettings(file, KaltoSettings{}), ChangedSettings());
@@ -104,7 +104,7 @@ TEST(SettingsSaveFailureDeathTest, AProgramKilledWhileWritingKeepsTheOldFile) {
 TEST(SettingsSave, TheFileKeepsItsPermissionsAndANewOneFollowsTheCreationMask) {
     const TemporaryFolder folder;
     const auto kept = folder.Path() / "kept.ini";
-    WriteText(kept, OldFile);
+    WriteFile(kept, OldFile);
     fs::permissions(kept, fs::perms(0600));
     ASSERT_EQ(SaveSettings(kept, ChangedSettings(), ','), std::nullopt);
     EXPECT_EQ(fs::status(kept).permissions(), fs::perms(0600));
@@ -121,7 +121,7 @@ TEST(SettingsSave, ASymbolicLinkKeepsPointingAtTheFileItNames) {
     const TemporaryFolder folder;
     fs::create_directory(folder.Path() / "dotfiles");
     const auto target = folder.Path() / "dotfiles" / "kalto.ini";
-    WriteText(target, OldFile);
+    WriteFile(target, OldFile);
     const auto link = folder.Path() / "kalto.ini";
     fs::create_symlink(target, link);
     ASSERT_EQ(SaveSettings(link, ChangedSettings(), ','), std::nullopt);

@@ -8,18 +8,15 @@
 // command line's output files.
 
 #include "ChildProcess.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <span>
 #include <string>
 #include <vector>
@@ -28,23 +25,6 @@ namespace kalto::test {
 
 // Bytes that no writer produces, a zero byte and line ends among them.
 inline const std::string PreviousContent("{\\rtf1 previous}\0\r\n\xff", 21);
-
-[[nodiscard]] inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-// The names of the entries of `folder`, sorted.
-[[nodiscard]] inline std::vector<std::string> SortedEntries(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 enum class FailurePlace { ReadOnlyFolder, SizeLimit, FolderName };
 
@@ -87,21 +67,6 @@ struct NamedWriter {
 // which each failure gets its own folder "carpeta".
 class WriteFailureFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string name = (std::filesystem::temp_directory_path() / "kalto-write-failure-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        Base = name;
-        std::filesystem::permissions(Base, std::filesystem::perms(0755));
-    }
-    void TearDown() override {
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(Base)) {
-            if (entry.is_directory() && !entry.is_symlink())
-                std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                             std::filesystem::perm_options::add);
-        }
-        std::filesystem::remove_all(Base);
-    }
-
     // "carpeta" holding the previous content as `fileName`, or a folder of
     // that name holding it, read-only where the failure wants it: the target.
     [[nodiscard]] std::filesystem::path PrepareFailure(const WriteFailure& failure, const std::string& fileName) const {
@@ -110,9 +75,9 @@ protected:
         const std::filesystem::path target = folder / fileName;
         if (failure.Where == FailurePlace::FolderName) {
             std::filesystem::create_directory(target);
-            WriteBytes(target / "dentro.rtf", PreviousContent);
+            WriteFile(target / "dentro.rtf", PreviousContent);
         } else {
-            WriteBytes(target, PreviousContent);
+            WriteFile(target, PreviousContent);
         }
         if (failure.Where == FailurePlace::ReadOnlyFolder) {
             std::filesystem::permissions(folder, std::filesystem::perms(0555));
@@ -124,12 +89,12 @@ protected:
     // was; then the folder goes.
     void ExpectNothingLeftOrHarmed(const WriteFailure& failure, const std::filesystem::path& target) const {
         const std::filesystem::path folder = target.parent_path();
-        EXPECT_EQ(SortedEntries(folder), std::vector<std::string>{target.filename()});
+        EXPECT_EQ(EntryNames(folder), std::vector<std::string>{target.filename()});
         if (failure.Where == FailurePlace::FolderName) {
-            EXPECT_EQ(SortedEntries(target), std::vector<std::string>{"dentro.rtf"});
-            EXPECT_EQ(ReadBytes(target / "dentro.rtf"), PreviousContent);
+            EXPECT_EQ(EntryNames(target), std::vector<std::string>{"dentro.rtf"});
+            EXPECT_EQ(ReadFile(target / "dentro.rtf"), PreviousContent);
         } else {
-            EXPECT_EQ(ReadBytes(target), PreviousContent);
+            EXPECT_EQ(ReadFile(target), PreviousContent);
         }
         std::filesystem::permissions(folder, std::filesystem::perms(0755));
         std::filesystem::remove_all(folder);
@@ -164,14 +129,15 @@ protected:
         for (const NamedWriter& writer : writers) {
             SCOPED_TRACE(writer.Name);
             const std::filesystem::path target = Base / "documento.rtf";
-            WriteBytes(target, PreviousContent);
+            WriteFile(target, PreviousContent);
             EXPECT_EQ(writer.Write(target), "");
             check(target);
-            EXPECT_EQ(SortedEntries(Base), std::vector<std::string>{"documento.rtf"});
+            EXPECT_EQ(EntryNames(Base), std::vector<std::string>{"documento.rtf"});
         }
     }
 
-    std::filesystem::path Base;
+    const TemporaryFolder Folder{"kalto-write-failure"};
+    const std::filesystem::path Base = Folder.Path();
 };
 
 }  // namespace kalto::test

@@ -3,7 +3,6 @@
 // or superseded run never does, even when its thread ends later, and the
 // runner's end waits for its threads.
 
-#include "AppTests.h"
 #include "EphemerisRunner.h"
 
 #include <QDeadlineTimer>

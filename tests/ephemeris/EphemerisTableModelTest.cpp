@@ -2,7 +2,6 @@
 // The ephemeris table's item model on its own: the blank line without rows,
 // the headers, the cell texts of hand-made rows, and rows shared, not copied.
 
-#include "AppTests.h"
 #include "EphemerisTable.h"
 #include "EphemerisTableModel.h"
 #include "LocaleNames.h"

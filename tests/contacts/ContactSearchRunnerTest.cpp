@@ -3,7 +3,6 @@
 // a stopped or superseded search never does, even when its thread ends later,
 // and the runner's end waits for its threads.
 
-#include "AppTests.h"
 #include "ContactSearchRunner.h"
 
 #include <QDeadlineTimer>
