@@ -10,6 +10,7 @@
 #include "DateConversion.h"
 #include "GridFont.h"
 #include "LocaleNames.h"
+#include "QtText.h"
 #include "RadioGroup.h"
 #include "TFormMain.h"
 
@@ -46,10 +47,6 @@ namespace {
 
 // Generous: searches share the machine with other tests.
 constexpr int SearchTimeout = 180000;
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // What a search asks for, as the page's controls hold it.
 struct Search {
@@ -167,13 +164,14 @@ class ContactsPageTest : public QObject {
         QCOMPARE(Form->Contacts().ui().ModelCont->rowCount() + 1, static_cast<int>(fill.Grid.size()));
         for (std::size_t row = 1; row < fill.Grid.size(); ++row) {
             for (std::size_t column = 0; column < fill.Grid[row].size(); ++column) {
-                QCOMPARE(Cell(static_cast<int>(row) - 1, static_cast<int>(column)), Q(fill.Grid[row][column]));
+                QCOMPARE(Cell(static_cast<int>(row) - 1, static_cast<int>(column)), ToQString(fill.Grid[row][column]));
             }
         }
         QCOMPARE(Form->Contacts().ui().StrGridDetCont->rowCount() + 1, static_cast<int>(fill.Detail.size()));
         for (std::size_t row = 1; row < fill.Detail.size(); ++row) {
             for (std::size_t column = 0; column < fill.Detail[row].size(); ++column) {
-                QCOMPARE(DetailCell(static_cast<int>(row) - 1, static_cast<int>(column)), Q(fill.Detail[row][column]));
+                QCOMPARE(DetailCell(static_cast<int>(row) - 1, static_cast<int>(column)),
+                         ToQString(fill.Detail[row][column]));
             }
         }
     }
@@ -508,7 +506,7 @@ private slots:
         QStringList expected;
         for (const Search& search : {SunEquinox, exact}) {
             for (const std::string& line : SearchDescription(search.Input(-3), Names)) {
-                expected << Q(line);
+                expected << ToQString(line);
             }
         }
         QCOMPARE(Form->Contacts().ui().MemoInfoCalc->toPlainText().split(u'\n'), expected);
@@ -536,7 +534,7 @@ private slots:
         Form->Contacts().ui().CBContacOpc->setChecked(true);
         const auto options = std::get<ContactsExport>(Form->Contacts().ContentToExport()).SearchOptions;
         QVERIFY(options.has_value());
-        QCOMPARE(Q(options->back()), QStringLiteral(" Time Zone: 5.50."));
+        QCOMPARE(ToQString(options->back()), QStringLiteral(" Time Zone: 5.50."));
     }
 
     // The seconds and minutes carry and borrow, the degrees wrap at 360 (at
@@ -777,7 +775,7 @@ private slots:
             for (int line = 0; line < 3; ++line) {
                 for (int column = 0; column < 7; ++column) {
                     QCOMPARE(DetailCell(line, column),
-                             Q(detail[static_cast<std::size_t>(line) + 1][static_cast<std::size_t>(column)]));
+                             ToQString(detail[static_cast<std::size_t>(line) + 1][static_cast<std::size_t>(column)]));
                 }
             }
             // The detail's moments are the row's own.

@@ -9,6 +9,7 @@
 #include "GraphColors.h"
 #include "LocaleNames.h"
 #include "PaintBox.h"
+#include "QtText.h"
 #include "StatusPanels.h"
 #include "TFormMain.h"
 
@@ -40,10 +41,6 @@ const QDate RunStart(2024, 1, 1);
 const QDate RunEnd(2024, 1, 15);
 constexpr int RunDays = 15;
 constexpr int CapricornBand = 9;  // with twelve bands from Ari
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor BodyColor(int body) {
     const TColor color = BodyColors[static_cast<std::size_t>(body)];
@@ -97,7 +94,7 @@ class GraphPageTest : public QObject {
         Page().ui().DE2->setDate(RunEnd);
         Page().ui().CBDeltaTiempo->setCurrentIndex(0);
         QTest::keyClick(Form.get(), Qt::Key_F8);
-        return WaitForStatus(Page().ui().LabelStatusEfem, Q(StatusComputed)) &&
+        return WaitForStatus(Page().ui().LabelStatusEfem, ToQString(StatusComputed)) &&
                QTest::qWaitFor([this] { return Graph().Geometry().GraphDays == RunDays; });
     }
 
@@ -306,9 +303,9 @@ private slots:
         QTest::mouseMove(Graph().ui().PaintBoxEfem, point);
 
         // "ene/03/2024 [12:00 am]": 00:00 of the day, January 2024.
-        const QString date = Q(Names.shortMonthNames[0]) + Q(Names.dateSeparator) +
-                             QStringLiteral("%1").arg(day + 1, 2, 10, QChar(u'0')) + Q(Names.dateSeparator) +
-                             QStringLiteral("2024 [12") + Q(Names.timeSeparator) + QStringLiteral("00 am]");
+        const QString date = ToQString(Names.shortMonthNames[0]) + ToQString(Names.dateSeparator) +
+                             QStringLiteral("%1").arg(day + 1, 2, 10, QChar(u'0')) + ToQString(Names.dateSeparator) +
+                             QStringLiteral("2024 [12") + ToQString(Names.timeSeparator) + QStringLiteral("00 am]");
         QTRY_COMPARE(Graph().ui().StatusBar1->Text(1), place.isEmpty() ? QString() : date + place);
     }
 
@@ -347,8 +344,9 @@ private slots:
         const QDateTime sixth(QDate(2024, 1, 6), QTime(0, 0), Qt::UTC);
         QCOMPARE(Graph().ui().DateDiaEfe->dateTime(), sixth);
         // 2024-01-06 is a Saturday.
-        QTRY_COMPARE(Graph().ui().StatusBar1->Text(0), Q(Names.longDayNames[6]) + QStringLiteral(", ") +
-                                                           Q(Names.shortMonthNames[0]) + QStringLiteral("-06-2024"));
+        QTRY_COMPARE(Graph().ui().StatusBar1->Text(0), ToQString(Names.longDayNames[6]) + QStringLiteral(", ") +
+                                                           ToQString(Names.shortMonthNames[0]) +
+                                                           QStringLiteral("-06-2024"));
         const QImage chart = Chart();
         const int markerX = PlotPoint(5, 0).x();
         QCOMPARE(chart.pixelColor(markerX, PlotPoint(0, 1).y() + 3), dayColor);

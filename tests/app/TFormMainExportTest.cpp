@@ -12,6 +12,7 @@
 #include "ExportDocuments.h"
 #include "ExportRunner.h"
 #include "LocaleNames.h"
+#include "QtText.h"
 #include "TDlgAviso.h"
 #include "TDlgExportData.h"
 #include "TFormMain.h"
@@ -46,10 +47,6 @@
 using namespace kalto;
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A document's Windows-1252 text as a string: the export's texts are ASCII and
 // Latin-1 letters, which Latin-1 reads the same.
@@ -145,7 +142,7 @@ class TFormMainExportTest : public QObject {
         Page().ui().DE1->setDate(QDate(2027, 1, 1));
         Page().ui().DE2->setDate(QDate(2027, 1, 31));
         QTest::keyClick(Form.get(), Qt::Key_F8);
-        return WaitForStatus(Page().ui().LabelStatusEfem, Q(StatusComputed));
+        return WaitForStatus(Page().ui().LabelStatusEfem, ToQString(StatusComputed));
     }
 
     // A contact of the Sun at 90° of 0°, from 06:00 to 08:00 of 19 March 2027.
@@ -315,8 +312,8 @@ private slots:
         QVERIFY(heading > memo);
         QVERIFY(!document.contains(QStringLiteral("Equinoccio")));  // "descripción" is cleared
         const TDateTime exact = Form->Contacts().Results().SortedContactList.front()->ExactTime;
-        const QString date = Q(FormatDateTime(DetailDatePattern, exact, Page().Names()));
-        const QString time = Q(FormatDateTime(DetailTimePattern, exact, Page().Names()));
+        const QString date = ToQString(FormatDateTime(DetailDatePattern, exact, Page().Names()));
+        const QString time = ToQString(FormatDateTime(DetailTimePattern, exact, Page().Names()));
         QVERIFY(document.contains(QStringLiteral("partil\\cell ") + date + QStringLiteral("\\cell ") + time));
         QCOMPARE(Opened.Urls, QList<QUrl>{QUrl::fromLocalFile(file)});
     }
@@ -333,8 +330,8 @@ private slots:
         const QString document = ReadDocument(file);
         QVERIFY(document.contains(QStringLiteral(" \\par Equinoccio\\par \\pard\\plain\\cgrid")));
         QVERIFY(document.contains(QStringLiteral("No.\\cell Pla.\\cell Pos.\\cell Inicia\\cell")));
-        const QString start = Q(
-            FormatDateTime(ContactMomentPattern, Form->Contacts().Results().SortedContactList.front()->StartTime, Page().Names()));
+        const QString start = ToQString(FormatDateTime(
+            ContactMomentPattern, Form->Contacts().Results().SortedContactList.front()->StartTime, Page().Names()));
         QVERIFY(document.contains(QStringLiteral(" 1\\cell Sol\\cell  00° 00' 00\"\\cell ") + start +
                                   QStringLiteral("\\cell ")));
     }

@@ -10,6 +10,7 @@
 #include "DateConversion.h"
 #include "EphemerisTexts.h"
 #include "LocaleNames.h"
+#include "QtText.h"
 #include "RadioGroup.h"
 #include "TFormMain.h"
 
@@ -116,14 +117,10 @@ private:
     std::int64_t Peak = 0;
 };
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString RangeLabel(QDate start, QDate end) {
     const auto names = LocaleDateFormatNames(QLocale::system());
-    return Q(FormatDateTime(RangeDatePattern, ToDateTime(start), names) + std::string(RangeSeparator) +
-             FormatDateTime(RangeDatePattern, ToDateTime(end), names));
+    return ToQString(FormatDateTime(RangeDatePattern, ToDateTime(start), names) + std::string(RangeSeparator) +
+                     FormatDateTime(RangeDatePattern, ToDateTime(end), names));
 }
 
 // The ephemeris runs, all at "5   min": the reference run of one day, and the
@@ -228,7 +225,7 @@ class TFormMainStopTest : public QObject {
         return Page().ui().BitBtnStopEfem->isEnabled() && !Page().ui().CBDeltaTiempo->isEnabled() &&
                !Page().ui().PanelEfemDateInterval->isEnabled() &&
                Page().ui().LabelFecha->text() == QStringLiteral("calculando") &&
-               Page().ui().LabelStatusEfem->text().startsWith(Q(StatusComputing));
+               Page().ui().LabelStatusEfem->text().startsWith(ToQString(StatusComputing));
     }
 
     // Starts the long run and ends it as `moment` says; returns what went
@@ -278,7 +275,7 @@ class TFormMainStopTest : public QObject {
     // The window as a stop leaves it: interrupted, the reference run still
     // the committed one.
     [[nodiscard]] QString EphemerisStoppedState(const EphemerisRows& committed) const {
-        if (Page().ui().LabelStatusEfem->text() != Q(StatusInterrupted)) {
+        if (Page().ui().LabelStatusEfem->text() != ToQString(StatusInterrupted)) {
             return QStringLiteral("status %1").arg(Page().ui().LabelStatusEfem->text());
         }
         if (Page().ui().LabelFecha->text() != RangeLabel(ReferenceDay, ReferenceDay)) {
@@ -412,7 +409,7 @@ private slots:
         Page().ui().CBDeltaTiempo->setCurrentIndex(FiveMinutes);
         SetEphemerisSpan(ReferenceDay, ReferenceDay);
         StartEphemeris(0);
-        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(), ToQString(StatusComputed), RunTimeout);
         const EphemerisRows reference = Page().LastRun().Rows;
         QVERIFY(reference != nullptr);
         QCOMPARE(reference->RowCount(), std::size_t{288});
@@ -446,9 +443,9 @@ private slots:
         QVERIFY(EphemerisProgressed());
         SetEphemerisSpan(ReferenceDay, ReferenceDay);
         StartEphemeris(1);
-        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(), ToQString(StatusComputed), RunTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(Page().Runner().WorkerCount(), 0, RunTimeout);
-        QCOMPARE(Page().ui().LabelStatusEfem->text(), Q(StatusComputed));
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), ToQString(StatusComputed));
         QCOMPARE(Page().ui().LabelFecha->text(), RangeLabel(ReferenceDay, ReferenceDay));
         QVERIFY(Page().LastRun().Rows != reference);
         QVERIFY(SameRows(*Page().LastRun().Rows, *reference));

@@ -9,6 +9,7 @@
 #include "EphemerisTable.h"
 #include "EphemerisTexts.h"
 #include "LocaleNames.h"
+#include "QtText.h"
 #include "TFormMain.h"
 
 #include <QAction>
@@ -37,15 +38,11 @@ using namespace kalto;
 
 namespace {
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The range label's text as the user's locale writes it.
 QString RangeLabel(QDate start, QDate end) {
     const auto names = LocaleDateFormatNames(QLocale::system());
-    return Q(FormatDateTime(RangeDatePattern, ToDateTime(start), names) + std::string(RangeSeparator) +
-             FormatDateTime(RangeDatePattern, ToDateTime(end), names));
+    return ToQString(FormatDateTime(RangeDatePattern, ToDateTime(start), names) + std::string(RangeSeparator) +
+                     FormatDateTime(RangeDatePattern, ToDateTime(end), names));
 }
 
 QString Cell(const TFormMain& form, int row, int column) {
@@ -83,7 +80,7 @@ class TFormMainTest : public QObject {
         SetSpan(day, day);
         Page().ui().CBDeltaTiempo->setCurrentIndex(0);
         PressF8();
-        return WaitForStatus(Page().ui().LabelStatusEfem, Q(StatusComputed));
+        return WaitForStatus(Page().ui().LabelStatusEfem, ToQString(StatusComputed));
     }
 
     // 24 months at 5 minutes; whether it was caught running.
@@ -322,7 +319,7 @@ private slots:
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
         const auto names = LocaleDateFormatNames(QLocale::system());
         QCOMPARE(Cell(*Form, 0, 0), QStringLiteral(" 1"));
-        QCOMPARE(Cell(*Form, 0, 1), Q(FormatDateTime("mmm dd yyyy, ddd", EncodeDate(2024, 3, 1), names)));
+        QCOMPARE(Cell(*Form, 0, 1), ToQString(FormatDateTime("mmm dd yyyy, ddd", EncodeDate(2024, 3, 1), names)));
         QCOMPARE(Cell(*Form, 0, 3), QStringLiteral("12:00 am"));
         QVERIFY2(Cell(*Form, 0, 2).endsWith(QStringLiteral("Pis")), qPrintable(Cell(*Form, 0, 2)));
         QVERIFY2(Cell(*Form, 0, 4).startsWith(QStringLiteral(" 340°")), qPrintable(Cell(*Form, 0, 4)));
@@ -341,7 +338,7 @@ private slots:
             QTest::mouseClick(BodyButton(body), Qt::LeftButton);
             for (int column = 0; column < EphemerisColumnCount; ++column) {
                 const auto& row = expected->Bodies[static_cast<std::size_t>(body)][0];
-                QCOMPARE(Cell(*Form, 0, column), Q(EphemerisCellText(row, 1, column, names)));
+                QCOMPARE(Cell(*Form, 0, column), ToQString(EphemerisCellText(row, 1, column, names)));
             }
         }
     }
@@ -379,11 +376,11 @@ private slots:
         // instant of the step the gauge has reached.
         const QString status = Page().ui().LabelStatusEfem->text();
         QVERIFY2(status.startsWith(QStringLiteral(" Status: Calculando efemerides. ")), qPrintable(status));
-        const QString shown = status.mid(Q(StatusComputing).size());
+        const QString shown = status.mid(ToQString(StatusComputing).size());
         const QRegularExpression instant(QStringLiteral("^\\S+-\\d\\d-\\d{4},\\d\\d:\\d\\d (am|pm)$"));
         QVERIFY2(instant.match(shown).hasMatch(), qPrintable(shown));
         const auto step = StepInstant(Page().Runner().Request(), Page().ui().GaugeProgressEfem->value());
-        QCOMPARE(shown, Q(FormatDateTime("mmm-dd-yyyy,hh:mm am/pm", step, names)));
+        QCOMPARE(shown, ToQString(FormatDateTime("mmm-dd-yyyy,hh:mm am/pm", step, names)));
         Page().StopWork();
     }
 
@@ -435,9 +432,9 @@ private slots:
             QTest::mouseClick(Page().ui().BCalContac, Qt::LeftButton);
         }
         QCOMPARE(Page().ui().LabelFecha->text(), QStringLiteral("calculando"));
-        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(), Q(StatusComputed), RunTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Page().ui().LabelStatusEfem->text(), ToQString(StatusComputed), RunTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(Page().Runner().WorkerCount(), 0, RunTimeout);
-        QCOMPARE(Page().ui().LabelStatusEfem->text(), Q(StatusComputed));
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), ToQString(StatusComputed));
         QCOMPARE(Page().ui().LabelFecha->text(), RangeLabel(QDate(2024, 1, 1), QDate(2024, 2, 1)));
         QCOMPARE(Page().LastRun().Rows->RowCount(), std::size_t{32 * 288});
         QCOMPARE(Page().ui().ModelEfem->rowCount(), 32 * 288);
@@ -542,7 +539,7 @@ private slots:
         QCOMPARE(Page().ui().DE1->date(), start);
         QCOMPARE(Page().ui().DE2->date(), expectedEnd);
         QCOMPARE(Page().SpanDays(), spanDays);
-        QCOMPARE(Page().ui().LabelStatusEfem->text(), Q(StatusToCompute));
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), ToQString(StatusToCompute));
     }
 
     void spanButtons_data() {
@@ -570,7 +567,7 @@ private slots:
         QTest::mouseClick(SpanButton(button), Qt::LeftButton);
         QCOMPARE(Page().ui().DE2->date(), end);
         QCOMPARE(Page().SpanDays(), static_cast<int>(start.daysTo(end)) + 1);
-        QCOMPARE(Page().ui().LabelStatusEfem->text(), Q(StatusToCompute));
+        QCOMPARE(Page().ui().LabelStatusEfem->text(), ToQString(StatusToCompute));
     }
 
     void bodyButtons_data() {
@@ -605,7 +602,7 @@ private slots:
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
         const auto names = LocaleDateFormatNames(QLocale::system());
         const auto& node = Page().LastRun().Rows->Bodies[Nod][0];
-        QCOMPARE(Cell(*Form, 0, 4), Q(EphemerisCellText(node, 1, 4, names)));
+        QCOMPARE(Cell(*Form, 0, 4), ToQString(EphemerisCellText(node, 1, 4, names)));
     }
 
     void columnBoxes_data() {
