@@ -254,7 +254,8 @@ private:
     std::optional<QGuiApplication> Application;
 };
 
-// The document of the graph: its title and the picture, at 96 pixels per inch.
+// The document of the graph: its title with the zone and the picture, at 96
+// pixels per inch.
 void WriteGraphDocument(GraphOptions& options, const EphemerisRequest& request, std::ostream& err) {
     // Created before the run, so that a file that cannot be written is
     // reported at once; removed unless saved.
@@ -263,6 +264,7 @@ void WriteGraphDocument(GraphOptions& options, const EphemerisRequest& request, 
     options.frame.StartDate = request.StartDate;
     options.frame.EndDate = request.EndDate;
     GraphExport graph;
+    graph.ZoneHours = request.ZoneHours;  // the title states the zone the rows were computed in
     {
         const OffscreenApplication application;
         graph.Picture = GraphPicture(options.frame);

@@ -1081,13 +1081,14 @@ TEST(KaltoCli, ContactosRtfIsTheSummaryOrTheDetailsWithTheOptionsFirst) {
 TEST(KaltoCli, GraficoRtfIsTheTitleAndThePictureOfTheGraph) {
     const std::filesystem::path folder = TemporaryFolder();
     const std::filesystem::path output = folder / "grafico.rtf";
-    const CliResult result = RunCli(GraphArgs(output, {"--formato", "rtf"}));
+    const CliResult result = RunCli(GraphArgs(output, {"--formato", "rtf", "--tz", "-3.5"}));
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "");
     const std::string document = ReadBytes(output);
     EXPECT_TRUE(document.starts_with(DocumentStart));
     EXPECT_NE(document.find("\\landscape"), std::string::npos);
-    EXPECT_NE(document.find("\\qc\\plain\\f0\\fs20 Diagrama de Efemerides\\par "), std::string::npos);
+    EXPECT_NE(document.find("\\qc\\plain\\f0\\fs20 Diagrama de Efemerides. Time Zone: -3.50.\\par "),
+              std::string::npos);
     // 900 × 500 pixels at 96 pixels per inch, centred, and the metafile's
     // bytes are all that follow up to the end of the picture and the document.
     const std::string picture = "\\par \\pard\\qc\\plain\\cgrid {\\pict\\picscalex100\\picscaley100\\piccropl0"
