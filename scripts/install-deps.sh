@@ -8,8 +8,11 @@ set -euo pipefail
 # qt6-base-dev brings Qt Widgets and Test with the offscreen and xcb platform
 # plugins; fonts-dejavu-core gives the window a font where no desktop is installed;
 # qt6-translations-l10n has Qt's Spanish texts (dialog buttons, file and colour
-# dialogs), which the program loads whatever the system language.
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core libsimpleini-dev qt6-translations-l10n)
+# dialogs), which the program loads whatever the system language;
+# libhowardhinnant-date-dev reads the named time zones from tzdata, the
+# system's time-zone database.
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core libsimpleini-dev qt6-translations-l10n
+                libhowardhinnant-date-dev tzdata)
 # LibreOffice's word processor reads the exported documents back in the tests;
 # Liberation Sans stands in for the documents' Arial. ccache keeps the compiled
 # files of a test run for the next one.
