@@ -174,6 +174,11 @@ double ParseZoneHours(std::string_view text) {
     return hours;
 }
 
+TimeZone ParseZoneName(std::string_view text) {
+    if (auto zone = TimeZone::Find(text)) return *zone;
+    throw UsageError("zona desconocida: " + Quoted(text) + "; «kalto-cli zonas» da la lista de nombres");
+}
+
 int ParseStepsPerDay(std::string_view text) {
     constexpr int MinutesPerDay = 1440;
     if (const auto minutes = WholeNumber(text, 1, MinutesPerDay)) {

@@ -6,6 +6,7 @@
 
 #include "ContactInputs.h"
 #include "DateTime.h"
+#include "TimeZones.h"
 
 #include <array>
 #include <cstddef>
@@ -75,6 +76,10 @@ void CheckEphemerisDays(TDateTime start, int spanDays);
 // A time zone in hours east of Greenwich, from -11.99 to 11.99; a leading "+"
 // is allowed.
 [[nodiscard]] double ParseZoneHours(std::string_view text);
+
+// A zone of the time-zone database by its name, exactly as `kalto-cli zonas`
+// lists it ("Europe/Madrid", "UTC").
+[[nodiscard]] TimeZone ParseZoneName(std::string_view text);
 
 // The steps per day of the step selector's item that lasts `text` minutes
 // (1440, 720, 360, 180, 120, 60, 30, 15, 10 or 5).

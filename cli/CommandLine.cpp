@@ -7,6 +7,7 @@
 #include "GraphCommand.h"
 #include "JdeCommand.h"
 #include "PositionsCommand.h"
+#include "ZonesCommand.h"
 
 #include <algorithm>
 #include <array>
@@ -28,12 +29,13 @@ void WithoutMessages(std::span<const std::string_view> args, std::istream& in, s
     Run(args, in, out);
 }
 
-constexpr std::array<Command, 5> Commands{{
+constexpr std::array<Command, 6> Commands{{
     {"jde", JdeUsage, WithoutMessages<RunJde>},
     {"posiciones", PositionsUsage, WithoutMessages<RunPositions>},
     {"efemerides", EphemerisUsage, RunEphemerisCommand},
     {"contactos", ContactsUsage, WithoutMessages<RunContacts>},
     {"grafico", GraphUsage, RunGraphCommand},
+    {"zonas", ZonesUsage, WithoutMessages<RunZones>},
 }};
 
 bool IsHelp(std::string_view arg) {
@@ -51,6 +53,7 @@ void PrintHelp(std::ostream& out) {
     out << "\n"
            "Ejemplo:\n"
            "  kalto-cli jde \"2026-12-08 12:00\" --tz -3\n"
+           "  kalto-cli jde \"2027-06-21 16:11\" --zona Europe/Madrid\n"
            "  echo 2451545.0 | kalto-cli posiciones\n"
            "  kalto-cli efemerides --desde 2027-01-01 --hasta 2027-02-01 --cada 60 --cuerpo Lun\n"
            "  kalto-cli contactos --cuerpo Sol --posicion 0 --angulo 90 --orbe 1:0 --desde 2027-01-01 --hasta 2027-12-31\n"

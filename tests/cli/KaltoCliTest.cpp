@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <iomanip>
 #include <iterator>
@@ -149,6 +151,49 @@ TEST(KaltoCli, JdePrintsTheJulianEphemerisDayAndDeltaT) {
     }
 }
 
+TEST(KaltoCli, JdeWithANamedZoneReadsTheWallClockOfThatDay) {
+    // Madrid's clocks went from 02:00 to 03:00 on 2027-03-28 and back from
+    // 03:00 to 02:00 on 2027-10-31 (zdump -v -c 2027,2028 Europe/Madrid): a
+    // skipped time is read at the offset before the change, a repeated one
+    // the first time.
+    struct Case {
+        const char* wall;
+        const char* zone;
+        const char* universal;
+    };
+    const Case cases[] = {
+        {"2027-03-28 02:30", "Europe/Madrid", "2027-03-28 01:30"},
+        {"2027-10-31 02:30", "Europe/Madrid", "2027-10-31 00:30"},
+        {"2027-06-21 16:11", "Europe/Madrid", "2027-06-21 14:11"},
+        {"2027-01-15 12:00", "Europe/Madrid", "2027-01-15 11:00"},
+        {"2008-03-15 23:30:15", "America/Argentina/Buenos_Aires", "2008-03-16 01:30:15"},
+        {"2027-01-15 12:00", "US/Eastern", "2027-01-15 17:00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.wall << ' ' << c.zone);
+        const CliResult named = RunCli({"jde", c.wall, "--zona", c.zone});
+        const CliResult universal = RunCli({"jde", c.universal, "--tz", "0"});
+        EXPECT_EQ(named.status, 0);
+        EXPECT_EQ(named.err, "");
+        EXPECT_EQ(universal.status, 0);
+        EXPECT_EQ(named.out, universal.out);
+    }
+}
+
+TEST(KaltoCli, ZonasListsEveryNameSortedWithTheLinks) {
+    const CliResult result = RunCli({"zonas"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    std::vector<std::string> names;
+    std::istringstream lines(result.out);
+    for (std::string line; std::getline(lines, line);) names.push_back(line);
+    EXPECT_GT(names.size(), 400u);
+    EXPECT_TRUE(std::ranges::adjacent_find(names, std::greater_equal<>()) == names.end()) << "not strictly sorted";
+    for (const char* name : {"UTC", "US/Eastern", "Europe/Madrid", "Asia/Kathmandu"}) {
+        EXPECT_TRUE(std::ranges::binary_search(names, std::string(name))) << name;
+    }
+}
+
 TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
     struct Case {
         std::initializer_list<std::string> args;
@@ -175,7 +220,13 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
         {{"jde", "2024-01-01 10:00", "--tz", "3,5"}, "zona horaria no válida"},
         {{"jde", "2024-01-01 10:00", "--tz", ""}, "zona horaria no válida"},
         {{"jde", "2024-01-01 10:00", "--tz"}, "falta el valor de --tz"},
-        {{"jde", "2024-01-01 10:00", "--zona", "3"}, "opción desconocida"},
+        {{"jde", "2024-01-01 10:00", "--zone", "UTC"}, "opción desconocida"},
+        {{"jde", "2024-01-01 10:00", "--zona", "Europe/Madird"}, "zona desconocida: «Europe/Madird»"},
+        {{"jde", "2024-01-01 10:00", "--zona", "3"}, "zona desconocida: «3»"},
+        {{"jde", "2024-01-01 10:00", "--tz", "1", "--zona", "Europe/Madrid"}, "--tz y --zona no valen juntas"},
+        {{"jde", "2024-01-01 10:00", "--zona=UTC", "--tz=0"}, "--tz y --zona no valen juntas"},
+        {{"jde", "2024-01-01 10:00", "--zona"}, "falta el valor de --zona"},
+        {{"zonas", "UTC"}, "sobra el argumento «UTC»"},
         {{"jde", "2024-01-01 10:00", "2024-01-02 10:00"}, "sobra el argumento"},
         {{"jde"}, "falta la fecha"},
         {{"planetas"}, "orden desconocida"},
