@@ -13,6 +13,9 @@ namespace kalto {
 
 namespace {
 
+// Where Debian's tzdata installs the zone files, which the library reads.
+constexpr std::string_view ZoneDirectory = "/usr/share/zoneinfo/";
+
 // Days from the program's epoch, 1899-12-30, to the Unix epoch, 1970-01-01.
 constexpr double UnixEpochDay = 25569.0;
 constexpr double SecondsPerDay = 86400.0;
@@ -33,6 +36,13 @@ std::chrono::seconds WholeSecond(TDateTime value) {
 
 }  // namespace
 
+TimeZone::TimeZone(const date::time_zone* zone) : zone_(zone) {
+    // The period the library reaches last, which its list leaves open.
+    const date::sys_seconds farFuture = date::sys_days(date::year(9999) / 12 / 31);
+    ruleFrom_ = zone_->get_info(farFuture).begin.time_since_epoch().count();
+    rule_ = ReadTzifFooterRule(std::string(ZoneDirectory) + zone_->name());
+}
+
 std::optional<TimeZone> TimeZone::Find(std::string_view name) {
     if (!IsDatabaseName(name)) return std::nullopt;
     try {
@@ -49,6 +59,9 @@ std::string_view TimeZone::Name() const {
 
 int TimeZone::OffsetSeconds(TDateTime universal) const {
     const date::sys_seconds instant(WholeSecond(universal));
+    if (rule_ && instant.time_since_epoch().count() >= ruleFrom_) {
+        return PosixRuleOffset(*rule_, instant.time_since_epoch().count());
+    }
     return static_cast<int>(zone_->get_info(instant).offset.count());
 }
 
@@ -58,6 +71,20 @@ TDateTime TimeZone::ToWallTime(TDateTime universal) const {
 
 TDateTime TimeZone::ToUniversalTime(TDateTime wall) const {
     const date::local_seconds local(WholeSecond(wall));
+    constexpr std::int64_t OneDay = 86400;
+    if (rule_ && local.time_since_epoch().count() - OneDay >= ruleFrom_) {
+        // Of the rule's two offsets, the larger gives the earlier instant:
+        // when both fit it is the first occurrence, when neither does (a
+        // skipped time) the offset in effect at it is the one before the
+        // change.
+        const int larger = std::max(rule_->standardOffset, rule_->daylightOffset);
+        const int smaller = std::min(rule_->standardOffset, rule_->daylightOffset);
+        const TDateTime early = wall - larger / SecondsPerDay;
+        if (OffsetSeconds(early) == larger) return early;
+        const TDateTime late = wall - smaller / SecondsPerDay;
+        if (OffsetSeconds(late) == smaller) return late;
+        return wall - OffsetSeconds(early) / SecondsPerDay;
+    }
     // In a gap `first` is the period before the change, and of a wall time
     // that occurs twice it is the earlier period: both rules take `first`.
     const date::local_info info = zone_->get_info(local);

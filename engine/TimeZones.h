@@ -2,10 +2,14 @@
 #pragma once
 // Named time zones of the system's time-zone database (IANA tzdata, read
 // through Howard Hinnant's date library): universal time to the wall-clock
-// time of a zone and back, as the program's date-times.
+// time of a zone and back, as the program's date-times. The library reads the
+// transitions the zone files list, which end in 2037; after the last of them
+// the rule in the file's footer applies, as it does for the C library.
 
 #include "DateTime.h"
+#include "PosixZoneRule.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,9 +48,12 @@ public:
     [[nodiscard]] TDateTime ToUniversalTime(TDateTime wall) const;
 
 private:
-    explicit TimeZone(const date::time_zone* zone) noexcept : zone_(zone) {}
+    explicit TimeZone(const date::time_zone* zone);
 
     const date::time_zone* zone_;
+    // The footer's rule, from the universal second `ruleFrom_` on.
+    std::optional<PosixZoneRule> rule_;
+    std::int64_t ruleFrom_ = 0;
 };
 
 // Every name the database accepts, links included, sorted; empty when the

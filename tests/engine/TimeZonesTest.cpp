@@ -45,6 +45,19 @@ TDateTime At(const Moment& m) {
 // America/Argentina/Buenos_Aires  Sun Mar 16 02:00:00 2008 UT = Sat Mar 15 23:00:00 2008 -03 isdst=0 gmtoff=-10800
 // America/Argentina/Buenos_Aires  Sun Oct 19 03:00:00 2008 UT = Sun Oct 19 01:00:00 2008 -02 isdst=1 gmtoff=-7200
 //
+// The zone files list transitions up to 2037 and state the later years as a
+// rule in their footer (Madrid "CET-1CEST,M3.5.0,M10.5.0/3", Santiago
+// "<-04>4<-03>,M9.1.6/24,M4.1.6/24"); `zdump -v -c 2045,2046` follows it:
+//
+// Europe/Madrid     Sun Mar 26 01:00:00 2045 UT = Sun Mar 26 03:00:00 2045 CEST isdst=1 gmtoff=7200
+// Europe/Madrid     Sun Oct 29 00:59:59 2045 UT = Sun Oct 29 02:59:59 2045 CEST isdst=1 gmtoff=7200
+// Europe/Madrid     Sun Oct 29 01:00:00 2045 UT = Sun Oct 29 02:00:00 2045 CET isdst=0 gmtoff=3600
+// Australia/Sydney  Sat Apr  1 16:00:00 2045 UT = Sun Apr  2 02:00:00 2045 AEST isdst=0 gmtoff=36000
+// Australia/Sydney  Sat Sep 30 16:00:00 2045 UT = Sun Oct  1 03:00:00 2045 AEDT isdst=1 gmtoff=39600
+// America/Santiago  Sun Apr  2 02:59:59 2045 UT = Sat Apr  1 23:59:59 2045 -03 isdst=1 gmtoff=-10800
+// America/Santiago  Sun Apr  2 03:00:00 2045 UT = Sat Apr  1 23:00:00 2045 -04 isdst=0 gmtoff=-14400
+// America/Santiago  Sun Sep  3 04:00:00 2045 UT = Sun Sep  3 01:00:00 2045 -03 isdst=1 gmtoff=-10800
+//
 // Madrid's local mean time holds from the start of the database to 1901, so
 // 1890 is read at -884 s (-0:14:44).
 
@@ -77,6 +90,14 @@ TEST(TimeZones, UniversalToWallTimeFollowsTheDatabase) {
         {"America/Argentina/Buenos_Aires", {2007, 12, 30, 3, 0, 0}, {2007, 12, 30, 1, 0, 0}, -7200},
         {"America/Argentina/Buenos_Aires", {2008, 3, 16, 2, 0, 0}, {2008, 3, 15, 23, 0, 0}, -10800},
         {"America/Argentina/Buenos_Aires", {2008, 10, 19, 3, 0, 0}, {2008, 10, 19, 1, 0, 0}, -7200},
+        {"Europe/Madrid", {2045, 3, 26, 1, 0, 0}, {2045, 3, 26, 3, 0, 0}, 7200},
+        {"Europe/Madrid", {2045, 10, 29, 0, 59, 59}, {2045, 10, 29, 2, 59, 59}, 7200},
+        {"Europe/Madrid", {2045, 10, 29, 1, 0, 0}, {2045, 10, 29, 2, 0, 0}, 3600},
+        {"Australia/Sydney", {2045, 4, 1, 16, 0, 0}, {2045, 4, 2, 2, 0, 0}, 36000},
+        {"Australia/Sydney", {2045, 9, 30, 16, 0, 0}, {2045, 10, 1, 3, 0, 0}, 39600},
+        {"America/Santiago", {2045, 4, 2, 2, 59, 59}, {2045, 4, 1, 23, 59, 59}, -10800},
+        {"America/Santiago", {2045, 4, 2, 3, 0, 0}, {2045, 4, 1, 23, 0, 0}, -14400},
+        {"America/Santiago", {2045, 9, 3, 4, 0, 0}, {2045, 9, 3, 1, 0, 0}, -10800},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.zone << ' ' << c.universal.year << '-' << c.universal.month << '-'
@@ -108,6 +129,13 @@ TEST(TimeZones, WallToUniversalTimeTakesTheOffsetBeforeAGapAndTheFirstOfARepeat)
         {"America/Argentina/Buenos_Aires", {1969, 10, 5, 0, 30, 0}, {1969, 10, 5, 4, 30, 0}},    // skipped: at -4
         {"America/Argentina/Buenos_Aires", {2007, 12, 30, 0, 30, 0}, {2007, 12, 30, 3, 30, 0}},  // skipped: at -3
         {"America/Argentina/Buenos_Aires", {2008, 3, 15, 23, 30, 0}, {2008, 3, 16, 1, 30, 0}},   // twice: at -2
+        {"Europe/Madrid", {2045, 3, 26, 2, 30, 0}, {2045, 3, 26, 1, 30, 0}},                     // skipped: read at +1
+        {"Europe/Madrid", {2045, 10, 29, 2, 30, 0}, {2045, 10, 29, 0, 30, 0}},  // twice: the first, at +2
+        {"Europe/Madrid", {2045, 7, 1, 12, 0, 0}, {2045, 7, 1, 10, 0, 0}},
+        {"Australia/Sydney", {2045, 10, 1, 2, 30, 0}, {2045, 9, 30, 16, 30, 0}},  // skipped: read at +10
+        {"Australia/Sydney", {2045, 4, 2, 2, 30, 0}, {2045, 4, 1, 15, 30, 0}},    // twice: the first, at +11
+        {"America/Santiago", {2045, 4, 1, 23, 30, 0}, {2045, 4, 2, 2, 30, 0}},    // twice: the first, at -3
+        {"America/Santiago", {2045, 9, 3, 0, 30, 0}, {2045, 9, 3, 4, 30, 0}},     // skipped: read at -4
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.zone << ' ' << c.wall.year << '-' << c.wall.month << '-' << c.wall.day
