@@ -22,17 +22,17 @@ bool IsTerminalStandardError(const std::ostream& stream) {
 }
 
 void ProgressBar::Show(std::int64_t done) {
-    const std::int64_t shown = std::clamp<std::int64_t>(done, 0, total_);
-    const auto filled = static_cast<int>(total_ > 0 ? shown * BarWidth / total_ : BarWidth);
-    const auto percent = total_ > 0 ? shown * 100 / total_ : 100;
+    const std::int64_t shown = std::clamp<std::int64_t>(done, 0, Total);
+    const auto filled = static_cast<int>(Total > 0 ? shown * BarWidth / Total : BarWidth);
+    const auto percent = Total > 0 ? shown * 100 / Total : 100;
     std::string percentText = std::to_string(percent);
     percentText.insert(0, 3 - std::min<std::size_t>(percentText.size(), 3), ' ');
-    out_ << '\r' << Caption << '[' << std::string(static_cast<std::size_t>(filled), '#')
-         << std::string(static_cast<std::size_t>(BarWidth - filled), '-') << "] " << percentText << " %" << std::flush;
+    Out << '\r' << Caption << '[' << std::string(static_cast<std::size_t>(filled), '#')
+        << std::string(static_cast<std::size_t>(BarWidth - filled), '-') << "] " << percentText << " %" << std::flush;
 }
 
 void ProgressBar::Clear() {
-    out_ << EraseLine << std::flush;
+    Out << EraseLine << std::flush;
 }
 
 }  // namespace kalto::cli

@@ -13,7 +13,7 @@ namespace kalto::cli {
 
 class ProgressBar {
 public:
-    ProgressBar(std::ostream& out, std::int64_t total) : out_(out), total_(total) {}
+    ProgressBar(std::ostream& out, std::int64_t total) : Out(out), Total(total) {}
 
     // Redraws the bar for `done` of the total.
     void Show(std::int64_t done);
@@ -21,8 +21,8 @@ public:
     void Clear();
 
 private:
-    std::ostream& out_;
-    std::int64_t total_;
+    std::ostream& Out;
+    std::int64_t Total;
 };
 
 }  // namespace kalto::cli

@@ -109,18 +109,18 @@ std::int64_t UnixDay(int year, int month, int day) {
 }
 
 std::int64_t ChangeDayNumber(const PosixZoneRule::ChangeDay& change, int year) {
-    switch (change.kind) {
+    switch (change.Kind) {
         case 'J': {
             // 1 to 365 without 29 February: from 1 March a leap year is a day on.
-            const int leapDay = IsLeapYear(year) && change.day >= 60 ? 1 : 0;
-            return UnixDay(year, 1, 1) + change.day - 1 + leapDay;
+            const int leapDay = IsLeapYear(year) && change.Day >= 60 ? 1 : 0;
+            return UnixDay(year, 1, 1) + change.Day - 1 + leapDay;
         }
-        case 'N': return UnixDay(year, 1, 1) + change.day;
+        case 'N': return UnixDay(year, 1, 1) + change.Day;
         default: {
-            const int firstWeekday = DayOfWeek(EncodeDate(year, change.month, 1));
-            int day = 1 + (change.day - firstWeekday + 7) % 7 + (change.week - 1) * 7;
-            while (day > DaysInMonth(year, change.month)) day -= 7;
-            return UnixDay(year, change.month, day);
+            const int firstWeekday = DayOfWeek(EncodeDate(year, change.Month, 1));
+            int day = 1 + (change.Day - firstWeekday + 7) % 7 + (change.Week - 1) * 7;
+            while (day > DaysInMonth(year, change.Month)) day -= 7;
+            return UnixDay(year, change.Month, day);
         }
     }
 }
@@ -135,36 +135,36 @@ std::optional<PosixZoneRule> ParsePosixZoneRule(std::string_view text) {
     if (!reader.Name()) return std::nullopt;
     const auto standard = reader.Duration(MaxOffsetHours);
     if (!standard) return std::nullopt;
-    rule.standardOffset = -*standard;
-    rule.daylightOffset = rule.standardOffset;
+    rule.StandardOffset = -*standard;
+    rule.DaylightOffset = rule.StandardOffset;
     if (reader.AtEnd()) return rule;
     if (!reader.Name()) return std::nullopt;
-    rule.hasDaylightTime = true;
-    rule.daylightOffset = rule.standardOffset + SecondsPerHour;
+    rule.HasDaylightTime = true;
+    rule.DaylightOffset = rule.StandardOffset + SecondsPerHour;
     if (!reader.Peek(',')) {
         const auto daylight = reader.Duration(MaxOffsetHours);
         if (!daylight) return std::nullopt;
-        rule.daylightOffset = -*daylight;
+        rule.DaylightOffset = -*daylight;
     }
     // Every footer that has daylight time states its change days.
     constexpr int MaxChangeHours = 167;
     if (!reader.Take(',')) return std::nullopt;
     const auto start = reader.Day();
     if (!start) return std::nullopt;
-    rule.start = *start;
+    rule.Start = *start;
     if (reader.Take('/')) {
         const auto time = reader.Duration(MaxChangeHours);
         if (!time) return std::nullopt;
-        rule.startTime = *time;
+        rule.StartTime = *time;
     }
     if (!reader.Take(',')) return std::nullopt;
     const auto end = reader.Day();
     if (!end) return std::nullopt;
-    rule.end = *end;
+    rule.End = *end;
     if (reader.Take('/')) {
         const auto time = reader.Duration(MaxChangeHours);
         if (!time) return std::nullopt;
-        rule.endTime = *time;
+        rule.EndTime = *time;
     }
     if (!reader.AtEnd()) return std::nullopt;
     return rule;
@@ -183,17 +183,17 @@ std::optional<PosixZoneRule> ReadTzifFooterRule(const std::string& path) {
 }
 
 int PosixRuleOffset(const PosixZoneRule& rule, std::int64_t universalSeconds) {
-    if (!rule.hasDaylightTime) return rule.standardOffset;
+    if (!rule.HasDaylightTime) return rule.StandardOffset;
     // The changes of the year that holds the instant in standard time.
-    const std::int64_t standardSeconds = universalSeconds + rule.standardOffset;
+    const std::int64_t standardSeconds = universalSeconds + rule.StandardOffset;
     const auto day = static_cast<double>(standardSeconds / SecondsPerDay - (standardSeconds % SecondsPerDay < 0));
     const int year = DecodeDate(day + static_cast<double>(UnixEpochDay)).year;
-    const std::int64_t start = ChangeDayNumber(rule.start, year) * SecondsPerDay + rule.startTime - rule.standardOffset;
-    const std::int64_t end = ChangeDayNumber(rule.end, year) * SecondsPerDay + rule.endTime - rule.daylightOffset;
+    const std::int64_t start = ChangeDayNumber(rule.Start, year) * SecondsPerDay + rule.StartTime - rule.StandardOffset;
+    const std::int64_t end = ChangeDayNumber(rule.End, year) * SecondsPerDay + rule.EndTime - rule.DaylightOffset;
     // In the southern hemisphere daylight time spans the turn of the year.
     const bool daylight = start < end ? universalSeconds >= start && universalSeconds < end
                                       : !(universalSeconds >= end && universalSeconds < start);
-    return daylight ? rule.daylightOffset : rule.standardOffset;
+    return daylight ? rule.DaylightOffset : rule.StandardOffset;
 }
 
 }  // namespace kalto

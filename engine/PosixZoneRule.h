@@ -18,20 +18,20 @@ struct PosixZoneRule {
     // February never counted), "n" (0 to 365, counted) or "Mm.w.d" (day d,
     // 0 = Sunday, of week w, 5 = the last, of month m).
     struct ChangeDay {
-        char kind = 'M';  // 'J', 'N' or 'M'
-        int month = 0;
-        int week = 0;
-        int day = 0;
+        char Kind = 'M';  // 'J', 'N' or 'M'
+        int Month = 0;
+        int Week = 0;
+        int Day = 0;
     };
 
-    int standardOffset = 0;  // seconds east of Greenwich
-    bool hasDaylightTime = false;
-    int daylightOffset = 0;  // the standard offset when there is no daylight time
-    ChangeDay start, end;
+    int StandardOffset = 0;  // seconds east of Greenwich
+    bool HasDaylightTime = false;
+    int DaylightOffset = 0;  // the standard offset when there is no daylight time
+    ChangeDay Start, End;
     // Local times of the changes in seconds after 00:00, from -167 h to 167 h:
-    // `start` in standard time, `end` in daylight time.
-    int startTime = 7200;
-    int endTime = 7200;
+    // `Start` in standard time, `End` in daylight time.
+    int StartTime = 7200;
+    int EndTime = 7200;
 };
 
 // The rule of a TZ string; nothing when the text is not one.

@@ -36,11 +36,11 @@ std::chrono::seconds WholeSecond(TDateTime value) {
 
 }  // namespace
 
-TimeZone::TimeZone(const date::time_zone* zone) : zone_(zone) {
+TimeZone::TimeZone(const date::time_zone* zone) : Zone(zone) {
     // The period the library reaches last, which its list leaves open.
     const date::sys_seconds farFuture = date::sys_days(date::year(9999) / 12 / 31);
-    ruleFrom_ = zone_->get_info(farFuture).begin.time_since_epoch().count();
-    rule_ = ReadTzifFooterRule(std::string(ZoneDirectory) + zone_->name());
+    RuleFrom = Zone->get_info(farFuture).begin.time_since_epoch().count();
+    Rule = ReadTzifFooterRule(std::string(ZoneDirectory) + Zone->name());
 }
 
 std::optional<TimeZone> TimeZone::Find(std::string_view name) {
@@ -54,15 +54,15 @@ std::optional<TimeZone> TimeZone::Find(std::string_view name) {
 }
 
 std::string_view TimeZone::Name() const {
-    return zone_->name();
+    return Zone->name();
 }
 
 int TimeZone::OffsetSeconds(TDateTime universal) const {
     const date::sys_seconds instant(WholeSecond(universal));
-    if (rule_ && instant.time_since_epoch().count() >= ruleFrom_) {
-        return PosixRuleOffset(*rule_, instant.time_since_epoch().count());
+    if (Rule && instant.time_since_epoch().count() >= RuleFrom) {
+        return PosixRuleOffset(*Rule, instant.time_since_epoch().count());
     }
-    return static_cast<int>(zone_->get_info(instant).offset.count());
+    return static_cast<int>(Zone->get_info(instant).offset.count());
 }
 
 TDateTime TimeZone::ToWallTime(TDateTime universal) const {
@@ -72,13 +72,13 @@ TDateTime TimeZone::ToWallTime(TDateTime universal) const {
 TDateTime TimeZone::ToUniversalTime(TDateTime wall) const {
     const date::local_seconds local(WholeSecond(wall));
     constexpr std::int64_t OneDay = 86400;
-    if (rule_ && local.time_since_epoch().count() - OneDay >= ruleFrom_) {
+    if (Rule && local.time_since_epoch().count() - OneDay >= RuleFrom) {
         // Of the rule's two offsets, the larger gives the earlier instant:
         // when both fit it is the first occurrence, when neither does (a
         // skipped time) the offset in effect at it is the one before the
         // change.
-        const int larger = std::max(rule_->standardOffset, rule_->daylightOffset);
-        const int smaller = std::min(rule_->standardOffset, rule_->daylightOffset);
+        const int larger = std::max(Rule->StandardOffset, Rule->DaylightOffset);
+        const int smaller = std::min(Rule->StandardOffset, Rule->DaylightOffset);
         const TDateTime early = wall - larger / SecondsPerDay;
         if (OffsetSeconds(early) == larger) return early;
         const TDateTime late = wall - smaller / SecondsPerDay;
@@ -87,7 +87,7 @@ TDateTime TimeZone::ToUniversalTime(TDateTime wall) const {
     }
     // In a gap `first` is the period before the change, and of a wall time
     // that occurs twice it is the earlier period: both rules take `first`.
-    const date::local_info info = zone_->get_info(local);
+    const date::local_info info = Zone->get_info(local);
     return wall - static_cast<double>(info.first.offset.count()) / SecondsPerDay;
 }
 

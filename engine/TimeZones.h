@@ -50,10 +50,10 @@ public:
 private:
     explicit TimeZone(const date::time_zone* zone);
 
-    const date::time_zone* zone_;
-    // The footer's rule, from the universal second `ruleFrom_` on.
-    std::optional<PosixZoneRule> rule_;
-    std::int64_t ruleFrom_ = 0;
+    const date::time_zone* Zone;
+    // The footer's rule, from the universal second `RuleFrom` on.
+    std::optional<PosixZoneRule> Rule;
+    std::int64_t RuleFrom = 0;
 };
 
 // Every name the database accepts, links included, sorted; empty when the

@@ -13,11 +13,11 @@ namespace {
 constexpr double Tolerance = 0.5 / 86'400'000.0;
 
 struct Moment {
-    int year, month, day, hour, minute, second;
+    int Year, Month, Day, Hour, Minute, Second;
 };
 
 TDateTime At(const Moment& m) {
-    return EncodeDate(m.year, m.month, m.day) + EncodeTime(m.hour, m.minute, m.second);
+    return EncodeDate(m.Year, m.Month, m.Day) + EncodeTime(m.Hour, m.Minute, m.Second);
 }
 
 // The reference values are the transitions that `zdump -v` prints from this
@@ -100,8 +100,8 @@ TEST(TimeZones, UniversalToWallTimeFollowsTheDatabase) {
         {"America/Santiago", {2045, 9, 3, 4, 0, 0}, {2045, 9, 3, 1, 0, 0}, -10800},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.zone << ' ' << c.universal.year << '-' << c.universal.month << '-'
-                                        << c.universal.day << ' ' << c.universal.hour << ':' << c.universal.minute);
+        SCOPED_TRACE(testing::Message() << c.zone << ' ' << c.universal.Year << '-' << c.universal.Month << '-'
+                                        << c.universal.Day << ' ' << c.universal.Hour << ':' << c.universal.Minute);
         const auto zone = TimeZone::Find(c.zone);
         ASSERT_TRUE(zone);
         EXPECT_EQ(zone->OffsetSeconds(At(c.universal)), c.offsetSeconds);
@@ -138,8 +138,8 @@ TEST(TimeZones, WallToUniversalTimeTakesTheOffsetBeforeAGapAndTheFirstOfARepeat)
         {"America/Santiago", {2045, 9, 3, 0, 30, 0}, {2045, 9, 3, 4, 30, 0}},     // skipped: read at -4
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.zone << ' ' << c.wall.year << '-' << c.wall.month << '-' << c.wall.day
-                                        << ' ' << c.wall.hour << ':' << c.wall.minute);
+        SCOPED_TRACE(testing::Message() << c.zone << ' ' << c.wall.Year << '-' << c.wall.Month << '-' << c.wall.Day
+                                        << ' ' << c.wall.Hour << ':' << c.wall.Minute);
         const auto zone = TimeZone::Find(c.zone);
         ASSERT_TRUE(zone);
         EXPECT_NEAR(zone->ToUniversalTime(At(c.wall)), At(c.universal), Tolerance);

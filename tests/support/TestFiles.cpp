@@ -17,20 +17,20 @@ namespace fs = std::filesystem;
 TemporaryFolder::TemporaryFolder(std::string_view prefix) {
     std::string pattern = (fs::temp_directory_path() / (std::string(prefix) + "-XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed for " + pattern);
-    path_ = pattern;
-    fs::permissions(path_, fs::perms(0755));
+    Location = pattern;
+    fs::permissions(Location, fs::perms(0755));
 }
 
 TemporaryFolder::~TemporaryFolder() {
     std::error_code error;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, error);
-    for (auto entry = fs::recursive_directory_iterator(path_, error); !error && entry != fs::end(entry);
+    fs::permissions(Location, fs::perms::owner_all, fs::perm_options::add, error);
+    for (auto entry = fs::recursive_directory_iterator(Location, error); !error && entry != fs::end(entry);
          entry.increment(error)) {
         if (entry->is_directory(error) && !entry->is_symlink(error))
             fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, error);
         error.clear();
     }
-    fs::remove_all(path_, error);
+    fs::remove_all(Location, error);
 }
 
 std::string ReadFile(const fs::path& file) {

@@ -22,10 +22,10 @@ public:
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
-    [[nodiscard]] const std::filesystem::path& Path() const noexcept { return path_; }
+    [[nodiscard]] const std::filesystem::path& Path() const noexcept { return Location; }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path Location;
 };
 
 // The file's bytes; empty when it cannot be read.
