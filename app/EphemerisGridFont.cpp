@@ -23,7 +23,7 @@ std::vector<EphemerisRow> WidestRows() {
     for (int month = 1; month <= 12; ++month) {
         for (int day = 22; day <= 28; ++day) {
             EphemerisRow row;
-            row.LocalTime = EncodeDate(2028, month, day) + EncodeTime(12, 58, 0);
+            row.UniversalTime = EncodeDate(2028, month, day) + EncodeTime(12, 58, 0);
             row.Longitude = static_cast<float>((month - 1) * 30 + 28.99);
             row.Latitude = -88.99F;
             row.RightAscension = 358.99F;
@@ -34,12 +34,14 @@ std::vector<EphemerisRow> WidestRows() {
     return rows;
 }
 
-bool ColumnsFit(const QFont& font, const std::vector<EphemerisRow>& rows, const DateFormatNames& names, int cellMargin) {
+bool ColumnsFit(const QFont& font, const std::vector<EphemerisRow>& rows, const DateFormatNames& names,
+                int cellMargin) {
     const QFontMetrics metrics(font);
     for (int column = 0; column < EphemerisColumnCount; ++column) {
         const int room = EphemerisColumns[static_cast<std::size_t>(column)].Width - 2 * cellMargin;
         for (const auto& row : rows) {
-            if (metrics.horizontalAdvance(ToQString(EphemerisCellText(row, WidestShortLine, column, names))) > room) {
+            if (metrics.horizontalAdvance(
+                    ToQString(EphemerisCellText(row, WidestShortLine, column, names, WallClock()))) > room) {
                 return false;
             }
         }

@@ -62,7 +62,7 @@ ExportContent EphemerisPage::ContentToExport() const {
         return Controls.Graph->ContentToExport();
     }
     EphemerisTableExport table{
-        .Rows = Completed.Rows, .Body = Body, .ZoneHours = Completed.ZoneHours, .OptionalColumns = {}};
+        .Rows = Completed.Rows, .Body = Body, .Clock = WallClock(Completed.ZoneHours), .OptionalColumns = {}};
     for (int column = FirstOptionalColumn; column < EphemerisColumnCount; ++column) {
         if (!Controls.StrGridEfem->isColumnHidden(column)) {
             table.OptionalColumns.push_back(column);
@@ -120,7 +120,7 @@ void EphemerisPage::CalculateEphemeris() {
         .EndDate = ToDateTime(Controls.DE2->date()),
         .SpanDays = Span,
         .StepsPerDay = stepsPerDay,
-        .ZoneHours = ZoneHours,
+        .Clock = WallClock(ZoneHours),
     };
     Controls.GaugeProgressEfem->setMaximum(static_cast<int>(TotalSteps(request)));
     Controls.GaugeProgressEfem->setValue(0);
@@ -144,7 +144,8 @@ void EphemerisPage::RunnerEfemProgress(qint64 stepsDone) {
 void EphemerisPage::RunnerEfemCompleted(kalto::EphemerisRows rows) {
     const TDateTime start = rows->StartDate;
     const TDateTime end = rows->EndDate;
-    Completed = {.Rows = std::move(rows), .Start = start, .End = end, .ZoneHours = RunnerEfem.Request().ZoneHours};
+    Completed = {
+        .Rows = std::move(rows), .Start = start, .End = end, .ZoneHours = RunnerEfem.Request().Clock.FixedHours()};
     FillEphemerisGrid();
     Controls.Graph->ShowRun(Completed);
     Controls.LabelFecha->setText(RangeText(Completed.Start, Completed.End, DateNames));

@@ -18,7 +18,7 @@ void BM_EphemerisRun(benchmark::State& state) {
     const auto stepsPerDay = static_cast<int>(state.range(1));
     const auto threads = static_cast<unsigned>(state.range(2));
     const TDateTime start = EncodeDate(2027, 1, 1);
-    const EphemerisRequest request{start, start + days - 1, days, stepsPerDay, 0};
+    const EphemerisRequest request{start, start + days - 1, days, stepsPerDay, WallClock()};
     for (auto _ : state) {
         EphemerisProgress progress;
         const auto rows = RunEphemeris(request, progress, threads);

@@ -49,7 +49,7 @@ const TDateTime SpanStart = EncodeDate(2027, 1, 1);
 
 EphemerisRequest LargestEphemeris() {
     const TDateTime end = IncMonth(SpanStart, LimitedSpanMonths);
-    return {SpanStart, end, SpanDays(SpanStart, end), 288, 0};
+    return {SpanStart, end, SpanDays(SpanStart, end), 288, WallClock()};
 }
 
 ContactSearchInput DemandingSearch(int body) {

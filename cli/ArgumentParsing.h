@@ -81,6 +81,9 @@ void CheckEphemerisDays(TDateTime start, int spanDays);
 // lists it ("Europe/Madrid", "UTC").
 [[nodiscard]] TimeZone ParseZoneName(std::string_view text);
 
+// The error of a command given both --tz and --zona.
+inline constexpr std::string_view BothZonesMessage = "--tz y --zona no valen juntas; dé una sola de las dos";
+
 // The steps per day of the step selector's item that lasts `text` minutes
 // (1440, 720, 360, 180, 120, 60, 30, 15, 10 or 5).
 [[nodiscard]] int ParseStepsPerDay(std::string_view text);

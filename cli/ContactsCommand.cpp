@@ -192,7 +192,7 @@ ContactSearchInput SearchInput(const ContactsOptions& options) {
     input.Exact = options.exact;
     input.Position = ParsePosition(*options.position, options.sign);
     input.Orb = ContactOrb(options.orb);
-    input.ZoneHours = options.Span.ZoneHours;
+    input.ZoneHours = options.Span.ZoneHours.value_or(0);
     input.Evaluation = options.evaluation;
     return input;
 }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,7 +21,8 @@ namespace kalto::cli {
 namespace {
 
 constexpr std::string_view AllBodies = "todos";
-constexpr std::string_view CsvHeader = "cuerpo,fecha_local,longitud,latitud,ascension_recta,declinacion,distancia\n";
+constexpr std::string_view CsvHeader =
+    "cuerpo,fecha_local,longitud,latitud,ascension_recta,declinacion,distancia,utc\n";
 constexpr std::string_view SummaryHeader = "cuerpo,filas,longitud,latitud,ascension_recta,declinacion\n";
 
 // Output is gathered in a buffer of this size and written a buffer at a time.
@@ -52,6 +54,7 @@ void SetBody(EphemerisOptions& options, std::string_view value) {
 
 constexpr std::string_view Synopsis =
     "  efemerides --desde AAAA-MM-DD --hasta AAAA-MM-DD [--cada MINUTOS] [--tz HORAS]\n"
+    "             [--zona NOMBRE]\n"
     "             [--cuerpo NOMBRE|todos] [--formato texto|csv|resumen] [--directo]\n"
     "             [--formato rtf --salida ARCHIVO.rtf [--columnas hora,lon,lat,ar,dec]]\n"
     "      Posiciones de los cuerpos en cada paso de los días de --desde a\n"
@@ -60,7 +63,16 @@ constexpr std::string_view Synopsis =
     "      --desde (y lo avisa en la salida de errores).\n";
 
 // After the span's options, in the order of the usage's list.
-constexpr std::array<OptionDeclaration<EphemerisOptions>, 5> OwnOptions{{
+constexpr std::array<OptionDeclaration<EphemerisOptions>, 6> OwnOptions{{
+    {"--zona",
+     OptionValue::Required,
+     [](EphemerisOptions& options, std::string_view value) { options.Span.Zone = ParseZoneName(value); },
+     {{{"NOMBRE", "zona de la base de datos de zonas horarias, como\n"
+                  "Europe/Madrid (la lista: kalto-cli zonas): cada día\n"
+                  "empieza a las 00:00 de su reloj, con su horario de\n"
+                  "verano; los pasos de menos de un día van a intervalos\n"
+                  "iguales de tiempo real desde las 00:00 del primer día.\n"
+                  "No vale junto con --tz."}}}},
     {"--cuerpo",
      OptionValue::Required,
      SetBody,
@@ -75,7 +87,8 @@ constexpr std::array<OptionDeclaration<EphemerisOptions>, 5> OwnOptions{{
                "latitud,ascension_recta,declinacion,distancia» y una\n"
                "línea por paso y cuerpo; fecha AAAA-MM-DDTHH:MM:SS;\n"
                "ángulos en grados, distancia en UA (km para la Luna,\n"
-               "0 para Plutón y el Nodo)."},
+               "0 para Plutón y el Nodo); utc, el mismo instante en\n"
+               "Tiempo Universal, AAAA-MM-DDTHH:MM:SSZ."},
        {"texto", "para cada cuerpo, «# Sol» y la tabla de la ventana\n"
                  "con sus ocho columnas, separadas por tabuladores."},
        {"resumen", "cabecera «cuerpo,filas,longitud,latitud,\n"
@@ -141,8 +154,7 @@ void AppendDigits(std::string& text, int value, int digits) {
 }
 
 // AAAA-MM-DDTHH:MM:SS.
-void AppendDateTime(std::string& text, TDateTime value) {
-    const DecodedDateTime decoded = DecodeDateTime(value);
+void AppendDecoded(std::string& text, const DecodedDateTime& decoded) {
     AppendDigits(text, decoded.date.year, 4);
     text += '-';
     AppendDigits(text, decoded.date.month, 2);
@@ -154,6 +166,18 @@ void AppendDateTime(std::string& text, TDateTime value) {
     AppendDigits(text, decoded.time.minute, 2);
     text += ':';
     AppendDigits(text, decoded.time.second, 2);
+}
+
+// AAAA-MM-DDTHH:MM:SS, the time to the millisecond with the seconds cut.
+void AppendDateTime(std::string& text, TDateTime value) {
+    AppendDecoded(text, DecodeDateTime(value));
+}
+
+// AAAA-MM-DDTHH:MM:SSZ, rounded to the second.
+void AppendUniversalTime(std::string& text, TDateTime value) {
+    constexpr double SecondsPerDay = 86'400;
+    AppendDecoded(text, DecodeDateTime(std::round(value * SecondsPerDay) / SecondsPerDay));
+    text += 'Z';
 }
 
 // A value with 9 significant digits: a stored value given back exactly.
@@ -174,17 +198,29 @@ void WriteWhenFull(std::string& buffer, std::ostream& out) {
 }
 
 void WriteCsv(const EphemerisRowSet& rows, const EphemerisOptions& options, std::ostream& out) {
+    // Row i of every body is the same instant: its two texts are made once.
+    const std::vector<EphemerisRow>& instants = rows.Bodies[Sol];
+    std::vector<std::string> wallTexts(instants.size());
+    std::vector<std::string> universalTexts(instants.size());
+    for (std::size_t i = 0; i < instants.size(); ++i) {
+        AppendDateTime(wallTexts[i], rows.Clock.ToWallTime(instants[i].UniversalTime));
+        AppendUniversalTime(universalTexts[i], instants[i].UniversalTime);
+    }
     std::string buffer(CsvHeader);
     buffer.reserve(OutputBufferSize + 256);
     for (int body = options.firstBody; body <= options.lastBody; ++body) {
-        for (const EphemerisRow& row : rows.Bodies[body]) {
+        const std::vector<EphemerisRow>& bodyRows = rows.Bodies[body];
+        for (std::size_t i = 0; i < bodyRows.size(); ++i) {
+            const EphemerisRow& row = bodyRows[i];
             buffer += BodyLabels[body];
             buffer += ',';
-            AppendDateTime(buffer, row.LocalTime);
+            buffer += wallTexts[i];
             for (const float value : {row.Longitude, row.Latitude, row.RightAscension, row.Declination, row.Distance}) {
                 buffer += ',';
                 AppendNumber(buffer, value);
             }
+            buffer += ',';
+            buffer += universalTexts[i];
             buffer += '\n';
             WriteWhenFull(buffer, out);
         }
@@ -233,7 +269,7 @@ void WriteTable(const EphemerisRowSet& rows, const EphemerisOptions& options, st
                 if (column > 0) {
                     line += '\t';
                 }
-                line += EphemerisCellText(bodyRows[i], static_cast<int>(i) + 1, column, names);
+                line += EphemerisCellText(bodyRows[i], static_cast<int>(i) + 1, column, names, rows.Clock);
             }
             out << line << '\n';
         }
@@ -265,7 +301,7 @@ void RunEphemerisCommand(std::span<const std::string_view> args, std::istream& /
             // The document reads the rows in place, through a pointer that owns nothing.
             table.Rows = EphemerisRows(EphemerisRows(), rows.get());
             table.Body = options.firstBody;
-            table.ZoneHours = options.Span.ZoneHours;
+            table.Clock = request.Clock;
             table.OptionalColumns = options.columns.value_or(DefaultDocumentColumns);
             WriteRtfDocument(*document, table);
             break;

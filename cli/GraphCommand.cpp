@@ -264,7 +264,7 @@ void WriteGraphDocument(GraphOptions& options, const EphemerisRequest& request, 
     options.frame.StartDate = request.StartDate;
     options.frame.EndDate = request.EndDate;
     GraphExport graph;
-    graph.ZoneHours = request.ZoneHours;  // the title states the zone the rows were computed in
+    graph.ZoneHours = request.Clock.FixedHours();  // the title states the zone the rows were computed in
     {
         const OffscreenApplication application;
         graph.Picture = GraphPicture(options.frame);

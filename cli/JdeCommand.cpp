@@ -72,7 +72,7 @@ void RunJde(std::span<const std::string_view> args, std::istream& /*in*/, std::o
         throw UsageError("falta la fecha y hora, escrita «AAAA-MM-DD HH:MM[:SS]»");
     }
     if (options.zoneHours && options.zone) {
-        throw UsageError("--tz y --zona no valen juntas; dé una sola de las dos");
+        throw UsageError(std::string(BothZonesMessage));
     }
     const TDateTime local = ParseLocalDateTime(*options.dateText);
     const EphemerisInstant instant = options.zone ? LocalToJDE(options.zone->ToUniversalTime(local), 0)

@@ -28,13 +28,17 @@ void CheckSpanDates(const RunSpanOptions& span) {
     if (!span.End) {
         throw UsageError("falta --hasta AAAA-MM-DD, el último día");
     }
+    if (span.ZoneHours && span.Zone) {
+        throw UsageError(std::string(BothZonesMessage));
+    }
 }
 
 EphemerisRequest SpanRequest(const RunSpanOptions& span, SeriesEvaluation evaluation, std::string_view verb,
                              std::ostream& err) {
     const TDateTime start = *span.Start;
     const TDateTime end = LimitEndDate(start, *span.End);
-    const EphemerisRequest request{start, end, SpanDays(start, end), span.StepsPerDay, span.ZoneHours, evaluation};
+    const WallClock clock = span.Zone ? WallClock(*span.Zone) : WallClock(span.ZoneHours.value_or(0));
+    const EphemerisRequest request{start, end, SpanDays(start, end), span.StepsPerDay, clock, evaluation};
     CheckEphemerisDays(start, request.SpanDays);
     if (end != *span.End) {
         err << "kalto-cli: nota: de " << DateText(start) << " a " << DateText(*span.End) << " hay más de 730 días; se "

@@ -19,7 +19,8 @@ struct RunSpanOptions {
     std::optional<TDateTime> Start;
     std::optional<TDateTime> End;
     int StepsPerDay = 1;
-    double ZoneHours = 0;
+    std::optional<double> ZoneHours;  // --tz
+    std::optional<TimeZone> Zone;     // --zona, which only efemerides takes
 };
 
 // The usage's text of --tz.
@@ -48,7 +49,7 @@ template <typename Values>
     }};
 }
 
-// Throws UsageError unless both dates are given.
+// Throws UsageError unless both dates are given, or when both --tz and --zona are.
 void CheckSpanDates(const RunSpanOptions& span);
 
 // The run of the span: from --desde to --hasta, or to 24 months after --desde

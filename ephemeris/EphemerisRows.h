@@ -4,6 +4,7 @@
 
 #include "Bodies.h"
 #include "DateTime.h"
+#include "WallClock.h"
 
 #include <array>
 #include <cstddef>
@@ -13,14 +14,14 @@
 namespace kalto {
 
 // One body at one step. The engine's values narrowed to 32 bits; the instant in
-// the user's local civil time.
+// universal time, which the tables turn into the run's wall-clock time.
 struct EphemerisRow {
     float Longitude = 0;       // degrees, 0..360
     float Latitude = 0;        // degrees
     float RightAscension = 0;  // degrees, 0..360 (not hours)
     float Declination = 0;     // degrees
     float Distance = 0;        // AU; km for the Moon; 0 for Pluto and the node
-    TDateTime LocalTime = 0;
+    TDateTime UniversalTime = 0;
 };
 
 // The rows of one run, indexed by body number 1..11 (entry 0 unused). Every
@@ -29,6 +30,7 @@ struct EphemerisRowSet {
     std::array<std::vector<EphemerisRow>, LastComputedBody + 1> Bodies;
     TDateTime StartDate = 0;  // the dates of the span the run was asked for
     TDateTime EndDate = 0;
+    WallClock Clock;  // the wall clock the run was asked in
 
     [[nodiscard]] std::size_t RowCount() const noexcept { return Bodies[Sol].size(); }
 };

@@ -37,15 +37,46 @@ int RunStepsPerDay(const EphemerisRequest& request) noexcept {
     return std::clamp(request.StepsPerDay, 1, MinutesPerDay);
 }
 
+// The wall time of a step at a fixed offset: the start date plus whole days
+// plus the step length times the step within the day.
+TDateTime FixedStepWallTime(const EphemerisRequest& request, std::int64_t index) noexcept {
+    const int stepsPerDay = RunStepsPerDay(request);
+    const int stepMinutes = MinutesPerDay / stepsPerDay;
+    const std::int64_t day = index / stepsPerDay;
+    const std::int64_t step = index % stepsPerDay;
+    return std::floor(request.StartDate) + static_cast<double>(day) +
+           static_cast<double>(step * stepMinutes) / MinutesPerDay;
+}
+
+// The universal time of the first day's 00:00 on a named zone's wall clock;
+// unused at a fixed offset.
+TDateTime FirstDayUniversalTime(const EphemerisRequest& request) {
+    return request.Clock.Zone() ? request.Clock.ToUniversalTime(std::floor(request.StartDate)) : 0;
+}
+
+// StepUniversalTime, given FirstDayUniversalTime, so that the steps of a run
+// shorter than a day look the zone up once.
+TDateTime StepUniversalTime(const EphemerisRequest& request, TDateTime firstDay, std::int64_t index) {
+    const int stepsPerDay = RunStepsPerDay(request);
+    const int stepMinutes = MinutesPerDay / stepsPerDay;
+    const WallClock& clock = request.Clock;
+    if (!clock.Zone()) {
+        return clock.ToUniversalTime(FixedStepWallTime(request, index));
+    }
+    if (stepsPerDay == 1) {
+        return clock.ToUniversalTime(std::floor(request.StartDate) + static_cast<double>(index));
+    }
+    return firstDay + static_cast<double>(index * stepMinutes) / MinutesPerDay;
+}
+
 // Every body at one step, narrowed into row `index` of each body's rows.
-void ComputeStep(Engine& engine, TDateTime local, double zoneOffset, EphemerisRowSet& rows,
-                 std::size_t index) noexcept {
-    const StepPositions step = ComputeAllBodies(engine, LocalToJDE(local, zoneOffset).jde);
+void ComputeStep(Engine& engine, TDateTime universal, EphemerisRowSet& rows, std::size_t index) noexcept {
+    const StepPositions step = ComputeAllBodies(engine, LocalToJDE(universal, 0).jde);
     for (int body = FirstBody; body <= LastComputedBody; ++body) {
         const BodyPosition& p = step[body];
         rows.Bodies[body][index] = {static_cast<float>(p.Longitude),      static_cast<float>(p.Latitude),
                                     static_cast<float>(p.RightAscension), static_cast<float>(p.Declination),
-                                    static_cast<float>(p.Distance),       local};
+                                    static_cast<float>(p.Distance),       universal};
     }
 }
 
@@ -67,7 +98,7 @@ void SizeRows(std::vector<EphemerisRow>& rows, std::size_t count) {
 // steps it took from NextStep.
 struct RunState {
     const EphemerisRequest Request;  // a copy: the run reads the start and the zone once
-    double ZoneOffset;
+    TDateTime FirstDay;              // FirstDayUniversalTime of the request
     std::int64_t TotalSteps;
     EphemerisRowSet& Rows;
     EphemerisProgress& Progress;
@@ -110,7 +141,7 @@ void ComputeSteps(RunState& state) {
                 state.StepsComputed.fetch_add(computed);
                 return;
             }
-            ComputeStep(engine, StepInstant(state.Request, i), state.ZoneOffset, state.Rows,
+            ComputeStep(engine, StepUniversalTime(state.Request, state.FirstDay, i), state.Rows,
                         static_cast<std::size_t>(i));
             state.Progress.StepsDone.fetch_add(1, std::memory_order_relaxed);
             ++computed;
@@ -140,13 +171,15 @@ std::int64_t TotalSteps(const EphemerisRequest& request) noexcept {
     return std::int64_t{RunDays(request)} * RunStepsPerDay(request);
 }
 
-TDateTime StepInstant(const EphemerisRequest& request, std::int64_t index) noexcept {
-    const int stepsPerDay = RunStepsPerDay(request);
-    const int stepMinutes = MinutesPerDay / stepsPerDay;
-    const std::int64_t day = index / stepsPerDay;
-    const std::int64_t step = index % stepsPerDay;
-    return std::floor(request.StartDate) + static_cast<double>(day) +
-           static_cast<double>(step * stepMinutes) / MinutesPerDay;
+TDateTime StepUniversalTime(const EphemerisRequest& request, std::int64_t index) {
+    return StepUniversalTime(request, FirstDayUniversalTime(request), index);
+}
+
+TDateTime StepInstant(const EphemerisRequest& request, std::int64_t index) {
+    if (!request.Clock.Zone()) {
+        return FixedStepWallTime(request, index);
+    }
+    return request.Clock.ToWallTime(StepUniversalTime(request, index));
 }
 
 std::unique_ptr<EphemerisRowSet> RunEphemeris(const EphemerisRequest& request, EphemerisProgress& progress,
@@ -155,12 +188,13 @@ std::unique_ptr<EphemerisRowSet> RunEphemeris(const EphemerisRequest& request, E
     auto rows = std::make_unique<EphemerisRowSet>();
     rows->StartDate = request.StartDate;
     rows->EndDate = request.EndDate;
+    rows->Clock = request.Clock;
 
-    RunState state{request, ZoneOffset(request.ZoneHours), total, *rows, progress};
+    RunState state{request, FirstDayUniversalTime(request), total, *rows, progress};
     if (request.Evaluation == SeriesEvaluation::Fitted) {
         state.Fits = std::make_shared<SeriesFits>();
-        state.Pieces = PiecesCovering(LocalToJDE(StepInstant(request, 0), state.ZoneOffset).jde,
-                                      LocalToJDE(StepInstant(request, total - 1), state.ZoneOffset).jde);
+        state.Pieces = PiecesCovering(LocalToJDE(StepUniversalTime(request, 0), 0).jde,
+                                      LocalToJDE(StepUniversalTime(request, total - 1), 0).jde);
     }
     {
         // The calling thread sizes the rows and computes too; the others are

@@ -5,6 +5,7 @@
 
 #include "Engine.h"
 #include "EphemerisRows.h"
+#include "WallClock.h"
 
 #include <array>
 #include <atomic>
@@ -38,7 +39,7 @@ struct EphemerisRequest {
     TDateTime EndDate = 0;    // kept with the rows; the span is SpanDays
     int SpanDays = 1;         // at least 1
     int StepsPerDay = 1;      // one of EphemerisStepChoices
-    double ZoneHours = 0;     // hours east of Greenwich, -11.99..11.99
+    WallClock Clock;          // the wall clock of the dates and of the rows' hours
     // Direct sums every series in full at every step, to check the fitted
     // approximations that a run uses by default.
     SeriesEvaluation Evaluation = SeriesEvaluation::Fitted;
@@ -53,9 +54,16 @@ struct EphemerisProgress {
 
 [[nodiscard]] std::int64_t TotalSteps(const EphemerisRequest& request) noexcept;
 
-// The local instant of step `index` (0-based): the start date plus whole days
-// plus the step length times the step within the day.
-[[nodiscard]] TDateTime StepInstant(const EphemerisRequest& request, std::int64_t index) noexcept;
+// The universal time of step `index` (0-based). With one step a day, step k
+// is day k's own 00:00 on the wall clock; with shorter steps, the steps are
+// evenly spaced in real time from the first day's 00:00, so at a change of
+// summer time the wall hours jump while the count of steps stays the same.
+// At a fixed offset both are the start date plus whole days plus the step
+// length times the step within the day, on the wall clock.
+[[nodiscard]] TDateTime StepUniversalTime(const EphemerisRequest& request, std::int64_t index);
+
+// The wall-clock time of step `index`.
+[[nodiscard]] TDateTime StepInstant(const EphemerisRequest& request, std::int64_t index);
 
 // Runs the whole span; returns the rows, or nullptr when a stop was requested
 // before the last step. threads = 0 uses every core. The threads first fit

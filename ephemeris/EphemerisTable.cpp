@@ -14,12 +14,13 @@ std::string SignedAngleText(float value) {
 
 }  // namespace
 
-std::string EphemerisCellText(const EphemerisRow& row, int line, int column, const DateFormatNames& names) {
+std::string EphemerisCellText(const EphemerisRow& row, int line, int column, const DateFormatNames& names,
+                              const WallClock& clock) {
     switch (column) {
         case 0: return std::string(" ").append(std::to_string(line));
-        case 1: return FormatDateTime(EphemerisDatePattern, row.LocalTime, names);
+        case 1: return FormatDateTime(EphemerisDatePattern, clock.ToWallTime(row.UniversalTime), names);
         case 2: return SignPositionText(row.Longitude);
-        case 3: return FormatDateTime(EphemerisTimePattern, row.LocalTime, names);
+        case 3: return FormatDateTime(EphemerisTimePattern, clock.ToWallTime(row.UniversalTime), names);
         case 4: return DegreesToText(false, DegreeGlyph, 0, row.Longitude);
         case 5: return SignedAngleText(row.Latitude);
         case 6: return SignedAngleText(row.RightAscension);

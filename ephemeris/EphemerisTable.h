@@ -35,7 +35,9 @@ inline constexpr int FirstOptionalColumn = 3;
 inline constexpr std::string_view EphemerisDatePattern = "mmm dd yyyy, ddd";
 inline constexpr std::string_view EphemerisTimePattern = "hh:nn am/pm";
 
-// The text of `column` for `row` shown on table line `line` (1-based).
-[[nodiscard]] std::string EphemerisCellText(const EphemerisRow& row, int line, int column, const DateFormatNames& names);
+// The text of `column` for `row` shown on table line `line` (1-based), its
+// date and hour on `clock`, the wall clock of the run.
+[[nodiscard]] std::string EphemerisCellText(const EphemerisRow& row, int line, int column, const DateFormatNames& names,
+                                            const WallClock& clock);
 
 }  // namespace kalto

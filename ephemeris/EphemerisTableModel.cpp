@@ -58,7 +58,8 @@ QVariant EphemerisTableModel::data(const QModelIndex& index, int role) const {
         return QString();
     }
     const auto line = index.row() + 1;
-    return ToQString(EphemerisCellText((*rows)[static_cast<std::size_t>(index.row())], line, index.column(), Names));
+    return ToQString(EphemerisCellText((*rows)[static_cast<std::size_t>(index.row())], line, index.column(), Names,
+                                       ShownRows->Clock));
 }
 
 QVariant EphemerisTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -122,7 +122,7 @@ void WriteTitleBlock(RtfWriter& writer, std::string_view title) {
 // The rows of the table as FillEphemerisGrid fills them: line i from row
 // i - 1, or one blank line when there are none.
 void WriteEphemerisTable(DocumentPass& pass, const EphemerisTableExport& table) {
-    WriteTitleBlock(pass.Writer, EphemerisTitle(table.Body, table.ZoneHours));
+    WriteTitleBlock(pass.Writer, EphemerisTitle(table.Body, table.Clock, table.Rows ? table.Rows->StartDate : 0));
 
     const std::vector<int> cellColumns = TableColumnNumbers(table);
     const std::vector<ExportColumn> columns = TableColumns(table);
@@ -142,7 +142,8 @@ void WriteEphemerisTable(DocumentPass& pass, const EphemerisTableExport& table) 
         for (std::size_t i = 0; i < rows->size(); ++i) {
             if (Halted(pass)) break;
             for (std::size_t c = 0; c < cellColumns.size(); ++c) {
-                cells[c] = EphemerisCellText((*rows)[i], static_cast<int>(i) + 1, cellColumns[c], pass.Settings.Names);
+                cells[c] = EphemerisCellText((*rows)[i], static_cast<int>(i) + 1, cellColumns[c], pass.Settings.Names,
+                                             table.Clock);
             }
             pass.Writer.WriteGridRow(widths, cells, ControlFont, ppi);
             pass.Progress.ReportRows(i + 1, rows->size());
@@ -207,10 +208,10 @@ void WriteContacts(DocumentPass& pass, const ContactsExport& contacts) {
 
 }  // namespace
 
-std::string EphemerisTitle(int body, double zoneHours) {
+std::string EphemerisTitle(int body, const WallClock& clock, TDateTime spanStart) {
     const auto item = static_cast<std::size_t>(std::clamp(body, FirstBody, LastComputedBody) - FirstBody);
     return std::string(EphemerisTitlePrefix) + std::string(ContactBodyItems[item]) +
-           ". Time Zone: " + FormatFixed(zoneHours, 2) + ".";
+           ". Time Zone: " + clock.ZoneText(spanStart) + ".";
 }
 
 RtfPage ExportPage(const ExportContent& content, int pixelsPerInch) {

@@ -74,9 +74,9 @@ inline constexpr std::array<ExportColumn, 8> ContactSummaryExportColumns{{
 
 // The ephemeris page's table view: the rows of one body.
 struct EphemerisTableExport {
-    EphemerisRows Rows;    // null before the first run
-    int Body = Sol;        // SelectedBody, 1..11
-    double ZoneHours = 0;  // the time zone the rows were computed in
+    EphemerisRows Rows;  // null before the first run
+    int Body = Sol;      // SelectedBody, 1..11
+    WallClock Clock;     // the wall clock the rows were computed in
     // The optional columns shown (3 "Hora" .. 7 "Dec."), in the table's order;
     // the table has the three fixed columns and these.
     std::vector<int> OptionalColumns{3, 4};
@@ -129,8 +129,9 @@ ExportStatus WriteDocument(RtfWriter& writer, const ExportContent& content, cons
 inline constexpr std::string_view ExportInterrupted = "Exportación interrumpida.";
 
 // "Efemerides de Sol. Time Zone: -5.00.": the body as the contact page lists
-// it and the zone with two decimals and a point behind.
-[[nodiscard]] std::string EphemerisTitle(int body, double zoneHours);
+// it and the zone as the clock names it at the span's first day
+// ("Europe/Madrid (1.00)"), with a point behind.
+[[nodiscard]] std::string EphemerisTitle(int body, const WallClock& clock, TDateTime spanStart);
 
 // Letter paper with margins of 3/4 inch, upright unless the table or the
 // picture is wider than an upright page holds.

@@ -399,9 +399,10 @@ private slots:
         rows->Bodies[Sol].resize(300000, EphemerisRow{10, 0, 10, 0, 1, EncodeDate(2024, 1, 1)});
         {
             ExportRunner runner;
-            runner.Start(QFile::encodeName(FilePath(QStringLiteral("grande.rtf"))).toStdString(),
-                         EphemerisTableExport{.Rows = rows, .Body = Sol, .ZoneHours = 0, .OptionalColumns = {3, 4}},
-                         ExportSettings{});
+            runner.Start(
+                QFile::encodeName(FilePath(QStringLiteral("grande.rtf"))).toStdString(),
+                EphemerisTableExport{.Rows = rows, .Body = Sol, .Clock = WallClock(), .OptionalColumns = {3, 4}},
+                ExportSettings{});
             QVERIFY(runner.IsRunning());
         }
         QVERIFY(QDir(Folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));

@@ -143,7 +143,7 @@ bool SameRows(const EphemerisRowSet& a, const EphemerisRowSet& b) {
             const EphemerisRow& p = rowsA[i];
             const EphemerisRow& q = rowsB[i];
             if (p.Longitude != q.Longitude || p.Latitude != q.Latitude || p.RightAscension != q.RightAscension ||
-                p.Declination != q.Declination || p.Distance != q.Distance || p.LocalTime != q.LocalTime) {
+                p.Declination != q.Declination || p.Distance != q.Distance || p.UniversalTime != q.UniversalTime) {
                 return false;
             }
         }

@@ -302,10 +302,11 @@ private slots:
                      static_cast<std::size_t>(rowCount));
         }
         const auto& sun = Page().LastRun().Rows->Bodies[Sol];
-        QCOMPARE(sun.front().LocalTime, ToDateTime(start));
+        const WallClock& clock = Page().LastRun().Rows->Clock;
+        QVERIFY(std::abs(clock.ToWallTime(sun.front().UniversalTime) - ToDateTime(start)) < 1e-9);
         const TDateTime last =
             ToDateTime(lastInstant.date()) + lastInstant.time().msecsSinceStartOfDay() / 86'400'000.0;
-        QVERIFY(std::abs(sun.back().LocalTime - last) < 1e-6);
+        QVERIFY(std::abs(clock.ToWallTime(sun.back().UniversalTime) - last) < 1e-6);
         QCOMPARE(Page().LastRun().Start, ToDateTime(start));
         QCOMPARE(Page().LastRun().End, ToDateTime(end));
         QCOMPARE(Page().ui().ModelEfem->rowCount(), rowCount);
@@ -332,13 +333,13 @@ private slots:
                                        .EndDate = ToDateTime(QDate(2024, 3, 1)),
                                        .SpanDays = 1,
                                        .StepsPerDay = 1,
-                                       .ZoneHours = 0};
+                                       .Clock = WallClock()};
         const auto expected = RunEphemeris(request, progress);
         for (int body = FirstBody; body <= LastComputedBody; ++body) {
             QTest::mouseClick(BodyButton(body), Qt::LeftButton);
             for (int column = 0; column < EphemerisColumnCount; ++column) {
                 const auto& row = expected->Bodies[static_cast<std::size_t>(body)][0];
-                QCOMPARE(Cell(*Form, 0, column), ToQString(EphemerisCellText(row, 1, column, names)));
+                QCOMPARE(Cell(*Form, 0, column), ToQString(EphemerisCellText(row, 1, column, names, expected->Clock)));
             }
         }
     }
@@ -352,7 +353,9 @@ private slots:
         Form->ui().SETz->setValue(-3.5);
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
         const float western = Page().LastRun().Rows->Bodies[Lun][0].Longitude;
-        QCOMPARE(Page().LastRun().Rows->Bodies[Lun][0].LocalTime, ToDateTime(QDate(2024, 3, 1)));
+        const EphemerisRowSet& rows = *Page().LastRun().Rows;
+        QVERIFY(std::abs(rows.Clock.ToWallTime(rows.Bodies[Lun][0].UniversalTime) - ToDateTime(QDate(2024, 3, 1))) <
+                1e-9);
         // 9.25 hours apart; the Moon moves about half a degree an hour.
         QVERIFY2(western - eastern > 3.0F && western - eastern < 7.0F, qPrintable(QString::number(western - eastern)));
     }
@@ -602,7 +605,7 @@ private slots:
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
         const auto names = LocaleDateFormatNames(QLocale::system());
         const auto& node = Page().LastRun().Rows->Bodies[Nod][0];
-        QCOMPARE(Cell(*Form, 0, 4), ToQString(EphemerisCellText(node, 1, 4, names)));
+        QCOMPARE(Cell(*Form, 0, 4), ToQString(EphemerisCellText(node, 1, 4, names, Page().LastRun().Rows->Clock)));
     }
 
     void columnBoxes_data() {

@@ -226,6 +226,11 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
         {{"jde", "2024-01-01 10:00", "--tz", "1", "--zona", "Europe/Madrid"}, "--tz y --zona no valen juntas"},
         {{"jde", "2024-01-01 10:00", "--zona=UTC", "--tz=0"}, "--tz y --zona no valen juntas"},
         {{"jde", "2024-01-01 10:00", "--zona"}, "falta el valor de --zona"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--zona", "Europe/Madird"},
+         "zona desconocida: «Europe/Madird»"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--tz", "1", "--zona", "Europe/Madrid"},
+         "--tz y --zona no valen juntas"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--zona"}, "falta el valor de --zona"},
         {{"zonas", "UTC"}, "sobra el argumento «UTC»"},
         {{"jde", "2024-01-01 10:00", "2024-01-02 10:00"}, "sobra el argumento"},
         {{"jde"}, "falta la fecha"},
@@ -322,7 +327,7 @@ TEST(KaltoCli, EphemerisRowsAreThePositionsOfTheSameInstantsNarrowedTo32Bits) {
     const auto lines = Cells(result.out, ',');
     ASSERT_EQ(lines.size(), 1u + 768u) << result.out.substr(0, 500);
     EXPECT_EQ(lines.front(), (std::vector<std::string>{"cuerpo", "fecha_local", "longitud", "latitud",
-                                                       "ascension_recta", "declinacion", "distancia"}));
+                                                       "ascension_recta", "declinacion", "distancia", "utc"}));
     EXPECT_EQ(lines.back()[1], "2027-02-01T23:00:00");
 
     // The same instants through posiciones: the JDE of each local hour (zone 0).
@@ -341,7 +346,7 @@ TEST(KaltoCli, EphemerisRowsAreThePositionsOfTheSameInstantsNarrowedTo32Bits) {
     for (int hour = 0; hour < 768; ++hour) {
         SCOPED_TRACE(hour);
         const auto& row = lines[static_cast<std::size_t>(hour) + 1];
-        ASSERT_EQ(row.size(), 7u);
+        ASSERT_EQ(row.size(), 8u);
         EXPECT_EQ(row[0], "Lun");
         char date[32];
         std::snprintf(date, sizeof date, "2027-%02d-%02dT%02d:00:00", hour < 744 ? 1 : 2,
@@ -366,7 +371,7 @@ TEST(KaltoCli, EphemerisByDefaultIsDailyCsvOfEveryBodyInBodyOrder) {
     ASSERT_EQ(lines.size(), 1u + 2u * 11u) << result.out;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         SCOPED_TRACE(i);
-        ASSERT_EQ(lines[i].size(), 7u);
+        ASSERT_EQ(lines[i].size(), 8u);
         const int body = static_cast<int>((i - 1) / 2) + 1;
         EXPECT_EQ(lines[i][0], BodyLabels[body]);
         EXPECT_EQ(lines[i][1], (i - 1) % 2 == 0 ? "2027-01-01T00:00:00" : "2027-01-02T00:00:00");
@@ -374,6 +379,55 @@ TEST(KaltoCli, EphemerisByDefaultIsDailyCsvOfEveryBodyInBodyOrder) {
     // Pluto and the node have no distance.
     EXPECT_EQ(lines[19][6], "0");
     EXPECT_EQ(lines[21][6], "0");
+}
+
+// "AAAA-MM-DDTHH:MM:SS", with or without a "Z" behind, as a date-time.
+TDateTime CsvDateTime(const std::string& text) {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    EXPECT_EQ(std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d", &year, &month, &day, &hour, &minute, &second), 6)
+        << text;
+    return EncodeDate(year, month, day) + EncodeTime(hour, minute, second);
+}
+
+// Across Madrid's spring change (01:00 UT on 28 March 2027, `zdump -v`): the
+// utc column goes up by the step throughout, the wall clock skips 02:00.
+TEST(KaltoCli, EphemerisInANamedZoneStepsEvenlyInUniversalTime) {
+    const CliResult result = RunCli({"efemerides", "--desde", "2027-03-28", "--hasta", "2027-03-28", "--cada", "30",
+                                     "--cuerpo", "Sol", "--zona", "Europe/Madrid"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const auto lines = Cells(result.out, ',');
+    ASSERT_EQ(lines.size(), 1u + 48u) << result.out.substr(0, 500);
+    EXPECT_EQ(lines[1][7], "2027-03-27T23:00:00Z");
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        SCOPED_TRACE(lines[i][1]);
+        ASSERT_EQ(lines[i].size(), 8u);
+        EXPECT_NE(lines[i][1].substr(10, 3), "T02");
+        const TDateTime universal = CsvDateTime(lines[i][7]);
+        const int offsetHours = universal < EncodeDate(2027, 3, 28) + EncodeTime(1, 0, 0) ? 1 : 2;
+        EXPECT_NEAR(CsvDateTime(lines[i][1]) - universal, offsetHours / 24.0, 1e-9);
+        if (i > 1) {
+            EXPECT_NEAR(universal - CsvDateTime(lines[i - 1][7]), 30.0 / 1440, 1e-9);
+        }
+    }
+    EXPECT_EQ(lines[5][1], "2027-03-28T03:00:00");
+}
+
+// At a fixed offset the utc column is the wall time minus the offset.
+TEST(KaltoCli, EphemerisUtcColumnIsTheWallTimeLessAFixedOffset) {
+    for (const char* zone : {"0", "2", "-5.5", "5.75"}) {
+        SCOPED_TRACE(zone);
+        const CliResult result =
+            RunCli({"efemerides", "--desde", "2027-06-30", "--hasta", "2027-07-01", "--cada", "360", "--tz", zone});
+        EXPECT_EQ(result.status, 0);
+        const auto lines = Cells(result.out, ',');
+        ASSERT_EQ(lines.size(), 1u + 8u * 11u);
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            ASSERT_EQ(lines[i].size(), 8u);
+            EXPECT_EQ(lines[i][7].back(), 'Z');
+            EXPECT_NEAR(CsvDateTime(lines[i][1]) - CsvDateTime(lines[i][7]), std::atof(zone) / 24, 1e-9) << lines[i][7];
+        }
+    }
 }
 
 TEST(KaltoCli, EphemerisTextIsTheWindowTableOfEachBody) {
@@ -399,7 +453,7 @@ TEST(KaltoCli, EphemerisTextIsTheWindowTableOfEachBody) {
                                    static_cast<float>(p.Distance),       local};
             std::vector<std::string> expected;
             for (int column = 0; column < EphemerisColumnCount; ++column) {
-                expected.push_back(EphemerisCellText(row, step + 1, column, names));
+                expected.push_back(EphemerisCellText(row, step + 1, column, names, WallClock()));
             }
             EXPECT_EQ(lines[first + 2 + static_cast<std::size_t>(step)], expected);
         }

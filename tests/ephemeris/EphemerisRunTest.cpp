@@ -19,7 +19,7 @@ namespace {
 constexpr double TimeTolerance = 1e-4 / 86400;
 
 EphemerisRequest Request(TDateTime start, TDateTime end, int stepsPerDay, double zoneHours = 0) {
-    return {start, end, SpanDays(start, end), stepsPerDay, zoneHours};
+    return {start, end, SpanDays(start, end), stepsPerDay, WallClock(zoneHours)};
 }
 
 std::unique_ptr<EphemerisRowSet> RunAll(const EphemerisRequest& request, unsigned threads = 0) {
@@ -31,7 +31,7 @@ std::unique_ptr<EphemerisRowSet> RunAll(const EphemerisRequest& request, unsigne
 EphemerisRow DirectRow(Engine& engine, TDateTime local, double zoneHours, int body) {
     const BodyPosition p = ComputeAllBodies(engine, LocalToJDE(local, ZoneOffset(zoneHours)).jde)[body];
     return {static_cast<float>(p.Longitude),   static_cast<float>(p.Latitude), static_cast<float>(p.RightAscension),
-            static_cast<float>(p.Declination), static_cast<float>(p.Distance), local};
+            static_cast<float>(p.Declination), static_cast<float>(p.Distance), local + ZoneOffset(zoneHours)};
 }
 
 void ExpectSameRow(const EphemerisRow& actual, const EphemerisRow& expected) {
@@ -40,7 +40,7 @@ void ExpectSameRow(const EphemerisRow& actual, const EphemerisRow& expected) {
     EXPECT_EQ(actual.RightAscension, expected.RightAscension);
     EXPECT_EQ(actual.Declination, expected.Declination);
     EXPECT_EQ(actual.Distance, expected.Distance);
-    EXPECT_EQ(actual.LocalTime, expected.LocalTime);
+    EXPECT_EQ(actual.UniversalTime, expected.UniversalTime);
 }
 
 TEST(EphemerisRun, MakesSpanDaysTimesStepsPerDayRowsPerBodyAtTheLocalSteps) {
@@ -71,12 +71,12 @@ TEST(EphemerisRun, MakesSpanDaysTimesStepsPerDayRowsPerBodyAtTheLocalSteps) {
         EXPECT_EQ(TotalSteps(request), static_cast<std::int64_t>(c.rows));
         EXPECT_EQ(rows->StartDate, c.start);
         EXPECT_EQ(rows->EndDate, c.end);
-        EXPECT_NEAR(rows->Bodies[Sol].back().LocalTime, c.last, TimeTolerance);
-        EXPECT_EQ(rows->Bodies[Sol].front().LocalTime, c.start);
+        EXPECT_NEAR(rows->Clock.ToWallTime(rows->Bodies[Sol].back().UniversalTime), c.last, TimeTolerance);
+        EXPECT_EQ(rows->Clock.ToWallTime(rows->Bodies[Sol].front().UniversalTime), c.start);
         for (int body = FirstBody; body <= LastComputedBody; ++body) {
             ASSERT_EQ(rows->Bodies[body].size(), c.rows) << BodyLabels[body];
             for (std::size_t i = 0; i < c.rows; ++i) {
-                ASSERT_EQ(rows->Bodies[body][i].LocalTime, StepInstant(request, static_cast<std::int64_t>(i)))
+                ASSERT_EQ(rows->Bodies[body][i].UniversalTime, StepUniversalTime(request, static_cast<std::int64_t>(i)))
                     << BodyLabels[body] << " row " << i;
             }
         }
@@ -100,7 +100,7 @@ TEST(EphemerisRun, StepInstantAddsWholeDaysAndStepsOfTheDay) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.stepsPerDay << " steps a day, step " << c.index);
         // The start's time of day is ignored.
-        const EphemerisRequest request{start + 0.7, start + 40, 40, c.stepsPerDay, 0};
+        const EphemerisRequest request{start + 0.7, start + 40, 40, c.stepsPerDay, WallClock()};
         EXPECT_NEAR(StepInstant(request, c.index), start + c.day + EncodeTime(c.hour, c.minute, 0), TimeTolerance);
     }
 }
@@ -116,7 +116,7 @@ TEST(EphemerisRun, TotalStepsCountsAtLeastOneDayAndOneStep) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.spanDays << " days, " << c.stepsPerDay << " steps a day");
-        EXPECT_EQ(TotalSteps({0, 0, c.spanDays, c.stepsPerDay, 0}), c.steps);
+        EXPECT_EQ(TotalSteps({0, 0, c.spanDays, c.stepsPerDay, WallClock()}), c.steps);
     }
 }
 
@@ -141,8 +141,71 @@ TEST(EphemerisRun, TheZoneTurnsTheLocalInstantIntoUniversalTime) {
         for (int body = FirstBody; body <= LastComputedBody; ++body) {
             SCOPED_TRACE(BodyLabels[body]);
             EphemerisRow expected = DirectRow(engine, universal, 0, body);
-            expected.LocalTime = day + 0.5;  // rows keep the local instant
+            expected.UniversalTime = rows->Bodies[body][1].UniversalTime;
             ExpectSameRow(rows->Bodies[body][1], expected);
+            EXPECT_NEAR(rows->Bodies[body][1].UniversalTime, universal, TimeTolerance);
+            EXPECT_NEAR(rows->Clock.ToWallTime(rows->Bodies[body][1].UniversalTime), day + 0.5, TimeTolerance);
+        }
+    }
+}
+
+// Madrid moved from +1 to +2 at 01:00 UT on 28 March 2027 (`zdump -v -c
+// 2027,2028 Europe/Madrid`: 01:59:59 CET, then 03:00:00 CEST).
+EphemerisRequest MadridRequest(TDateTime start, TDateTime end, int stepsPerDay) {
+    const auto zone = TimeZone::Find("Europe/Madrid");
+    EXPECT_TRUE(zone);
+    return {start, end, SpanDays(start, end), stepsPerDay, zone ? WallClock(*zone) : WallClock()};
+}
+
+// Hourly on the day of the change: evenly spaced in real time from 00:00 at
+// +1, so the wall clock reads 01:00 then 03:00 and the day still has 24 rows,
+// the same instants and positions as the run at the fixed +1.
+TEST(EphemerisRun, HourlyStepsInANamedZoneAreEvenInRealTimeAcrossASpringChange) {
+    const TDateTime day = EncodeDate(2027, 3, 28);
+    const auto rows = RunAll(MadridRequest(day, day, 24));
+    const auto fixed = RunAll(Request(day, day, 24, 1));
+    ASSERT_NE(rows, nullptr);
+    ASSERT_NE(fixed, nullptr);
+    ASSERT_EQ(rows->RowCount(), 24u);
+    for (std::size_t k = 0; k < 24; ++k) {
+        SCOPED_TRACE(testing::Message() << "row " << k);
+        const TDateTime universal = day - 1 + EncodeTime(23, 0, 0) + static_cast<double>(k) / 24;
+        const TDateTime wall = day + static_cast<double>(k < 2 ? k : k + 1) / 24;
+        const EphemerisRow& sun = rows->Bodies[Sol][k];
+        EXPECT_NEAR(sun.UniversalTime, universal, TimeTolerance);
+        EXPECT_NEAR(rows->Clock.ToWallTime(sun.UniversalTime), wall, TimeTolerance);
+        for (int body = FirstBody; body <= LastComputedBody; ++body) {
+            EXPECT_EQ(rows->Bodies[body][k].Longitude, fixed->Bodies[body][k].Longitude) << BodyLabels[body];
+            EXPECT_EQ(rows->Bodies[body][k].Declination, fixed->Bodies[body][k].Declination) << BodyLabels[body];
+        }
+    }
+}
+
+// Daily across the spring and the autumn changes: every row is its own day's
+// 00:00 on the wall clock, at +1 or +2 as Madrid's rules give that midnight
+// (summer time from 01:00 UT on 28 March to 01:00 UT on 31 October).
+TEST(EphemerisRun, DailyStepsInANamedZoneAreEachDaysOwnMidnight) {
+    struct Case {
+        TDateTime Start;
+        int SummerFrom;  // the first row at +2
+        int SummerTo;    // one past the last row at +2
+    };
+    const Case cases[] = {
+        {EncodeDate(2027, 3, 25), 4, 7},
+        {EncodeDate(2027, 10, 28), 0, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Start);
+        const auto rows = RunAll(MadridRequest(c.Start, c.Start + 6, 1));
+        ASSERT_NE(rows, nullptr);
+        ASSERT_EQ(rows->RowCount(), 7u);
+        for (int k = 0; k < 7; ++k) {
+            SCOPED_TRACE(k);
+            const int offsetHours = k >= c.SummerFrom && k < c.SummerTo ? 2 : 1;
+            const TDateTime midnight = c.Start + k;
+            const EphemerisRow& sun = rows->Bodies[Sol][static_cast<std::size_t>(k)];
+            EXPECT_NEAR(sun.UniversalTime, midnight - offsetHours / 24.0, TimeTolerance);
+            EXPECT_NEAR(rows->Clock.ToWallTime(sun.UniversalTime), midnight, TimeTolerance);
         }
     }
 }
@@ -163,7 +226,7 @@ TEST(EphemerisRun, RowsEqualTheEngineStepNarrowedToSinglePrecisionWhateverTheThr
             const EphemerisRow& row = single->Bodies[body][static_cast<std::size_t>(i)];
             ExpectSameRow(row, {static_cast<float>(p.Longitude), static_cast<float>(p.Latitude),
                                 static_cast<float>(p.RightAscension), static_cast<float>(p.Declination),
-                                static_cast<float>(p.Distance), local});
+                                static_cast<float>(p.Distance), local + ZoneOffset(2.5)});
         }
     }
     for (const unsigned threads : {2u, 3u, 7u, 0u}) {
@@ -248,7 +311,7 @@ TEST(EphemerisRun, FittedRowsAreTheDirectRowsWithinOneUnitInTheLastPlace) {
                 EXPECT_LE(std::llabs(FloatOrder(f.RightAscension) - FloatOrder(d.RightAscension)), 1);
                 EXPECT_LE(std::llabs(FloatOrder(f.Declination) - FloatOrder(d.Declination)), 1);
                 EXPECT_LE(std::llabs(FloatOrder(f.Distance) - FloatOrder(d.Distance)), 1);
-                EXPECT_EQ(f.LocalTime, d.LocalTime);
+                EXPECT_EQ(f.UniversalTime, d.UniversalTime);
             }
         }
     }

@@ -23,7 +23,7 @@ EphemerisRequest Request(int spanDays, int stepsPerDay) {
             .EndDate = EncodeDate(2024, 1, 1) + spanDays - 1,
             .SpanDays = spanDays,
             .StepsPerDay = stepsPerDay,
-            .ZoneHours = 0};
+            .Clock = WallClock()};
 }
 
 // 24 months at 5 minutes: long enough to be caught running.

@@ -25,7 +25,7 @@ EphemerisRow MakeRow(TDateTime localTime, float longitude, float latitude, float
     row.Latitude = latitude;
     row.RightAscension = rightAscension;
     row.Declination = declination;
-    row.LocalTime = localTime;
+    row.UniversalTime = localTime;
     return row;
 }
 
@@ -128,7 +128,7 @@ private slots:
             for (int row = 0; row < model.rowCount(); ++row) {
                 for (int column = 0; column < model.columnCount(); ++column) {
                     const auto expected =
-                        EphemerisCellText(sequence[static_cast<std::size_t>(row)], row + 1, column, names);
+                        EphemerisCellText(sequence[static_cast<std::size_t>(row)], row + 1, column, names, rows->Clock);
                     QCOMPARE(Cell(model, row, column), QString::fromStdString(expected));
                 }
             }

@@ -45,7 +45,7 @@ TEST(EphemerisCellText, ShowsEachColumnOfARow) {
     const DateFormatNames names = SpanishDateFormatNames();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(EphemerisCellText(c.row, c.line, c.column, names), c.text);
+        EXPECT_EQ(EphemerisCellText(c.row, c.line, c.column, names, WallClock()), c.text);
     }
 }
 
@@ -54,7 +54,33 @@ TEST(EphemerisCellText, NamesMonthsAndDaysInTheLanguageGiven) {
     names.shortMonthNames[0] = "Jan";
     names.shortDayNames[5] = "Fri";
     const EphemerisRow row{0, 0, 0, 0, 0, EncodeDate(2027, 1, 1)};
-    EXPECT_EQ(EphemerisCellText(row, 1, 1, names), "Jan 01 2027, Fri");
+    EXPECT_EQ(EphemerisCellText(row, 1, 1, names, WallClock()), "Jan 01 2027, Fri");
+}
+
+// Rows hold universal time; the date and hour are the clock's. Madrid moved
+// from +1 to +2 at 01:00 UT on 28 March 2027 (zdump -v Europe/Madrid).
+TEST(EphemerisCellText, ShowsTheRowsInstantOnTheRunsWallClock) {
+    struct Case {
+        TDateTime Universal;
+        const char* Date;
+        const char* Hour;
+    };
+    const TDateTime day = EncodeDate(2027, 3, 28);
+    const Case cases[] = {
+        {day - 1 + EncodeTime(23, 30, 0), "mar 28 2027, dom", "12:30 am"},
+        {day + EncodeTime(0, 55, 0), "mar 28 2027, dom", "01:55 am"},
+        {day + EncodeTime(1, 0, 0), "mar 28 2027, dom", "03:00 am"},
+    };
+    const auto zone = TimeZone::Find("Europe/Madrid");
+    ASSERT_TRUE(zone);
+    const WallClock madrid(*zone);
+    const DateFormatNames names = SpanishDateFormatNames();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Hour);
+        const EphemerisRow row{0, 0, 0, 0, 0, c.Universal};
+        EXPECT_EQ(EphemerisCellText(row, 1, 1, names, madrid), c.Date);
+        EXPECT_EQ(EphemerisCellText(row, 1, 3, names, madrid), c.Hour);
+    }
 }
 
 }  // namespace

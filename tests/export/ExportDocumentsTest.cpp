@@ -88,11 +88,12 @@ EphemerisRows TwoSunRows() {
 }
 
 EphemerisTableExport Table(EphemerisRows rows, int body = Sol, std::vector<int> optionalColumns = {3, 4}) {
-    return {.Rows = std::move(rows), .Body = body, .ZoneHours = 0, .OptionalColumns = std::move(optionalColumns)};
+    return {.Rows = std::move(rows), .Body = body, .Clock = WallClock(), .OptionalColumns = std::move(optionalColumns)};
 }
 
 TEST(ExportDocumentsTest, EphemerisTableDocumentByteForByte) {
-    const EphemerisTableExport table{.Rows = TwoSunRows(), .Body = Sol, .ZoneHours = 0, .OptionalColumns = {3, 4}};
+    const EphemerisTableExport table{
+        .Rows = TwoSunRows(), .Body = Sol, .Clock = WallClock(), .OptionalColumns = {3, 4}};
     const std::span<const int> boundaries(TableBoundaries, 5);
     const std::string expected =
         S(Header) + S(PortraitPage) + S(CentredText) + S(CentredText) + "Efemerides de Sol. Time Zone: 0.00." +
@@ -133,8 +134,8 @@ TEST(ExportDocumentsTest, EphemerisTableColumns) {
                   std::string::npos);
     }
     // Lat. and Dec. shown alone: their cells, not those of Hora and Lon.
-    const std::string document =
-        Document(EphemerisTableExport{.Rows = TwoSunRows(), .Body = Sol, .ZoneHours = 0, .OptionalColumns = {5, 7}});
+    const std::string document = Document(
+        EphemerisTableExport{.Rows = TwoSunRows(), .Body = Sol, .Clock = WallClock(), .OptionalColumns = {5, 7}});
     const int boundaries[] = {618, 2103, 3438, 4623, 5808};
     EXPECT_NE(document.find(Row(boundaries, {"D\xED"
                                              "a",
@@ -158,7 +159,7 @@ TEST(ExportDocumentsTest, EphemerisTitles) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Title);
-        EXPECT_EQ(EphemerisTitle(c.Body, c.Zone), c.Title);
+        EXPECT_EQ(EphemerisTitle(c.Body, WallClock(c.Zone), 0), c.Title);
     }
 }
 
@@ -168,7 +169,7 @@ TEST(ExportDocumentsTest, TableWithoutRowsHasOneBlankLine) {
     for (const EphemerisRows& rows : {EphemerisRows(), TwoSunRows()}) {
         SCOPED_TRACE(rows ? "no rows of the Moon" : "no run");
         const std::string document =
-            Document(EphemerisTableExport{.Rows = rows, .Body = Lun, .ZoneHours = 0, .OptionalColumns = {3, 4}});
+            Document(EphemerisTableExport{.Rows = rows, .Body = Lun, .Clock = WallClock(), .OptionalColumns = {3, 4}});
         const std::string table = S(GridStart) +
                                   Row(boundaries, {"D\xED"
                                                    "a",

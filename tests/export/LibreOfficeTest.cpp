@@ -5,12 +5,12 @@
 
 #include "ContactGrid.h"
 #include "ContactSearch.h"
+#include "DrawGraph.h"
 #include "EphemerisRun.h"
 #include "EphemerisTable.h"
 #include "ExportDocuments.h"
 #include "GraphPicture.h"
 #include "GuiApplication.h"
-#include "DrawGraph.h"
 #include "OfficeDocuments.h"
 #include "RtfWriter.h"
 
@@ -54,7 +54,7 @@ EphemerisRows RunFromNewYear(int days, double zoneHours) {
     request.EndDate = request.StartDate + days - 1;
     request.SpanDays = days;
     request.StepsPerDay = 1;
-    request.ZoneHours = zoneHours;
+    request.Clock = WallClock(zoneHours);
     EphemerisProgress progress;
     return RunEphemeris(request, progress);
 }
@@ -138,8 +138,9 @@ TEST(LibreOfficeTest, ReadsTheExportedDocuments) {
     }
     const EphemerisRows moon = RunFromNewYear(3, -5);
     ASSERT_TRUE(moon);
-    SaveDocument(folder / "tabla.rtf",
-                 EphemerisTableExport{.Rows = moon, .Body = Lun, .ZoneHours = -5, .OptionalColumns = {3, 4, 5, 6, 7}});
+    SaveDocument(
+        folder / "tabla.rtf",
+        EphemerisTableExport{.Rows = moon, .Body = Lun, .Clock = WallClock(-5.0), .OptionalColumns = {3, 4, 5, 6, 7}});
     const ContactsExport summary = SunSquares(false);
     ASSERT_EQ(summary.Results.SortedContactList.size(), 4u);
     SaveDocument(folder / "contactos.rtf", summary);
@@ -176,8 +177,8 @@ TEST(LibreOfficeTest, ReadsTheExportedDocuments) {
         for (std::size_t i = 0; i < rows.size(); ++i) {
             std::vector<std::string> cells;
             for (int column = 0; column < EphemerisColumnCount; ++column) {
-                cells.push_back(
-                    Squeezed(EphemerisCellText(rows[i], static_cast<int>(i) + 1, column, SpanishDateFormatNames())));
+                cells.push_back(Squeezed(EphemerisCellText(rows[i], static_cast<int>(i) + 1, column,
+                                                           SpanishDateFormatNames(), moon->Clock)));
             }
             expected.push_back(cells);
         }

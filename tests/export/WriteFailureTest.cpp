@@ -31,7 +31,8 @@ std::string WriteDocumentOf(const ExportContent& content, const fs::path& target
 std::string WriteLongTable(const fs::path& target) {
     auto rows = std::make_shared<EphemerisRowSet>();
     rows->Bodies[Sol].resize(2900, EphemerisRow{280.5F, 0.25F, 281.5F, -23.5F, 0.98F, EncodeDate(2027, 1, 1)});
-    const EphemerisTableExport table{.Rows = rows, .Body = Sol, .ZoneHours = -3, .OptionalColumns = {3, 4, 5, 6, 7}};
+    const EphemerisTableExport table{
+        .Rows = rows, .Body = Sol, .Clock = WallClock(-3.0), .OptionalColumns = {3, 4, 5, 6, 7}};
     return WriteDocumentOf(table, target);
 }
 

@@ -302,7 +302,7 @@ TEST(DrawGraph, WithoutADayAxisOnlyTheGridIsDrawn) {
 TEST(DrawGraph, ARunOfTheEngineIsDrawnAtItsLongitudes) {
     GraphFrame frame = Chart();
     EphemerisProgress progress;
-    frame.Rows = RunEphemeris({frame.StartDate, frame.EndDate, 31, 1, 0}, progress);
+    frame.Rows = RunEphemeris({frame.StartDate, frame.EndDate, 31, 1, WallClock()}, progress);
     ASSERT_NE(frame.Rows, nullptr);
     frame.ShownBodies[Sat] = true;
     frame.Glyph = GraphGlyph::Circle;

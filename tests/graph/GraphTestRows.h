@@ -19,7 +19,7 @@ inline EphemerisRows MadeUpRows(TDateTime start, int days, int rowsPerDay,
         for (int row = 0; row < days * rowsPerDay; ++row) {
             EphemerisRow position;
             position.Longitude = static_cast<float>(longitude(body, row));
-            position.LocalTime = start + double(row) / rowsPerDay;
+            position.UniversalTime = start + double(row) / rowsPerDay;
             rows->Bodies[static_cast<std::size_t>(body)].push_back(position);
         }
     }
