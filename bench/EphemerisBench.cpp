@@ -2,12 +2,15 @@
 // The ephemeris run end to end: the largest span that the end-date limit allows
 // (732 days) at the shortest step (5 min), and a month of hourly steps, on every
 // core and on one. Counters: the threads used, the rows of all bodies and the
-// memory they take.
+// memory they take. The largest run also in Europe/Madrid against the fixed
+// offset +1 of its winter, on every core.
 
 #include "EphemerisRun.h"
+#include "TimeZones.h"
 
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <thread>
 
 namespace kalto {
@@ -42,6 +45,31 @@ BENCHMARK(BM_EphemerisRun)
     ->Args({32, 24, 0})
     ->Args({32, 24, 1})
     ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// Argument 0: the fixed offset +1; 1: the named zone Europe/Madrid.
+void BM_LargestEphemerisInAZone(benchmark::State& state) {
+    const std::optional<TimeZone> zone = TimeZone::Find("Europe/Madrid");
+    if (!zone) {
+        state.SkipWithError("no Europe/Madrid in the time-zone database");
+        return;
+    }
+    const TDateTime start = EncodeDate(2026, 1, 1);
+    const WallClock clock = state.range(0) != 0 ? WallClock(*zone) : WallClock(1.0);
+    const EphemerisRequest request{start, start + 731, 732, 288, clock};
+    for (auto _ : state) {
+        EphemerisProgress progress;
+        const auto rows = RunEphemeris(request, progress);
+        benchmark::DoNotOptimize(rows.get());
+    }
+    state.SetItemsProcessed(state.iterations() * TotalSteps(request));
+}
+BENCHMARK(BM_LargestEphemerisInAZone)
+    ->ArgName("named")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(3)
+    ->Unit(benchmark::kSecond)
     ->UseRealTime();
 
 }  // namespace
