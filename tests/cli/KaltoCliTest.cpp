@@ -1117,6 +1117,32 @@ TEST(KaltoCli, EfemeridesRtfIsTheTableOfOneBodyWithTheChosenColumns) {
     std::filesystem::remove_all(folder);
 }
 
+// A daily table in a named zone: every row is 00:00 on Madrid's summer clock,
+// and the document's title names the zone with its offset on the first day.
+TEST(KaltoCli, EphemerisDocumentAndTextInANamedZone) {
+    const std::vector<std::string> run = {"efemerides", "--desde", "2027-07-01", "--hasta",      "2027-07-03",
+                                          "--cuerpo",   "Sol",     "--zona",     "Europe/Madrid"};
+    auto text = run;
+    text.insert(text.end(), {"--formato", "texto"});
+    const CliResult table = RunCli(text);
+    EXPECT_EQ(table.status, 0) << table.err;
+    const auto lines = Cells(table.out, '\t');
+    ASSERT_EQ(lines.size(), 2u + 3u) << table.out;
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i][3], "12:00 am") << i;
+    }
+    EXPECT_EQ(lines[4][1], "jul 03 2027, sáb");
+
+    const std::filesystem::path folder = TemporaryFolder();
+    const std::filesystem::path output = folder / "sol.rtf";
+    auto document = run;
+    document.insert(document.end(), {"--formato", "rtf", "--salida", output.string()});
+    const CliResult result = RunCli(document);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(ReadBytes(output).find("Efemerides de Sol. Time Zone: Europe/Madrid (2.00)."), std::string::npos);
+    std::filesystem::remove_all(folder);
+}
+
 TEST(KaltoCli, ContactosRtfIsTheSummaryOrTheDetailsWithTheOptionsFirst) {
     const std::filesystem::path folder = TemporaryFolder();
     const std::filesystem::path output = folder / "contactos.rtf";

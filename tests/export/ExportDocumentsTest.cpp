@@ -163,6 +163,26 @@ TEST(ExportDocumentsTest, EphemerisTitles) {
     }
 }
 
+// A named zone with its offset on the span's first day: Madrid is at +1 until
+// 01:00 UT on 28 March 2027 and at +2 from then to 31 October (zdump -v).
+TEST(ExportDocumentsTest, EphemerisTitleNamesAZoneWithItsOffsetAtTheStart) {
+    const auto zone = TimeZone::Find("Europe/Madrid");
+    ASSERT_TRUE(zone);
+    const struct {
+        TDateTime Start;
+        std::string_view Title;
+    } cases[] = {
+        {EncodeDate(2027, 3, 28), "Efemerides de Sol. Time Zone: Europe/Madrid (1.00)."},
+        {EncodeDate(2027, 3, 29), "Efemerides de Sol. Time Zone: Europe/Madrid (2.00)."},
+        {EncodeDate(2027, 10, 31), "Efemerides de Sol. Time Zone: Europe/Madrid (2.00)."},
+        {EncodeDate(2027, 11, 1), "Efemerides de Sol. Time Zone: Europe/Madrid (1.00)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Start);
+        EXPECT_EQ(EphemerisTitle(Sol, WallClock(*zone), c.Start), c.Title);
+    }
+}
+
 // Before any run, or for a body without rows: the header row and one blank line.
 TEST(ExportDocumentsTest, TableWithoutRowsHasOneBlankLine) {
     const std::span<const int> boundaries(TableBoundaries, 5);
