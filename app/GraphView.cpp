@@ -13,6 +13,7 @@
 #include "QtText.h"
 #include "Settings.h"
 #include "StatusPanels.h"
+#include "WallClock.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,7 +49,8 @@ void GraphView::ShowRun(CompletedRun run) {
 
 // The title states the zone of the rows drawn.
 GraphExport GraphView::ContentToExport() const {
-    return GraphExport(GraphPicture(FrameOfControls(GraphPictureWidth, GraphPictureHeight)), Run.ZoneHours);
+    return GraphExport(GraphPicture(FrameOfControls(GraphPictureWidth, GraphPictureHeight)),
+                       WallClock(Run.ZoneHours).ZoneText(Run.Start));
 }
 
 // The picker shows the colour of the slot chosen, the stored one included.

@@ -124,16 +124,18 @@ void SetFormat(GraphOptions& options, std::string_view value) {
 
 constexpr std::string_view Synopsis =
     "  grafico --desde AAAA-MM-DD --hasta AAAA-MM-DD --salida ARCHIVO [--formato png|rtf]\n"
-    "          [--cada MINUTOS] [--tz HORAS] [--cuerpos Sol,Lun,...|todos]\n"
+    "          [--cada MINUTOS] [--tz HORAS] [--zona NOMBRE] [--cuerpos Sol,Lun,...|todos]\n"
     "          [--signos N] [--primer-signo Ari|...|Pis] [--glifo TIPO]\n"
     "          [--sin-lineas] [--rejilla signos,decanos,dias,meses|ninguna]\n"
     "          [--marcador AAAA-MM-DD] [--ancho PIXELES] [--alto PIXELES]\n"
     "      Dibuja el gráfico de efemérides de la ventana (posición en el zodiaco\n"
     "      de cada cuerpo, día a día) en un archivo PNG.\n"
-    "      --desde, --hasta, --cada, --tz  como en efemerides.\n";
+    "      --desde, --hasta, --cada, --tz, --zona  como en efemerides.\n";
 
 // Those of the span are described by the synopsis, as in efemerides.
-constexpr std::array<OptionDeclaration<GraphOptions>, 11> OwnOptions{{
+constexpr std::array<OptionDeclaration<GraphOptions>, 12> OwnOptions{{
+    {"--zona", OptionValue::Required,
+     [](GraphOptions& options, std::string_view value) { options.Span.Zone = ParseZoneName(value); }},
     {"--cuerpos",
      OptionValue::Required,
      SetBodies,
@@ -264,7 +266,7 @@ void WriteGraphDocument(GraphOptions& options, const EphemerisRequest& request, 
     options.frame.StartDate = request.StartDate;
     options.frame.EndDate = request.EndDate;
     GraphExport graph;
-    graph.ZoneHours = request.Clock.FixedHours();  // the title states the zone the rows were computed in
+    graph.ZoneText = request.Clock.ZoneText(request.StartDate);  // the zone the rows were computed in
     {
         const OffscreenApplication application;
         graph.Picture = GraphPicture(options.frame);

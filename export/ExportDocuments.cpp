@@ -154,7 +154,7 @@ void WriteEphemerisTable(DocumentPass& pass, const EphemerisTableExport& table) 
 
 void WriteGraph(DocumentPass& pass, const GraphExport& graph) {
     std::string title(GraphTitle);
-    if (graph.ZoneHours) title += ". Time Zone: " + FormatFixed(*graph.ZoneHours, 2) + ".";
+    if (graph.ZoneText) title += ". Time Zone: " + *graph.ZoneText + ".";
     WriteTitleBlock(pass.Writer, title);
     pass.Writer.WritePicture(pass.Settings.PixelsPerInch, graph.Picture, RtfAlignment::Center);
 }

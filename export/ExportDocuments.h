@@ -85,13 +85,14 @@ struct EphemerisTableExport {
 // The ephemeris page's graph view.
 struct GraphExport {
     GraphExport() = default;
-    explicit GraphExport(BitmapImage picture, std::optional<double> zoneHours = std::nullopt)
-        : Picture(std::move(picture)), ZoneHours(zoneHours) {}
+    explicit GraphExport(BitmapImage picture, std::optional<std::string> zoneText = std::nullopt)
+        : Picture(std::move(picture)), ZoneText(std::move(zoneText)) {}
 
     BitmapImage Picture;  // the graph as drawn on screen, 900 × 500
-    // The time zone its rows were computed in, stated after the title when
-    // given: "Diagrama de Efemerides. Time Zone: -3.50."
-    std::optional<double> ZoneHours;
+    // The time zone its rows were computed in as WallClock::ZoneText names
+    // it, stated after the title when given: "Diagrama de Efemerides. Time
+    // Zone: -3.50."
+    std::optional<std::string> ZoneText;
 };
 
 // The contacts page.

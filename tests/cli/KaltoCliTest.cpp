@@ -882,6 +882,9 @@ TEST(KaltoCli, GraficoRejectsWrongOptionsWithoutWritingAFile) {
         {GraphArgs(output, {"enero.png"}), "sobra el argumento"},
         {GraphArgs(output, {"--alto"}), "falta el valor de --alto"},
         {GraphArgs(output, {"--desde", "0000-12-31"}), "entre los años 0001 y 9999"},
+        {GraphArgs(output, {"--zona", "Europe/Madird"}), "zona desconocida: «Europe/Madird»"},
+        {GraphArgs(output, {"--tz", "1", "--zona", "Europe/Madrid"}), "--tz y --zona no valen juntas"},
+        {GraphArgs(output, {"--zona"}), "falta el valor de --zona"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -1205,6 +1208,33 @@ TEST(KaltoCli, ContactosRtfIsTheSummaryOrTheDetailsWithTheOptionsFirst) {
             EXPECT_EQ(rows[contact * 4 + 3][1] + ", " + rows[contact * 4 + 3][2], summary[5]);
         }
         EXPECT_EQ(document.find("\\landscape"), std::string::npos);
+    }
+    std::filesystem::remove_all(folder);
+}
+
+// The title names the zone the rows were computed in, a named zone with its
+// offset on the first day.
+TEST(KaltoCli, GraficoRtfTitleNamesTheZone) {
+    const std::filesystem::path folder = TemporaryFolder();
+    const std::filesystem::path output = folder / "grafico.rtf";
+    struct Case {
+        std::initializer_list<std::string> more;
+        const char* title;
+    };
+    const Case cases[] = {
+        {{"--zona", "Europe/Madrid"}, "Diagrama de Efemerides. Time Zone: Europe/Madrid (1.00)."},
+        {{"--zona", "Asia/Kolkata", "--desde", "2027-07-01", "--hasta", "2027-07-31"},
+         "Diagrama de Efemerides. Time Zone: Asia/Kolkata (5.50)."},
+        {{"--tz", "2"}, "Diagrama de Efemerides. Time Zone: 2.00."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        std::vector<std::string> args = GraphArgs(output, {"--formato", "rtf"});
+        args.insert(args.end(), c.more);
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(ReadBytes(output).find(c.title), std::string::npos);
+        std::filesystem::remove(output);
     }
     std::filesystem::remove_all(folder);
 }
