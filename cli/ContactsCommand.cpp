@@ -9,6 +9,7 @@
 #include "ContactSearch.h"
 #include "RtfOutput.h"
 #include "RunSpan.h"
+#include "TimeScales.h"
 
 #include <array>
 #include <charconv>
@@ -24,7 +25,7 @@ namespace kalto::cli {
 namespace {
 
 constexpr std::string_view CsvHeader =
-    "indice,cuerpo,posicion,inicia,partil,finaliza,contacto,lon_inicia,lon_partil,lon_finaliza\n";
+    "indice,cuerpo,posicion,inicia,partil,finaliza,contacto,lon_inicia,lon_partil,lon_finaliza,partil_utc\n";
 
 // A contact may begin decades before the first date and end decades after the
 // last (Pluto's stay near a point); these limits keep every date printable.
@@ -126,10 +127,12 @@ constexpr std::array<OptionDeclaration<ContactsOptions>, 14> Options{{
      },
      {{{"csv", "(por omisión) cabecera «indice,cuerpo,posicion,inicia,\n"
                "partil,finaliza,contacto,lon_inicia,lon_partil,\n"
-               "lon_finaliza» y una línea por contacto, por orden de\n"
-               "inicio; horas AAAA-MM-DDTHH:MM:SS redondeadas al\n"
-               "segundo; ángulos en grados. Un momento que la búsqueda\n"
-               "fina no alcanzó dentro de su límite queda vacío."},
+               "lon_finaliza,partil_utc» y una línea por contacto, por\n"
+               "orden de inicio; horas AAAA-MM-DDTHH:MM:SS redondeadas\n"
+               "al segundo, partil_utc en tiempo universal\n"
+               "(AAAA-MM-DDTHH:MM:SSZ); ángulos en grados. Un momento\n"
+               "que la búsqueda fina no alcanzó dentro de su límite\n"
+               "queda vacío."},
        {"texto", "las líneas de las opciones de búsqueda y la tabla de\n"
                  "contactos de la ventana, separada por tabuladores."},
        {"rtf", "el documento RTF de los contactos, como lo exporta la\n"
@@ -214,7 +217,8 @@ std::string AngleNumber(double value) {
     return std::string(buffer.data(), result.ptr);
 }
 
-void WriteCsv(const ContactRecordList& contacts, double target, std::ostream& out) {
+// `zoneOffset` takes the records' local times to universal time.
+void WriteCsv(const ContactRecordList& contacts, double target, double zoneOffset, std::ostream& out) {
     out << CsvHeader;
     for (const ContactRecordPtr& record : contacts) {
         const std::array<TDateTime, ContactMomentCount> times{record->StartTime, record->ExactTime, record->EndTime};
@@ -232,6 +236,8 @@ void WriteCsv(const ContactRecordList& contacts, double target, std::ostream& ou
             line += ',';
             if (i < record->MomentsFound) line += AngleNumber(longitudes[static_cast<std::size_t>(i)]);
         }
+        line += ',';
+        if (record->MomentsFound > 1) line += DateTimeText(record->ExactTime + zoneOffset) + 'Z';
         out << line << '\n';
     }
 }
@@ -270,7 +276,9 @@ void RunContacts(std::span<const std::string_view> args, std::istream& /*in*/, s
     ContactResults results;
     CommitContactSearch(results, SearchContacts(input, progress), input, true);
     switch (options.format) {
-        case ContactsFormat::Csv: WriteCsv(results.SortedContactList, ContactTarget(input.Position), out); break;
+        case ContactsFormat::Csv:
+            WriteCsv(results.SortedContactList, ContactTarget(input.Position), ZoneOffset(input.ZoneHours), out);
+            break;
         case ContactsFormat::Text: WriteText(input, results, out); break;
         case ContactsFormat::Rtf: {
             ContactsExport contacts;

@@ -609,12 +609,13 @@ TEST(KaltoCli, ContactosListsTheCardinalIngressesOf2027) {
         EXPECT_EQ(result.err, "");
         const auto lines = Cells(result.out, ',');
         ASSERT_EQ(lines.size(), 5u) << result.out;
-        EXPECT_EQ(lines[0], (std::vector<std::string>{"indice", "cuerpo", "posicion", "inicia", "partil", "finaliza",
-                                                      "contacto", "lon_inicia", "lon_partil", "lon_finaliza"}));
+        EXPECT_EQ(lines[0],
+                  (std::vector<std::string>{"indice", "cuerpo", "posicion", "inicia", "partil", "finaliza", "contacto",
+                                            "lon_inicia", "lon_partil", "lon_finaliza", "partil_utc"}));
         for (std::size_t i = 0; i < 4; ++i) {
             SCOPED_TRACE(i);
             const auto& f = lines[i + 1];
-            ASSERT_EQ(f.size(), 10u);
+            ASSERT_EQ(f.size(), 11u);
             EXPECT_EQ(f[0], std::to_string(i));
             EXPECT_EQ(f[1], "Sol");
             EXPECT_EQ(f[2], "0");
@@ -625,6 +626,10 @@ TEST(KaltoCli, ContactosListsTheCardinalIngressesOf2027) {
             EXPECT_NEAR(crossing, local, 2 * Minute);
             // Partil within 1' of the Sun's longitude (24 minutes), printed to the second.
             EXPECT_NEAR(LocalDateTime(f[4]), crossing, 24.5 * Minute);
+            // Universal time is the wall time less the offset, both whole seconds.
+            ASSERT_TRUE(f[10].ends_with('Z')) << f[10];
+            EXPECT_NEAR(LocalDateTime(f[10].substr(0, f[10].size() - 1)), LocalDateTime(f[4]) - zoneHours / 24,
+                        0.5 / 86400);
             EXPECT_LT(LocalDateTime(f[3]), crossing);
             EXPECT_GT(LocalDateTime(f[5]), crossing);
             EXPECT_NEAR(std::remainder(Number(f[8]) - cardinal, 360.0), 0, 1.0 / 60);
