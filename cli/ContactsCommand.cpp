@@ -9,7 +9,6 @@
 #include "ContactSearch.h"
 #include "RtfOutput.h"
 #include "RunSpan.h"
-#include "TimeScales.h"
 
 #include <array>
 #include <charconv>
@@ -72,7 +71,8 @@ void SetAngleType(ContactsOptions& options, std::string_view value) {
 constexpr std::string_view Synopsis =
     "  contactos --cuerpo NOMBRE --posicion G[:M[:S]] [--signo SIGNO]\n"
     "            --desde AAAA-MM-DD --hasta AAAA-MM-DD [--angulo GRADOS]\n"
-    "            [--tipo multiplo|exacto] [--orbe G:M] [--tz HORAS] [--formato texto|csv]\n"
+    "            [--tipo multiplo|exacto] [--orbe G:M] [--tz HORAS] [--zona NOMBRE]\n"
+    "            [--formato texto|csv]\n"
     "            [--directo] [--formato rtf --salida ARCHIVO.rtf [--detalle] [--opciones]]\n"
     "      Busca los intervalos en que el cuerpo está, dentro del orbe, al ángulo\n"
     "      dado (o a un múltiplo suyo) de la posición, desde las 00:00 locales de\n"
@@ -80,7 +80,7 @@ constexpr std::string_view Synopsis =
     "      partil y finaliza, en hora civil local.\n";
 
 // In the order of the usage's list.
-constexpr std::array<OptionDeclaration<ContactsOptions>, 14> Options{{
+constexpr std::array<OptionDeclaration<ContactsOptions>, 15> Options{{
     {"--cuerpo",
      OptionValue::Required,
      SetBody,
@@ -120,6 +120,14 @@ constexpr std::array<OptionDeclaration<ContactsOptions>, 14> Options{{
      OptionValue::Required,
      [](ContactsOptions& options, std::string_view value) { options.Span.ZoneHours = ParseZoneHours(value); },
      {{{"HORAS", ZoneHelp}}}},
+    {"--zona",
+     OptionValue::Required,
+     [](ContactsOptions& options, std::string_view value) { options.Span.Zone = ParseZoneName(value); },
+     {{{"NOMBRE", "zona de la base de datos de zonas horarias, como\n"
+                  "Europe/Madrid (la lista: kalto-cli zonas): la búsqueda\n"
+                  "va de las 00:00 de su reloj en --desde a las de --hasta\n"
+                  "y da los momentos con su horario de verano. No vale\n"
+                  "junto con --tz."}}}},
     {"--formato",
      OptionValue::Required,
      [](ContactsOptions& options, std::string_view value) {
@@ -195,12 +203,12 @@ ContactSearchInput SearchInput(const ContactsOptions& options) {
     input.Exact = options.exact;
     input.Position = ParsePosition(*options.position, options.sign);
     input.Orb = ContactOrb(options.orb);
-    input.ZoneHours = options.Span.ZoneHours.value_or(0);
+    input.Clock = options.Span.Zone ? WallClock(*options.Span.Zone) : WallClock(options.Span.ZoneHours.value_or(0));
     input.Evaluation = options.evaluation;
     return input;
 }
 
-// Local time rounded to the second, "AAAA-MM-DDTHH:MM:SS".
+// A time rounded to the second, "AAAA-MM-DDTHH:MM:SS".
 std::string DateTimeText(TDateTime value) {
     const DecodedDateTime decoded = DecodeDateTime(std::round(value * 86400) / 86400);
     std::array<char, 48> buffer{};
@@ -217,8 +225,7 @@ std::string AngleNumber(double value) {
     return std::string(buffer.data(), result.ptr);
 }
 
-// `zoneOffset` takes the records' local times to universal time.
-void WriteCsv(const ContactRecordList& contacts, double target, double zoneOffset, std::ostream& out) {
+void WriteCsv(const ContactRecordList& contacts, double target, std::ostream& out) {
     out << CsvHeader;
     for (const ContactRecordPtr& record : contacts) {
         const std::array<TDateTime, ContactMomentCount> times{record->StartTime, record->ExactTime, record->EndTime};
@@ -229,7 +236,9 @@ void WriteCsv(const ContactRecordList& contacts, double target, double zoneOffse
                            AngleNumber(target);
         for (int i = 0; i < ContactMomentCount; ++i) {
             line += ',';
-            if (i < record->MomentsFound) line += DateTimeText(times[static_cast<std::size_t>(i)]);
+            if (i < record->MomentsFound) {
+                line += DateTimeText(record->Clock.ToWallTime(times[static_cast<std::size_t>(i)]));
+            }
         }
         line += ',' + AngleNumber(record->ContactAngle);
         for (int i = 0; i < ContactMomentCount; ++i) {
@@ -237,7 +246,7 @@ void WriteCsv(const ContactRecordList& contacts, double target, double zoneOffse
             if (i < record->MomentsFound) line += AngleNumber(longitudes[static_cast<std::size_t>(i)]);
         }
         line += ',';
-        if (record->MomentsFound > 1) line += DateTimeText(record->ExactTime + zoneOffset) + 'Z';
+        if (record->MomentsFound > 1) line += DateTimeText(record->ExactTime) + 'Z';
         out << line << '\n';
     }
 }
@@ -276,9 +285,7 @@ void RunContacts(std::span<const std::string_view> args, std::istream& /*in*/, s
     ContactResults results;
     CommitContactSearch(results, SearchContacts(input, progress), input, true);
     switch (options.format) {
-        case ContactsFormat::Csv:
-            WriteCsv(results.SortedContactList, ContactTarget(input.Position), ZoneOffset(input.ZoneHours), out);
-            break;
+        case ContactsFormat::Csv: WriteCsv(results.SortedContactList, ContactTarget(input.Position), out); break;
         case ContactsFormat::Text: WriteText(input, results, out); break;
         case ContactsFormat::Rtf: {
             ContactsExport contacts;

@@ -30,7 +30,7 @@ std::vector<std::string> Titles(const std::array<GridColumn, N>& columns, std::s
 
 std::string MomentText(const ContactRecord& record, int moment, TDateTime time, const DateFormatNames& names) {
     if (moment >= record.MomentsFound) return std::string(UnfoundMomentText);
-    return FormatDateTime(ContactMomentPattern, time, names);
+    return FormatDateTime(ContactMomentPattern, record.Clock.ToWallTime(time), names);
 }
 
 std::vector<std::string> GridRow(const ContactRecord& record, int row, ContactGridMode mode,
@@ -43,9 +43,8 @@ std::vector<std::string> GridRow(const ContactRecord& record, int row, ContactGr
     return cells;
 }
 
-std::vector<std::string> DetailRow(std::string_view name, TDateTime time, double longitude,
-                                   const ContactRecord& record, double lastTarget, double lastOrb,
-                                   const DateFormatNames& names) {
+std::vector<std::string> DetailRow(std::string_view name, TDateTime time, double longitude, const ContactRecord& record,
+                                   double lastTarget, double lastOrb, const DateFormatNames& names) {
     double s = std::fabs(longitude - lastTarget);
     if (s > 180) s = std::fabs(360 - s);
     const double angle = record.ContactAngle;
@@ -54,9 +53,10 @@ std::vector<std::string> DetailRow(std::string_view name, TDateTime time, double
         precision = s - (angle - lastOrb) > InnerEdgeMargin ? std::fabs(s - (angle + lastOrb))
                                                             : std::fabs(s - (angle - lastOrb));
     }
+    const TDateTime wall = record.Clock.ToWallTime(time);
     return {std::string(name),
-            FormatDateTime(DetailDatePattern, time, names),
-            FormatDateTime(DetailTimePattern, time, names),
+            FormatDateTime(DetailDatePattern, wall, names),
+            FormatDateTime(DetailTimePattern, wall, names),
             AngleText(s),
             SignPositionText(longitude),
             AngleText(longitude),

@@ -3,6 +3,7 @@
 // One contact found by the search, and the lists that share the records.
 
 #include "DateTime.h"
+#include "WallClock.h"
 
 #include <memory>
 #include <string>
@@ -14,12 +15,14 @@ namespace kalto {
 inline constexpr int ContactMomentCount = 3;
 
 struct ContactRecord {
-    int BodyIndex = 0;           // item of the body list: body number - 1 (0 "Sol" .. 10 "Nod")
-    std::string PositionText;    // the target position as the search wrote it
-    int Index = 0;               // 0-based order of finding within its own search
-    TDateTime StartTime = 0;     // local time the body enters the orb ("inicia")
-    TDateTime ExactTime = 0;     // local time of exactness, or of the station that replaced it ("partil")
-    TDateTime EndTime = 0;       // local time the body leaves the orb ("finaliza")
+    int BodyIndex = 0;         // item of the body list: body number - 1 (0 "Sol" .. 10 "Nod")
+    std::string PositionText;  // the target position as the search wrote it
+    int Index = 0;             // 0-based order of finding within its own search
+    // The moments in universal time; `Clock` shows them as wall-clock times.
+    TDateTime StartTime = 0;     // the body enters the orb ("inicia")
+    TDateTime ExactTime = 0;     // exactness, or the station that replaced it ("partil")
+    TDateTime EndTime = 0;       // the body leaves the orb ("finaliza")
+    WallClock Clock;             // the wall clock of the search that found it
     double ContactAngle = 0;     // the multiple k × α of the contact, degrees
     double DetectLongitude = 0;  // longitude at the coarse instant that found the contact
     double StartLongitude = 0;

@@ -85,7 +85,7 @@ std::vector<std::string> SearchDescription(const ContactSearchInput& input, cons
     } else if (spanDays == 0) {
         lines.push_back(" Para el Día " + FormatDateTime(R"(dddd, dd "de" mmm, yyyy)", input.StartDate, names) + ".");
     }
-    lines.push_back(" Time Zone: " + FormatFixed(input.ZoneHours, 2) + ".");
+    lines.push_back(" Time Zone: " + input.Clock.ZoneText(input.StartDate) + ".");
     return lines;
 }
 

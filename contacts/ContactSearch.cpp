@@ -61,12 +61,15 @@ int ValidBody(int body) noexcept {
     return std::clamp(body, FirstBody, LastComputedBody);
 }
 
-// The body's longitude at the local instants of one search; every evaluation
-// is published as the instant being examined.
+// The body's longitude at the instants of one search, which are wall-clock
+// times at the offset in effect at the span's start: steps even in real time.
+// Every evaluation is published as the instant being examined, on the wall
+// clock.
 class BodyTrack {
 public:
-    BodyTrack(int body, double zoneOffset, SeriesEvaluation evaluation, ContactSearchProgress& progress)
-        : BodyEngine(evaluation), Body(body), ZoneOffsetDays(zoneOffset), Progress(progress) {}
+    BodyTrack(int body, const WallClock& clock, double zoneOffset, SeriesEvaluation evaluation,
+              ContactSearchProgress& progress)
+        : BodyEngine(evaluation), Body(body), Clock(clock), ZoneOffsetDays(zoneOffset), Progress(progress) {}
 
     struct Sample {
         double Jde;
@@ -74,7 +77,8 @@ public:
     };
 
     Sample At(TDateTime local) noexcept {
-        Progress.Instant.store(local, std::memory_order_relaxed);
+        Progress.Instant.store(Clock.Zone() ? Clock.ToWallTime(local + ZoneOffsetDays) : local,
+                               std::memory_order_relaxed);
         const double jde = LocalToJDE(local, ZoneOffsetDays).jde;
         return {jde, ContactLongitude(BodyEngine, Body, jde)};
     }
@@ -84,6 +88,7 @@ public:
 private:
     Engine BodyEngine;
     int Body;
+    const WallClock& Clock;
     double ZoneOffsetDays;
     ContactSearchProgress& Progress;
 };
@@ -247,14 +252,16 @@ ContactSearchResult SearchContacts(const ContactSearchInput& input, ContactSearc
     const double orb = input.Orb >= MinContactOrb ? std::min(input.Orb, MaxContactOrb) : MinContactOrb;
     const double target = ContactTarget(input.Position);
     const std::string positionText = PositionText(input.Position);
-    const double zoneOffset = ZoneOffset(input.ZoneHours);
     const TDateTime firstDay = std::floor(input.StartDate);
-    const double endJde = LocalToJDE(std::floor(input.EndDate), zoneOffset).jde;
+    const TDateTime lastDay = std::floor(input.EndDate);
+    const double zoneOffset = input.Clock.OffsetAt(firstDay);
+    // Local 00:00 of the last day, which a change of offset moves in real time.
+    const double endJde = LocalToJDE(lastDay + (input.Clock.OffsetAt(lastDay) - zoneOffset), zoneOffset).jde;
     const double step = SearchStep(body);
     const double fineStep = FineStep(body, orb);
     const int gaugeMaximum = std::max(ContactGaugeMaximum(input), 0);
 
-    BodyTrack track(body, zoneOffset, input.Evaluation, progress);
+    BodyTrack track(body, input.Clock, zoneOffset, input.Evaluation, progress);
     ContactSearchResult result;
     int count = 0;
     TDateTime L = firstDay;
@@ -280,6 +287,11 @@ ContactSearchResult SearchContacts(const ContactSearchInput& input, ContactSearc
             record->Index = count - 1;
             record->BodyIndex = body - 1;
             record->PositionText = positionText;
+            // The moments not reached keep zero.
+            const std::array<TDateTime*, ContactMomentCount> moments{&record->StartTime, &record->ExactTime,
+                                                                     &record->EndTime};
+            for (int i = 0; i < record->MomentsFound; ++i) *moments[static_cast<std::size_t>(i)] += zoneOffset;
+            record->Clock = input.Clock;
             result.Contacts.push_back(std::move(record));
             // Resumes after the contact; never before the detection, should a
             // refinement that reached its bound end there.

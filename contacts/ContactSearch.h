@@ -15,6 +15,7 @@
 #include "ContactRecord.h"
 #include "DateFormat.h"
 #include "Engine.h"
+#include "WallClock.h"
 
 #include <atomic>
 #include <string>
@@ -30,7 +31,7 @@ struct ContactSearchInput {
     bool Exact = false;               // "Exacto" rather than "Múltiplo"
     ContactPosition Position;         // the target position, read through ContactTarget
     double Orb = MinContactOrb;       // ContactOrb, degrees
-    double ZoneHours = 0;             // the time zone, hours east of Greenwich
+    WallClock Clock;                  // the wall clock of the span's days and of the moments shown
     // Direct sums every series in full at every instant, to check the fitted
     // approximations that a search uses by default.
     SeriesEvaluation Evaluation = SeriesEvaluation::Fitted;

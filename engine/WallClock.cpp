@@ -20,6 +20,10 @@ TDateTime WallClock::ToWallTime(TDateTime universal) const {
     return NamedZone ? NamedZone->ToWallTime(universal) : universal - FixedOffset;
 }
 
+double WallClock::OffsetAt(TDateTime wall) const {
+    return NamedZone ? NamedZone->ToUniversalTime(wall) - wall : FixedOffset;
+}
+
 std::string WallClock::ZoneText(TDateTime spanStart) const {
     if (!NamedZone) {
         return FormatFixed(ZoneHours, 2);

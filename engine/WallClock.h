@@ -26,6 +26,9 @@ public:
 
     [[nodiscard]] TDateTime ToUniversalTime(TDateTime wall) const;
     [[nodiscard]] TDateTime ToWallTime(TDateTime universal) const;
+    // The day fraction that takes the wall time `wall` to universal time; for
+    // a fixed offset, ZoneOffset of its hours.
+    [[nodiscard]] double OffsetAt(TDateTime wall) const;
 
     // How the texts name the zone: the fixed offset with two decimals
     // ("2.00"), or the zone's name and the offset in effect at the wall time

@@ -67,7 +67,7 @@ struct Search {
                 .Exact = Exact,
                 .Position = {.Degrees = Degrees},
                 .Orb = OrbDegrees + OrbMinutes / 60.0,
-                .ZoneHours = zoneHours};
+                .Clock = WallClock(zoneHours)};
     }
 };
 

@@ -231,6 +231,12 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--tz", "1", "--zona", "Europe/Madrid"},
          "--tz y --zona no valen juntas"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--zona"}, "falta el valor de --zona"},
+        {{"contactos", "--cuerpo", "Sol", "--posicion", "0", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--zona",
+          "Europe/Madird"},
+         "zona desconocida: «Europe/Madird»"},
+        {{"contactos", "--cuerpo", "Sol", "--posicion", "0", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--tz",
+          "1", "--zona", "Europe/Madrid"},
+         "--tz y --zona no valen juntas"},
         {{"zonas", "UTC"}, "sobra el argumento «UTC»"},
         {{"jde", "2024-01-01 10:00", "2024-01-02 10:00"}, "sobra el argumento"},
         {{"jde"}, "falta la fecha"},
@@ -638,6 +644,35 @@ TEST(KaltoCli, ContactosListsTheCardinalIngressesOf2027) {
             }
         }
     }
+}
+
+// The June solstice of 2027 (14:10 UT) falls at 16:1x on Madrid's summer
+// clock, an hour after the +1 of its winter; partil_utc stays universal. A
+// search from a winter day steps as at +1, so both find the same partil.
+TEST(KaltoCli, ContactosInANamedZoneShowsTheSummerClockAndKeepsUniversalTime) {
+    struct Case {
+        const char* option;
+        const char* zone;
+        const char* partil;
+    };
+    const Case cases[] = {
+        {"--zona", "Europe/Madrid", "2027-06-21T16:1"},
+        {"--tz", "1", "2027-06-21T15:1"},
+    };
+    std::vector<std::string> universal;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.zone);
+        const CliResult result = RunCli({"contactos", "--cuerpo", "Sol", "--posicion", "0", "--angulo", "90", "--orbe",
+                                         "1:0", "--desde", "2027-01-01", "--hasta", "2027-12-31", c.option, c.zone});
+        EXPECT_EQ(result.status, 0) << result.err;
+        const auto lines = Cells(result.out, ',');
+        ASSERT_EQ(lines.size(), 5u) << result.out;
+        ASSERT_EQ(lines[2].size(), 11u);
+        EXPECT_TRUE(lines[2][4].starts_with(c.partil)) << lines[2][4];
+        EXPECT_TRUE(lines[2][10].starts_with("2027-06-21T14:1")) << lines[2][10];
+        universal.push_back(lines[2][10]);
+    }
+    EXPECT_EQ(universal[0], universal[1]);
 }
 
 TEST(KaltoCli, ContactosTextIsTheSearchDescriptionAndTheWindowGrid) {

@@ -130,7 +130,7 @@ TEST(ContactResults, SearchDescriptionLines) {
     input.Angle = 120;
     input.Orb = 0.5;
     input.EndDate = input.StartDate;
-    input.ZoneHours = -5;
+    input.Clock = WallClock(-5);
     EXPECT_EQ(SearchDescription(input, names), (std::vector<std::string>{
                                                    " Contactos de NOD con la posición  15\u00B0 30' 00\" ACU",
                                                    " por el ángulo de  120\u00B0 00' 00\", orbe de  00\u00B0 30' 00\".",
@@ -140,7 +140,7 @@ TEST(ContactResults, SearchDescriptionLines) {
 
     // An end before the start: no line of dates.
     input.EndDate = input.StartDate - 3;
-    input.ZoneHours = 5.75;
+    input.Clock = WallClock(5.75);
     const std::vector<std::string> lines = SearchDescription(input, names);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[2], " Time Zone: 5.75.");

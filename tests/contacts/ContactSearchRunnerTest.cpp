@@ -29,7 +29,7 @@ ContactSearchInput SunInput() {
             .Exact = false,
             .Position = {},
             .Orb = 1,
-            .ZoneHours = 0};
+            .Clock = WallClock(0.0)};
 }
 
 // Mercury by multiples of 15° with the widest orb over two centuries: long
@@ -42,7 +42,7 @@ ContactSearchInput LongInput() {
             .Exact = false,
             .Position = {},
             .Orb = 5,
-            .ZoneHours = 0};
+            .Clock = WallClock(0.0)};
 }
 
 ContactSearchResult ResultOf(const QSignalSpy& completed, int index) {

@@ -28,7 +28,7 @@ ContactSearchInput Search(int body, TDateTime start, TDateTime end, ContactPosit
     input.Angle = angle;
     input.Exact = exact;
     input.Orb = orb;
-    input.ZoneHours = zoneHours;
+    input.Clock = WallClock(zoneHours);
     return input;
 }
 
@@ -127,12 +127,48 @@ TEST(ContactSearch, TheSunsCardinalIngressesOf2027) {
             EXPECT_NEAR(crossing, local, 2 * Minute);
             // Partil within the fine scan's tolerance, 1' of the Sun's
             // longitude (24 minutes); the boundaries 1' inside the orb.
-            EXPECT_NEAR(contact.ExactTime, crossing, 24.5 * Minute);
-            EXPECT_LT(contact.StartTime, crossing);
-            EXPECT_GT(contact.EndTime, crossing);
+            EXPECT_NEAR(contact.Clock.ToWallTime(contact.ExactTime), crossing, 24.5 * Minute);
+            EXPECT_LT(contact.Clock.ToWallTime(contact.StartTime), crossing);
+            EXPECT_GT(contact.Clock.ToWallTime(contact.EndTime), crossing);
             EXPECT_NEAR(Separation(contact.ExactLongitude, ingress.longitude), 0, ArcMinute);
             EXPECT_NEAR(Separation(contact.StartLongitude, ingress.longitude), 1, 2 * ArcMinute);
             EXPECT_NEAR(Separation(contact.EndLongitude, ingress.longitude), 1, 2 * ArcMinute);
+        }
+    }
+}
+
+// A search steps evenly in real time from local 00:00 of its first day: in
+// Europe/Madrid, from a winter day to a winter day, it finds the instants of
+// the same search at +1, across both changes of summer time.
+TEST(ContactSearch, ANamedZoneFromWinterToWinterFindsTheInstantsOfItsWinterOffset) {
+    const std::optional<TimeZone> madrid = TimeZone::Find("Europe/Madrid");
+    ASSERT_TRUE(madrid);
+    struct Case {
+        int body;
+        TDateTime start;
+        TDateTime end;
+    };
+    const Case cases[] = {
+        {Sol, EncodeDate(2027, 1, 1), EncodeDate(2027, 12, 31)},
+        {Lun, EncodeDate(2027, 3, 1), EncodeDate(2027, 11, 15)},
+    };
+    constexpr double Millisecond = 1.0 / 86400000;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.body);
+        ContactSearchInput named = Search(c.body, c.start, c.end, {0, 0, 0}, 90, false, 1);
+        named.Clock = WallClock(*madrid);
+        const ContactSearchResult zone = Completed(named);
+        const ContactSearchResult fixed = Completed(Search(c.body, c.start, c.end, {0, 0, 0}, 90, false, 1, 1));
+        ASSERT_EQ(zone.Contacts.size(), fixed.Contacts.size());
+        ASSERT_GE(zone.Contacts.size(), 4u);
+        for (std::size_t i = 0; i < zone.Contacts.size(); ++i) {
+            SCOPED_TRACE(i);
+            const ContactRecord& a = *zone.Contacts[i];
+            const ContactRecord& e = *fixed.Contacts[i];
+            EXPECT_NEAR(a.StartTime, e.StartTime, Millisecond);
+            EXPECT_NEAR(a.ExactTime, e.ExactTime, Millisecond);
+            EXPECT_NEAR(a.EndTime, e.EndTime, Millisecond);
+            EXPECT_EQ(a.ContactAngle, e.ContactAngle);
         }
     }
 }
