@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace kalto {
@@ -144,6 +145,23 @@ TEST(ContactResults, SearchDescriptionLines) {
     const std::vector<std::string> lines = SearchDescription(input, names);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[2], " Time Zone: 5.75.");
+
+    // A named zone, with the offset in effect at local 00:00 of the first day.
+    const std::optional<TimeZone> madrid = TimeZone::Find("Europe/Madrid");
+    ASSERT_TRUE(madrid);
+    input.Clock = WallClock(*madrid);
+    struct Case {
+        TDateTime start;
+        const char* line;
+    };
+    const Case cases[] = {
+        {EncodeDate(2027, 1, 1), " Time Zone: Europe/Madrid (1.00)."},
+        {EncodeDate(2027, 7, 1), " Time Zone: Europe/Madrid (2.00)."},
+    };
+    for (const Case& c : cases) {
+        input.StartDate = input.EndDate = c.start;
+        EXPECT_EQ(SearchDescription(input, names).back(), c.line);
+    }
 }
 
 }  // namespace
