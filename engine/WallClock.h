@@ -30,6 +30,11 @@ public:
     // a fixed offset, ZoneOffset of its hours.
     [[nodiscard]] double OffsetAt(TDateTime wall) const;
 
+    // The offset east of Greenwich in whole seconds in effect at the wall time
+    // `wall`: a named zone's by its rules, a fixed offset's hours rounded to
+    // the second.
+    [[nodiscard]] int OffsetSecondsAt(TDateTime wall) const;
+
     // How the texts name the zone: the fixed offset with two decimals
     // ("2.00"), or the zone's name and the offset in effect at the wall time
     // `spanStart` ("Europe/Madrid (1.00)").
@@ -40,5 +45,9 @@ private:
     double FixedOffset = 0;  // the day fraction that takes wall time to universal time
     std::optional<TimeZone> NamedZone;
 };
+
+// An offset in seconds east of Greenwich as "UTC+01:00", "UTC-03:00",
+// "UTC+05:45"; a local mean time's seconds follow the minutes ("UTC-00:14:44").
+[[nodiscard]] std::string UtcOffsetText(int offsetSeconds);
 
 }  // namespace kalto

@@ -155,8 +155,9 @@ void DrawSeries(QPainter& painter, const GraphGeometry& g, const GraphFrame& fra
 }  // namespace
 
 GraphDrawing DrawGraph(QPainter& painter, const GraphFrame& frame) {
-    const GraphGeometry g = ComputeGraphGeometry(frame.Width, frame.Height, frame.StartDate, frame.EndDate,
-                                                 frame.GraphSigns, frame.GraphFirstSign);
+    GraphGeometry g = ComputeGraphGeometry(frame.Width, frame.Height, frame.StartDate, frame.EndDate, frame.GraphSigns,
+                                           frame.GraphFirstSign);
+    g.Rows = frame.Rows;
     painter.save();
     painter.setClipRect(0, 0, frame.Width, frame.Height, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GraphGeometry.h"
 
+#include "GraphTimeAxis.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -70,8 +72,8 @@ int DayX(const GraphGeometry& g, int day) noexcept {
     return g.LeftMargin + day * g.DayWidth;
 }
 
-int MarkerX(const GraphGeometry& g, TDateTime markerDate) noexcept {
-    const double x = g.LeftMargin + std::nearbyint(markerDate - g.AxisStart) * g.DayWidth;
+int MarkerX(const GraphGeometry& g, TDateTime markerDate) {
+    const double x = g.LeftMargin + std::nearbyint(AxisDays(g, markerDate)) * g.DayWidth;
     // The marker is two pixels wide: held this far out it stays unseen.
     return static_cast<int>(std::clamp(x, -2.0, g.Width + 2.0));
 }

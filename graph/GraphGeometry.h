@@ -5,6 +5,7 @@
 // pixels high. Computed afresh for every drawing and kept for the pointer.
 
 #include "DateTime.h"
+#include "EphemerisRows.h"
 
 #include <vector>
 
@@ -26,6 +27,7 @@ struct GraphGeometry {
     int DecanStep = 0;        // BandHeight div 3
     int Bottom = 0;           // TopMargin + GraphSigns * BandHeight
     int Right = 0;            // LeftMargin + GraphDays * DayWidth, or the plot's edge
+    EphemerisRows Rows;       // the rows drawn, whose instants a named zone's axis follows
 
     // Days have columns at least one pixel wide. Not so when the start lies
     // after the end (no day columns) or when there are more than about twice
@@ -59,8 +61,9 @@ struct GraphGeometry {
 [[nodiscard]] int DayX(const GraphGeometry& geometry, int day) noexcept;
 
 // The column of the day marker: the marker date rounded to a whole day of the
-// axis; a date far outside the axis gives a column just outside the target.
-[[nodiscard]] int MarkerX(const GraphGeometry& geometry, TDateTime markerDate) noexcept;
+// axis (GraphTimeAxis.h); a date far outside the axis gives a column just
+// outside the target.
+[[nodiscard]] int MarkerX(const GraphGeometry& geometry, TDateTime markerDate);
 
 struct GraphDayMark {
     int X = 0;

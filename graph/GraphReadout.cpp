@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GraphReadout.h"
 
+#include "GraphTimeAxis.h"
 #include "TextForms.h"
 
 namespace kalto {
@@ -28,11 +29,11 @@ std::string ScaleText(const GraphGeometry& g) {
     return text;
 }
 
-std::optional<TDateTime> PointerMoment(const GraphGeometry& g, int x, int y) noexcept {
+std::optional<TDateTime> PointerMoment(const GraphGeometry& g, int x, int y) {
     if (x < g.LeftMargin || x >= g.Right || y < g.TopMargin || !g.HasDayAxis() || !g.HasBands()) {
         return std::nullopt;
     }
-    return g.AxisStart + double(x - g.LeftMargin) / g.DayWidth;
+    return AxisWallTime(g, double(x - g.LeftMargin) / g.DayWidth);
 }
 
 std::string PointerReadout(const GraphGeometry& g, int x, int y, const DateFormatNames& names) {

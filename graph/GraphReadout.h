@@ -24,11 +24,12 @@ inline constexpr std::string_view MonthLabelPattern = "yy-mm";
 // left out, without bands the Y part.
 [[nodiscard]] std::string ScaleText(const GraphGeometry& geometry);
 
-// The moment under column x: the axis start plus (x - LeftMargin) / DayWidth
-// days, a fractional day. None left of the plot, right of the last day or
-// above it, nor without a day axis or bands. A click on the chart moves the day marker to this moment, and
-// leaves it where there is none.
-[[nodiscard]] std::optional<TDateTime> PointerMoment(const GraphGeometry& geometry, int x, int y) noexcept;
+// The moment under column x, as the wall clock of the rows drawn shows it:
+// the point (x - LeftMargin) / DayWidth days, a fractional day, along the
+// axis (GraphTimeAxis.h). None left of the plot, right of the last day or
+// above it, nor without a day axis or bands. A click on the chart moves the
+// day marker to this moment, and leaves it where there is none.
+[[nodiscard]] std::optional<TDateTime> PointerMoment(const GraphGeometry& geometry, int x, int y);
 
 // Status panel 1 for the pointer at (x, y): the moment, ",", the degrees
 // within the sign of that row and the sign's abbreviation:

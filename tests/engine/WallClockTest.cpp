@@ -78,5 +78,30 @@ TEST(WallClock, ZoneTextNamesTheZoneAndItsOffsetAtTheStart) {
     }
 }
 
+TEST(WallClock, UtcOffsetTextAtTheStartOfTheSpan) {
+    struct Case {
+        const char* Zone;
+        TDateTime Start;
+        const char* Text;
+    };
+    const Case cases[] = {
+        {"Europe/Madrid", EncodeDate(2027, 1, 1), "UTC+01:00"},
+        {"Europe/Madrid", EncodeDate(2027, 7, 1), "UTC+02:00"},
+        {"Europe/Madrid", EncodeDate(1890, 1, 1), "UTC-00:14:44"},
+        {"America/Argentina/Buenos_Aires", EncodeDate(2027, 1, 1), "UTC-03:00"},
+        {"Asia/Kathmandu", EncodeDate(2027, 1, 1), "UTC+05:45"},
+        {"Pacific/Kiritimati", EncodeDate(2027, 1, 1), "UTC+14:00"},
+        {"Pacific/Auckland", EncodeDate(2027, 1, 1), "UTC+13:00"},
+        {"UTC", EncodeDate(2027, 1, 1), "UTC+00:00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Zone);
+        const auto zone = TimeZone::Find(c.Zone);
+        ASSERT_TRUE(zone);
+        EXPECT_EQ(UtcOffsetText(WallClock(*zone).OffsetSecondsAt(c.Start)), c.Text);
+    }
+    EXPECT_EQ(UtcOffsetText(WallClock(-5.75).OffsetSecondsAt(0)), "UTC-05:45");
+}
+
 }  // namespace
 }  // namespace kalto

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GraphReadout.h"
+#include "GraphTimeAxis.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,53 @@ TEST(GraphReadout, AClickPicksTheMomentUnderThePointer) {
     EXPECT_DOUBLE_EQ(*PointerMoment(g, 13 + 80, 300), Jan15 + 3.2);
     // The marker drawn at that moment stands in the clicked column.
     EXPECT_EQ(MarkerX(g, *PointerMoment(g, 13 + 80, 300)), 13 + 75);
+}
+
+// Rows of a run in Madrid across the spring change of 2027 (28 March, 02:00
+// becomes 03:00): each day's own 00:00, or every hour in real time from the
+// first day's 00:00.
+EphemerisRows MadridRows(const WallClock& clock, bool daily, TDateTime start, int days) {
+    auto rows = std::make_shared<EphemerisRowSet>();
+    rows->Clock = clock;
+    const TDateTime first = clock.ToUniversalTime(start);
+    for (int i = 0; i < (daily ? days : 24 * days); ++i) {
+        EphemerisRow row;
+        row.UniversalTime = daily ? clock.ToUniversalTime(start + i) : first + i / 24.0;
+        rows->Bodies[Sol].push_back(row);
+    }
+    return rows;
+}
+
+TEST(GraphReadout, ANamedZonesAxisReadsTheWallClockOfTheRowsDrawn) {
+    const auto madrid = TimeZone::Find("Europe/Madrid");
+    ASSERT_TRUE(madrid);
+    const TDateTime start = EncodeDate(2027, 3, 26);
+    const TDateTime hour = 1.0 / 24;
+    struct Case {
+        const char* name;
+        WallClock clock;
+        bool daily;
+        int x;  // pixels after the left margin, 100 a day
+        TDateTime moment;
+    };
+    const Case cases[] = {
+        {"daily, a day's column after the change", WallClock(*madrid), true, 300, start + 3},
+        {"daily, through the short day (23 h)", WallClock(*madrid), true, 260, start + 2 + 14.8 * hour},
+        {"hourly, three days of real time", WallClock(*madrid), false, 300, start + 3 + hour},
+        {"hourly, before the change", WallClock(*madrid), false, 150, start + 1.5},
+        {"a fixed offset is the axis itself", WallClock(1.0), false, 300, start + 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GraphGeometry g = ComputeGraphGeometry(13 + 500, 605, start, start + 4, 12, 0);
+        g.Rows = MadridRows(c.clock, c.daily, start, 5);
+        const auto moment = PointerMoment(g, 13 + c.x, 300);
+        ASSERT_TRUE(moment);
+        EXPECT_NEAR(*moment, c.moment, 1e-6);
+        EXPECT_NEAR(AxisDays(g, *moment), c.x / 100.0, 1e-6);
+        // The marker put there by a click stands in the clicked column.
+        EXPECT_EQ(MarkerX(g, *moment), 13 + c.x / 100 * 100 + (c.x % 100 >= 50 ? 100 : 0));
+    }
 }
 
 }  // namespace
