@@ -104,8 +104,12 @@ void ContactsPage::FormCreate() {
     FillContactGrid();
 }
 
-void ContactsPage::SetZoneHours(double hours) {
-    ZoneHours = hours;
+void ContactsPage::SetClock(WallClock clock) {
+    Clock = std::move(clock);
+}
+
+TDateTime ContactsPage::SpanStart() const {
+    return ToDateTime(Controls.DTP1->date());
 }
 
 void ContactsPage::StopWork() {
@@ -192,6 +196,7 @@ void ContactsPage::SE1Click(int months) {
 
 void ContactsPage::DateCWork1Change() {
     ContactSpanDays = kalto::ContactSpanDays(ToDateTime(Controls.DTP1->date()), ToDateTime(Controls.DTP2->date()));
+    emit SpanStartChanged();
 }
 
 void ContactsPage::DateCWork1DblClick() {

@@ -119,8 +119,10 @@ public:
 
     [[nodiscard]] const Ui& ui() const { return Controls; }
 
-    // The time zone the next search computes in, hours east of Greenwich.
-    void SetZoneHours(double hours);
+    // The wall clock the next search computes in.
+    void SetClock(WallClock clock);
+    // The date of "Desde:", the start of the next search's span.
+    [[nodiscard]] TDateTime SpanStart() const;
 
     // What the "RTF" button exports now: the memos whose boxes are checked,
     // then the summary, or with "detalles" the detail of each contact shown.
@@ -156,6 +158,8 @@ public:
 signals:
     // "RTF" was clicked.
     void ExportRequested();
+    // "Desde:" changed.
+    void SpanStartChanged();
 
 private:
     // Building the page (ContactsPageLayout.cpp).
@@ -200,7 +204,7 @@ private:
 
     Ui Controls;
     DateFormatNames Names;
-    double ZoneHours = 0;
+    WallClock Clock;
 
     // The search in progress; the contact lists, the angle filter and the
     // target and orb of the last completed search.

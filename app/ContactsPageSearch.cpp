@@ -38,7 +38,7 @@ void ContactsPage::CalculateContacts() {
         .Exact = ui.RGTipoAngulo->currentIndex() == 1,
         .Position = PositionOfSpins(),
         .Orb = ContactOrb,
-        .Clock = WallClock(ZoneHours),
+        .Clock = Clock,
     };
     CleanListOnCompletion = ui.CBCleanListContact->isChecked();
     // A span whose end precedes its start has a gauge of nothing to do.

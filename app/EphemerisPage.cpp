@@ -38,9 +38,13 @@ QString RangeText(TDateTime start, TDateTime end, const DateFormatNames& names) 
 
 }  // namespace
 
-void EphemerisPage::SetZoneHours(double hours) {
-    ZoneHours = hours;
+void EphemerisPage::SetClock(WallClock clock) {
+    Clock = std::move(clock);
     ResetEphemerisStatus();
+}
+
+TDateTime EphemerisPage::SpanStart() const {
+    return ToDateTime(Controls.DE1->date());
 }
 
 void EphemerisPage::ApplySettings(const KaltoSettings& settings) {
@@ -61,8 +65,7 @@ ExportContent EphemerisPage::ContentToExport() const {
     if (!Controls.SBViewChartData->isChecked()) {
         return Controls.Graph->ContentToExport();
     }
-    EphemerisTableExport table{
-        .Rows = Completed.Rows, .Body = Body, .Clock = WallClock(Completed.ZoneHours), .OptionalColumns = {}};
+    EphemerisTableExport table{.Rows = Completed.Rows, .Body = Body, .Clock = Completed.Clock, .OptionalColumns = {}};
     for (int column = FirstOptionalColumn; column < EphemerisColumnCount; ++column) {
         if (!Controls.StrGridEfem->isColumnHidden(column)) {
             table.OptionalColumns.push_back(column);
@@ -120,7 +123,7 @@ void EphemerisPage::CalculateEphemeris() {
         .EndDate = ToDateTime(Controls.DE2->date()),
         .SpanDays = Span,
         .StepsPerDay = stepsPerDay,
-        .Clock = WallClock(ZoneHours),
+        .Clock = Clock,
     };
     Controls.GaugeProgressEfem->setMaximum(static_cast<int>(TotalSteps(request)));
     Controls.GaugeProgressEfem->setValue(0);
@@ -144,8 +147,7 @@ void EphemerisPage::RunnerEfemProgress(qint64 stepsDone) {
 void EphemerisPage::RunnerEfemCompleted(kalto::EphemerisRows rows) {
     const TDateTime start = rows->StartDate;
     const TDateTime end = rows->EndDate;
-    Completed = {
-        .Rows = std::move(rows), .Start = start, .End = end, .ZoneHours = RunnerEfem.Request().Clock.FixedHours()};
+    Completed = {.Rows = std::move(rows), .Start = start, .End = end, .Clock = RunnerEfem.Request().Clock};
     FillEphemerisGrid();
     Controls.Graph->ShowRun(Completed);
     Controls.LabelFecha->setText(RangeText(Completed.Start, Completed.End, DateNames));
@@ -180,6 +182,7 @@ void EphemerisPage::ResetEphemerisStatus() {
 void EphemerisPage::DateEWork1Change() {
     Span = kalto::SpanDays(ToDateTime(Controls.DE1->date()), ToDateTime(Controls.DE2->date()));
     ResetEphemerisStatus();
+    emit SpanStartChanged();
 }
 
 void EphemerisPage::DE2Change() {

@@ -89,8 +89,10 @@ public:
     [[nodiscard]] const Ui& ui() const { return Controls; }
     [[nodiscard]] GraphView& Graph() const { return *Controls.Graph; }
 
-    // The zone that the next run computes its rows in.
-    void SetZoneHours(double hours);
+    // The wall clock that the next run computes its rows in.
+    void SetClock(WallClock clock);
+    // The date of "Desde:", the start of the next run's span.
+    [[nodiscard]] TDateTime SpanStart() const;
     // The table of the selected body with the optional columns shown, or the
     // graph, as the view shown now; both in the zone of their rows.
     [[nodiscard]] ExportContent ContentToExport() const;
@@ -126,6 +128,8 @@ public:
 signals:
     // The "RTF" button was clicked.
     void ExportRequested();
+    // "Desde:" changed.
+    void SpanStartChanged();
 
 private:
     // Building the page (EphemerisPageLayout.cpp).
@@ -144,7 +148,7 @@ private:
 
     Ui Controls;
     DateFormatNames DateNames;
-    double ZoneHours = 0;
+    WallClock Clock;
 
     // The run in progress, and the last completed one.
     EphemerisRunner RunnerEfem;

@@ -13,7 +13,6 @@
 #include "QtText.h"
 #include "Settings.h"
 #include "StatusPanels.h"
-#include "WallClock.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,7 +49,7 @@ void GraphView::ShowRun(CompletedRun run) {
 // The title states the zone of the rows drawn.
 GraphExport GraphView::ContentToExport() const {
     return GraphExport(GraphPicture(FrameOfControls(GraphPictureWidth, GraphPictureHeight)),
-                       WallClock(Run.ZoneHours).ZoneText(Run.Start));
+                       Run.Clock.ZoneText(Run.Start));
 }
 
 // The picker shows the colour of the slot chosen, the stored one included.

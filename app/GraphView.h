@@ -57,7 +57,7 @@ struct CompletedRun {
     EphemerisRows Rows;
     TDateTime Start = 0;
     TDateTime End = 0;
-    double ZoneHours = 0;
+    WallClock Clock;
 };
 
 class GraphView : public QWidget {

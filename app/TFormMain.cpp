@@ -35,6 +35,9 @@ TFormMain::TFormMain(std::filesystem::path settingsFile, QWidget* parent)
     for (int tab = 0; tab < Controls.PCContactos->count(); ++tab) {
         Controls.PCContactos->widget(tab)->setAutoFillBackground(true);  // in the window's colour
     }
+    connect(Controls.PCContactos, &QTabWidget::currentChanged, this, &TFormMain::ShowZoneOffset);
+    connect(Controls.TSEfemerides, &EphemerisPage::SpanStartChanged, this, &TFormMain::ShowZoneOffset);
+    connect(Controls.TSContactos, &ContactsPage::SpanStartChanged, this, &TFormMain::ShowZoneOffset);
     layout->addWidget(Controls.PCContactos, 1);
     setCentralWidget(central);
 
@@ -56,8 +59,7 @@ void TFormMain::FormCreate() {
     const KaltoSettings stored = ReadSettingsFile();
     setWindowTitle(QStringLiteral("%1 %2").arg(ProductName, ProductVersion));
     ApplySettings(stored);
-    Ephemeris().SetZoneHours(Controls.SETz->value());
-    Contacts().SetZoneHours(Controls.SETz->value());
+    SETzChange();
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
@@ -85,11 +87,6 @@ void TFormMain::ActionCalcExecute() {
 
 void TFormMain::ActionViewCalcExecute() {
     Controls.PCContactos->setCurrentWidget(Controls.TSContactos);
-}
-
-void TFormMain::SETzChange() {
-    Ephemeris().SetZoneHours(Controls.SETz->value());
-    Contacts().SetZoneHours(Controls.SETz->value());
 }
 
 }  // namespace kalto

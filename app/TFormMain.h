@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main window: the time zone above two pages, "Efemerides" (the ephemeris
+// The main window: the wall clock above two pages, "Efemerides" (the ephemeris
 // run, its table and its graph) and "Contactos" (the contact search and its
 // results), and the commands with their keys.
 
@@ -8,15 +8,21 @@
 #include "DateFormat.h"
 #include "EphemerisPage.h"
 #include "ExportRunner.h"
+#include "TimeZones.h"
+#include "WallClock.h"
 
 #include <QDateTime>
 #include <QMainWindow>
 #include <QString>
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 class QAction;
+class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QTabWidget;
 class QToolButton;
 class QWidget;
@@ -33,7 +39,9 @@ class TFormMain : public QMainWindow {
     // The window's own controls: the top strip, the pages and the commands.
     struct Ui {
         QToolButton* SBHelp{};      // "?", the user manual
-        QDoubleSpinBox* SETz{};     // the time zone of the runs and searches, hours east
+        QDoubleSpinBox* SETz{};     // the fixed offset of the runs and searches, hours east
+        QLabel* LabelUTC{};         // in SETz's place for a named zone: its offset at the start of the span shown
+        QComboBox* CBZona{};        // "Zona:", the fixed offset (first item) or a zone of the database
         QTabWidget* PCContactos{};  // the two pages
         EphemerisPage* TSEfemerides{};
         ContactsPage* TSContactos{};
@@ -76,7 +84,19 @@ private:
     // The about box and the help (TFormMainAbout.cpp).
     void ActionViewAboutExecute();
     void SBHelpClick();
+
+    // The wall clock (TFormMainZone.cpp): the offset box or a named zone.
+    void CreateZoneList();
     void SETzChange();
+    void CBZonaChange(int index);
+    void CBZonaEditingFinished();
+    void ShowZoneOffset();
+    // Chooses the zone called `name`, or the fixed offset for an empty name;
+    // false, with the fixed offset chosen, when the database has no such zone.
+    bool SelectZone(const std::string& name);
+    [[nodiscard]] std::string SelectedZoneName() const;
+    [[nodiscard]] WallClock CurrentClock() const;
+    std::optional<TimeZone> SelectedZone;
 
     // The settings file (TFormMainSettings.cpp), written once, at the first close.
     [[nodiscard]] KaltoSettings ReadSettingsFile() const;

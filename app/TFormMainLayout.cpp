@@ -33,8 +33,16 @@ QWidget* TFormMain::CreateTopStrip() {
 
     layout->addWidget(Controls.SBHelp);
     layout->addSpacing(8);
+    Controls.LabelUTC = new QLabel;
+    Controls.LabelUTC->setVisible(false);
+    CreateZoneList();
+
     layout->addWidget(new QLabel(QStringLiteral("Realizar cálculos para un Time Zone de:")));
     layout->addWidget(Controls.SETz);
+    layout->addWidget(Controls.LabelUTC);
+    layout->addSpacing(8);
+    layout->addWidget(new QLabel(QStringLiteral("Zona:")));
+    layout->addWidget(Controls.CBZona);
     layout->addStretch(1);
     return strip;
 }

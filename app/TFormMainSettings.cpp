@@ -8,6 +8,7 @@
 #include "Settings.h"
 #include "SettingsLocation.h"
 #include "SettingsRanges.h"
+#include "TextForms.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -35,11 +36,16 @@ KaltoSettings TFormMain::ReadSettingsFile() const {
 }
 
 // Each value goes to its control, held to the control's range: the zone here,
-// the rest on the pages.
+// the rest on the pages. A zone that the database does not know gives way to
+// the fixed offset, and says so.
 void TFormMain::ApplySettings(const KaltoSettings& stored) {
     const KaltoSettings held = HeldToControlRanges(stored);
     Contacts().ApplySettings(held);
     Controls.SETz->setValue(held.TimeZone);
+    if (!SelectZone(held.ZoneName)) {
+        std::fprintf(stderr, "Zona desconocida en %s: %s; se usa el desfase fijo %s.\n", SettingsFile.c_str(),
+                     held.ZoneName.c_str(), FormatFixed(held.TimeZone, 2).c_str());
+    }
     Ephemeris().ApplySettings(held);
 }
 
@@ -47,6 +53,7 @@ KaltoSettings TFormMain::CurrentSettings() const {
     KaltoSettings settings;
     Contacts().StoreSettings(settings);
     settings.TimeZone = Controls.SETz->value();
+    settings.ZoneName = SelectedZoneName();
     Ephemeris().StoreSettings(settings);
     return settings;
 }

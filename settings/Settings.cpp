@@ -41,6 +41,7 @@ void ForEachKey(Settings& settings, Visit visit) {
     visit("Contacto", "Gra", settings.OrbDegrees);
     visit("Contacto", "Min", settings.OrbMinutes);
     visit("Config", "TZ", settings.TimeZone);
+    visit("Config", "Zona", settings.ZoneName);
     visit("Config", "DiaEfem", settings.DayMarker);
     visit("Config", "Signo", settings.SignLines);
     visit("Config", "Deca", settings.DecanLines);
@@ -100,6 +101,8 @@ std::string ValueText(const Field& value, char decimalSeparator) {
         return DecimalText(value, decimalSeparator);
     } else if constexpr (std::is_same_v<Field, bool>) {
         return value ? "1" : "0";
+    } else if constexpr (std::is_same_v<Field, std::string>) {
+        return value;
     } else {
         return std::to_string(static_cast<std::int32_t>(value));  // a colour as the signed integer it is read as
     }
@@ -186,6 +189,8 @@ KaltoSettings LoadSettings(const std::filesystem::path& file, const KaltoSetting
         using Field = std::remove_reference_t<decltype(field)>;
         if constexpr (std::is_same_v<Field, double>) {
             if (const auto number = ParseDecimal(value)) field = *number;
+        } else if constexpr (std::is_same_v<Field, std::string>) {
+            field = value;
         } else if (const auto number = ParseInteger(value)) {
             field = static_cast<Field>(*number);  // a boolean is true when not 0
         }

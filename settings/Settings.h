@@ -34,6 +34,7 @@ struct KaltoSettings {
 
     // [Config]
     double TimeZone = 0;      // TZ: hours east of Greenwich
+    std::string ZoneName;     // Zona: a zone of the time-zone database; empty, the fixed offset TZ
     bool DayMarker = true;    // DiaEfem: the graph marks the ephemeris day
     bool SignLines = true;    // Signo: the graph's lines at each sign
     bool DecanLines = true;   // Deca: the graph's lines at each decan

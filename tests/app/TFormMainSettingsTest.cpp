@@ -75,6 +75,7 @@ QStringList Lines(const KaltoSettings& settings) {
         QStringLiteral("Contacto/Gra=%1").arg(settings.OrbDegrees),
         QStringLiteral("Contacto/Min=%1").arg(settings.OrbMinutes),
         QStringLiteral("Config/TZ=%1").arg(settings.TimeZone),
+        QStringLiteral("Config/Zona=%1").arg(QString::fromStdString(settings.ZoneName)),
         QStringLiteral("Config/DiaEfem=%1").arg(settings.DayMarker),
         QStringLiteral("Config/Signo=%1").arg(settings.SignLines),
         QStringLiteral("Config/Deca=%1").arg(settings.DecanLines),
@@ -441,6 +442,38 @@ private slots:
         expected.Sign = 0;  // the sign list starts on "Ari"
         QCOMPARE(Lines(LoadSettings(File(), KaltoSettings{})), Lines(expected));
         QCOMPARE(test::EntryNames(Folder->Path()), std::vector<std::string>{"kalto.ini"});
+    }
+
+    // A named zone replaces the offset box by its offset at the start of the
+    // span shown, and is written back; a name the database does not know
+    // leaves the fixed offset of the file.
+    void zoneOfTheFile_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("named") << QByteArray("[Config]\nTZ=3\nZona=Europe/Madrid\n") << "Europe/Madrid"
+                               << QByteArray("\nZona=Europe/Madrid\n");
+        QTest::newRow("a link") << QByteArray("[Config]\nTZ=3\nZona=US/Eastern\n") << "US/Eastern"
+                                << QByteArray("\nZona=US/Eastern\n");
+        QTest::newRow("unknown") << QByteArray("[Config]\nTZ=3\nZona=Mars/Olympus\n") << "" << QByteArray("\nZona=\n");
+        QTest::newRow("without the key") << QByteArray("[Config]\nTZ=3\n") << "" << QByteArray("\nZona=\n");
+    }
+
+    void zoneOfTheFile() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, written);
+        QVERIFY(StartWith(text));
+        const bool named = !shown.isEmpty();
+        QCOMPARE(Form->ui().CBZona->currentIndex() != 0, named);
+        if (named) QCOMPARE(Form->ui().CBZona->currentText(), shown);
+        QCOMPARE(Form->ui().SETz->isVisible(), !named);
+        QCOMPARE(Form->ui().LabelUTC->isVisible(), named);
+        QCOMPARE(Form->ui().SETz->value(), 3.0);
+        QVERIFY(Form->close());
+        const QByteArray saved = QByteArray::fromStdString(test::ReadFile(File()));
+        QVERIFY2(saved.contains(written), saved.constData());
+        QVERIFY(saved.contains("\nTZ=3\n"));
     }
 
     // The file gets the controls' values once, at the first close; a window

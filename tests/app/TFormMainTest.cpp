@@ -360,6 +360,36 @@ private slots:
         QVERIFY2(western - eastern > 3.0F && western - eastern < 7.0F, qPrintable(QString::number(western - eastern)));
     }
 
+    // A named zone takes the offset box's place, shows its offset at the start
+    // of the span of the page shown, and its rows follow the change of summer
+    // time: hourly rows evenly spaced in real time jump from 01:00 to 03:00.
+    void runInANamedZone() {
+        Form->ui().CBZona->setCurrentIndex(Form->ui().CBZona->findText(QStringLiteral("Europe/Madrid")));
+        QVERIFY(Form->ui().SETz->isHidden());
+        SetSpan(QDate(2027, 4, 1), QDate(2027, 4, 1));
+        QCOMPARE(Form->ui().LabelUTC->text(), QStringLiteral("UTC+02:00"));
+        SetSpan(QDate(2027, 3, 27), QDate(2027, 3, 28));
+        QCOMPARE(Form->ui().LabelUTC->text(), QStringLiteral("UTC+01:00"));
+        Form->Contacts().ui().DTP1->setDate(QDate(2027, 8, 1));
+        Form->ui().PCContactos->setCurrentWidget(Form->ui().TSContactos);
+        QCOMPARE(Form->ui().LabelUTC->text(), QStringLiteral("UTC+02:00"));
+        Form->ui().PCContactos->setCurrentWidget(Form->ui().TSEfemerides);
+        QCOMPARE(Form->ui().LabelUTC->text(), QStringLiteral("UTC+01:00"));
+
+        Page().ui().CBDeltaTiempo->setCurrentIndex(5);  // 60 min
+        PressF8();
+        QVERIFY(WaitForStatus(Page().ui().LabelStatusEfem, ToQString(StatusComputed)));
+        QCOMPARE(Cell(*Form, 24 + 1, 3), QStringLiteral("01:00 am"));
+        QCOMPARE(Cell(*Form, 24 + 2, 3), QStringLiteral("03:00 am"));
+        QCOMPARE(Page().ContentToExport().index(), 0U);  // the table, named by its zone
+        QCOMPARE(std::get<0>(Page().ContentToExport()).Clock.ZoneText(ToDateTime(QDate(2027, 3, 27))),
+                 std::string("Europe/Madrid (1.00)"));
+
+        Form->ui().CBZona->setCurrentIndex(0);
+        QVERIFY(!Form->ui().SETz->isHidden());
+        QVERIFY(Form->ui().LabelUTC->isHidden());
+    }
+
     void runningState() {
         QVERIFY(RunOneDay(QDate(2024, 3, 1)));
         const auto names = LocaleDateFormatNames(QLocale::system());

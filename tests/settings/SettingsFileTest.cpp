@@ -37,6 +37,7 @@ constexpr const char* DefaultFile = "[Posicion]\n"
                                     "\n"
                                     "[Config]\n"
                                     "TZ=0\n"
+                                    "Zona=\n"
                                     "DiaEfem=1\n"
                                     "Signo=1\n"
                                     "Deca=1\n"
@@ -165,6 +166,8 @@ TEST(SettingsFile, EachKeyIsReadByItsTypeAndTextThatIsNotANumberKeepsTheDefault)
         {"Contacto", "TipAngulo", "0", [](KaltoSettings& s) { s.AngleType = 0; }},
         {"Contacto", "Gra", "-2147483648", [](KaltoSettings& s) { s.OrbDegrees = INT_MIN; }},
         {"Contacto", "Min", "45", [](KaltoSettings& s) { s.OrbMinutes = 45; }},
+        {"Config", "Zona", "Asia/Kolkata", [](KaltoSettings& s) { s.ZoneName = "Asia/Kolkata"; }},
+        {"Config", "Zona", "", [](KaltoSettings& s) { s.ZoneName.clear(); }},
         {"Config", "DiaEfem", "1", [](KaltoSettings& s) { s.DayMarker = true; }},
         {"Config", "Signo", "2", [](KaltoSettings& s) { s.SignLines = true; }},
         {"Config", "Deca", "-1", [](KaltoSettings& s) { s.DecanLines = true; }},
@@ -252,6 +255,7 @@ TEST(SettingsFile, NamesMatchWithoutRegardToCaseAndKeepTheirCaseInTheFile) {
                               "tz=-5,75\n"
                               "colors2=394242\n"
                               "dIaEfEm=0\n"
+                              "Zona=America/Argentina/Buenos_Aires\n"
                               "Signo=0\n"
                               "Deca=0\n"
                               "Mes=0\n"
@@ -317,6 +321,7 @@ TEST(SettingsFile, CommentsAndUnknownSectionsAndKeysSurviveASave) {
                      "[Config]\n"
                      "TZ=-5.75\n"
                      "Color=unknown\n"
+                     "Zona=America/Argentina/Buenos_Aires\n"
                      "DiaEfem=0\n"
                      "Signo=0\n"
                      "Deca=0\n"

@@ -16,6 +16,7 @@ KaltoSettings ChangedSettings() {
     settings.OrbDegrees = 4;
     settings.OrbMinutes = 15;
     settings.TimeZone = -5.75;
+    settings.ZoneName = "America/Argentina/Buenos_Aires";
     settings.DayMarker = false;
     settings.SignLines = false;
     settings.DecanLines = false;
