@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's and the user manual's screenshots: the window at 1280 x
 // 800 with a finished ephemeris run, its graph of every body, the contact
-// search of the manual's example and the about box, each saved as a PNG in the
+// search of the manual's example, a run in a named zone across a change of
+// summer time and the about box, each saved as a PNG in the
 // folder given. scripts/take-screenshots.sh builds and runs it.
 // Usage: kalto_screenshots FOLDER
 
@@ -129,6 +130,27 @@ bool TakeContacts(TFormMain& window, const QDir& folder) {
     return Save(&window, folder, QStringLiteral("contactos.png"));
 }
 
+// "Zona:" Europe/Madrid: the Sun hourly on the day summer time starts in
+// 2027, the row of 03:00, which follows 01:00, selected; then back to the
+// fixed offset.
+bool TakeZone(TFormMain& window, const QDir& folder) {
+    window.ui().PCContactos->setCurrentWidget(window.ui().TSEfemerides);
+    window.ui().CBZona->setCurrentIndex(window.ui().CBZona->findText(QStringLiteral("Europe/Madrid")));
+    EphemerisPage& page = window.Ephemeris();
+    page.SBViewChartDataClick();
+    page.ui().DE1->setDate(QDate(2027, 3, 28));
+    page.ui().DE2->setDate(QDate(2027, 3, 28));
+    page.ui().CBDeltaTiempo->setCurrentIndex(page.ui().CBDeltaTiempo->findText(QStringLiteral("60 min")));
+    page.BCalContacClick();
+    if (!WaitUntil([&page] { return page.ui().LabelStatusEfem->text() == ToQString(StatusComputed); })) {
+        return false;
+    }
+    page.ui().StrGridEfem->selectRow(2);
+    const bool saved = Save(&window, folder, QStringLiteral("zona.png"));
+    window.ui().CBZona->setCurrentIndex(0);
+    return saved;
+}
+
 // The about box as F2 opens it; it is grabbed and closed once it shows.
 bool TakeAbout(TFormMain& window, const QDir& folder) {
     bool saved = false;
@@ -167,7 +189,7 @@ int main(int argc, char** argv) {
     WaitUntil([&window] { return window.isVisible(); }, 10000);
 
     const bool ok = TakeTable(window, folder) && TakeGraph(window, folder) && TakeContacts(window, folder) &&
-                    TakeAbout(window, folder);
+                    TakeZone(window, folder) && TakeAbout(window, folder);
     if (!ok) {
         std::fprintf(stderr, "kalto_screenshots: a screenshot could not be taken\n");
     }
