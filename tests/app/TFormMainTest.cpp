@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
@@ -388,6 +389,28 @@ private slots:
         Form->ui().CBZona->setCurrentIndex(0);
         QVERIFY(!Form->ui().SETz->isHidden());
         QVERIFY(Form->ui().LabelUTC->isHidden());
+    }
+
+    // Typing filters the zones by any part of the name, whatever the case;
+    // only a name of the list is taken.
+    void zoneListTakesOnlyItsNames() {
+        QComboBox* list = Form->ui().CBZona;
+        QCOMPARE(list->itemText(0), QStringLiteral("[Desfase fijo]"));
+        QCOMPARE(list->currentIndex(), 0);
+        for (const char* name : {"UTC", "US/Eastern", "America/Argentina/Buenos_Aires", "Asia/Kolkata"}) {
+            QVERIFY2(list->findText(QString::fromLatin1(name)) > 0, name);
+        }
+        list->completer()->setCompletionPrefix(QStringLiteral("madrid"));
+        QCOMPARE(list->completer()->currentCompletion(), QStringLiteral("Europe/Madrid"));
+
+        list->lineEdit()->setText(QStringLiteral("Nowhere/Land"));
+        emit list->lineEdit()->editingFinished();
+        QCOMPARE(list->currentIndex(), 0);
+        QCOMPARE(list->currentText(), QStringLiteral("[Desfase fijo]"));
+        list->lineEdit()->setText(QStringLiteral("asia/kolkata"));
+        emit list->lineEdit()->editingFinished();
+        QCOMPARE(list->currentText(), QStringLiteral("Asia/Kolkata"));
+        QCOMPARE(Form->ui().LabelUTC->text(), QStringLiteral("UTC+05:30"));
     }
 
     void runningState() {
