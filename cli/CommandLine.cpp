@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
+#include "ChartCommand.h"
 #include "CommandErrors.h"
 #include "ContactsCommand.h"
 #include "EphemerisCommand.h"
@@ -29,13 +30,14 @@ void WithoutMessages(std::span<const std::string_view> args, std::istream& in, s
     Run(args, in, out);
 }
 
-constexpr std::array<Command, 6> Commands{{
+constexpr std::array<Command, 7> Commands{{
     {"jde", JdeUsage, WithoutMessages<RunJde>},
     {"posiciones", PositionsUsage, WithoutMessages<RunPositions>},
     {"efemerides", EphemerisUsage, RunEphemerisCommand},
     {"contactos", ContactsUsage, WithoutMessages<RunContacts>},
     {"grafico", GraphUsage, RunGraphCommand},
     {"zonas", ZonesUsage, WithoutMessages<RunZones>},
+    {"carta", ChartUsage, WithoutMessages<RunChart>},
 }};
 
 bool IsHelp(std::string_view arg) {
@@ -58,6 +60,8 @@ void PrintHelp(std::ostream& out) {
            "  kalto-cli efemerides --desde 2027-01-01 --hasta 2027-02-01 --cada 60 --cuerpo Lun\n"
            "  kalto-cli contactos --cuerpo Sol --posicion 0 --angulo 90 --orbe 1:0 --desde 2027-01-01 --hasta 2027-12-31\n"
            "  kalto-cli grafico --desde 2027-01-01 --hasta 2027-02-01 --glifo imagen --salida enero.png\n"
+           "  kalto-cli carta --nombre Ana --fecha \"1990-05-17 08:30\" --zona Europe/Madrid --latitud 41.3874 "
+           "--longitud 2.1686 --salida ana.ini\n"
            "  kalto-cli efemerides --desde 2027-01-01 --hasta 2027-02-01 --cuerpo Sol --columnas hora,lon,dec \\\n"
            "             --formato rtf --salida sol.rtf\n"
            "\n"

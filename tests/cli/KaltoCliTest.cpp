@@ -194,6 +194,9 @@ TEST(KaltoCli, ZonasListsEveryNameSortedWithTheLinks) {
     }
 }
 
+// The output file of the commands that are refused.
+const std::string NeverWritten = "/tmp/kalto-cli-test-never-written.ini";
+
 TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
     struct Case {
         std::initializer_list<std::string> args;
@@ -264,6 +267,22 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "Sol"}, "sobra el argumento"},
         {{"efemerides", "--desde", "0000-12-31", "--hasta", "0001-01-02"}, "entre los años 0001 y 9999"},
         {{"efemerides", "--desde", "9999-12-31", "--hasta", "9999-12-30"}, "entre los años 0001 y 9999"},
+        {{"carta", "--fecha", "1990-05-17 08:30", "--salida", NeverWritten}, "falta --nombre"},
+        {{"carta", "--nombre", "Ana", "--salida", NeverWritten}, "falta --fecha"},
+        {{"carta", "--nombre", "Ana", "--fecha", "1990-05-17 08:30"}, "falta --salida"},
+        {{"carta", "--nombre", "Ana", "--fecha", "1990-05-17", "--salida", NeverWritten}, "fecha y hora mal escritas"},
+        {{"carta", "--nombre", "", "--fecha", "1990-05-17 08:30", "--salida", NeverWritten}, "necesita un nombre"},
+        {{"carta", "--nombre", "Ana", "--fecha", "1990-05-17 08:30", "--latitud", "41", "--salida", NeverWritten},
+         "--latitud y --longitud van juntas"},
+        {{"carta", "--nombre", "Ana", "--fecha", "1990-05-17 08:30", "--latitud", "91", "--longitud", "0", "--salida",
+          NeverWritten},
+         "latitud no válida: «91»"},
+        {{"carta", "--nombre", "Ana", "--fecha", "1990-05-17 08:30", "--latitud", "0", "--longitud", "2,5", "--salida",
+          NeverWritten},
+         "longitud no válida"},
+        {{"carta", "--nombre", "Ana", "--fecha", "1990-05-17 08:30", "--zona", "Mars/Olympus", "--salida",
+          NeverWritten},
+         "Mars/Olympus"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -272,6 +291,49 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
         EXPECT_EQ(result.out, "");
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     }
+    EXPECT_FALSE(std::filesystem::exists(NeverWritten));
+}
+
+// The chart of a summer birth in Madrid is the chart of the same wall time at
+// +2; the file holds what it printed and what it was made from.
+TEST(KaltoCli, CartaWritesTheChartOfABirth) {
+    const std::string named = TemporaryFile();
+    const std::string fixed = TemporaryFile();
+    const CliResult inMadrid =
+        RunCli({"carta", "--nombre", "Ana", "--fecha", "1990-05-17 08:30", "--zona", "Europe/Madrid", "--latitud",
+                "41.3874", "--longitud", "2.1686", "--salida", named});
+    const CliResult atPlusTwo = RunCli({"carta", "--nombre", "Ana", "--fecha", "1990-05-17 08:30", "--tz", "2",
+                                        "--latitud", "41.3874", "--longitud", "2.1686", "--salida", fixed});
+    ASSERT_EQ(inMadrid.status, 0) << inMadrid.err;
+    ASSERT_EQ(atPlusTwo.status, 0) << atPlusTwo.err;
+    EXPECT_EQ(inMadrid.out, atPlusTwo.out);
+    const auto lines = Fields(inMadrid.out);
+    ASSERT_EQ(lines.size(), 13U);
+    EXPECT_EQ(lines[0][0], "Sol");
+    EXPECT_EQ(lines[11][0], "ASC");
+    EXPECT_EQ(lines[12][0], "MC");
+
+    std::ifstream file(named);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("[Carta]\nNombre=Ana\nFecha=1990-05-17 08:30\nZona=Europe/Madrid\nLatitud=41.3874\n"
+                        "Longitud=2.1686\n\n[Puntos]\nSol="),
+              std::string::npos)
+        << text;
+    // Each printed longitude, to six decimals, is the file's.
+    for (const auto& line : lines) {
+        const std::size_t at = text.find("\n" + line[0] + "=");
+        ASSERT_NE(at, std::string::npos) << line[0];
+        const std::size_t from = at + line[0].size() + 2;
+        EXPECT_NEAR(Number(text.substr(from, text.find('\n', from) - from)), Number(line[1]), 5e-7) << line[0];
+    }
+    std::remove(named.c_str());
+    std::remove(fixed.c_str());
+
+    const CliResult unwritable =
+        RunCli({"carta", "--nombre", "Ana", "--fecha", "1990-05-17 08:30", "--salida", "/nonexistent/ana.ini"});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.out, "");
+    EXPECT_NE(unwritable.err.find("no se pudo guardar la carta en /nonexistent/ana.ini"), std::string::npos);
 }
 
 TEST(KaltoCli, PositionsPrintElevenBodiesPerInstantAsTheEngineComputesThem) {
