@@ -249,7 +249,7 @@ TEST(SettingsFile, NamesMatchWithoutRegardToCaseAndKeepTheirCaseInTheFile) {
                               "Angulo=120\n"
                               "TipAngulo=1\n"
                               "Gra=4\n"
-                              "momentosexactos=1\n"
+                              "MomentosExactos=1\n"
                               "\n"
                               "\n"
                               "[CoNfIg]\n"
