@@ -124,7 +124,8 @@ constexpr std::array<OptionDeclaration<ContactsOptions>, 16> Options{{
             "de arco) al instante en que el ángulo es exacto: el\n"
             "borde del orbe al iniciar y al finalizar, el ángulo\n"
             "en el partil y, si el cuerpo se estaciona dentro del\n"
-            "orbe, el instante en que su longitud se vuelve."}}}},
+            "orbe, el instante en que su longitud cambia de\n"
+            "sentido."}}}},
     {"--tz",
      OptionValue::Required,
      [](ContactsOptions& options, std::string_view value) { options.Span.ZoneHours = ParseZoneHours(value); },
