@@ -43,6 +43,8 @@ struct TimeRoot {
 // converge slower than it. Finds a root of `f` in [t0, t1], where f(t0) = f0
 // and f(t1) = f1 differ in sign (either may be zero), within `tolerance` days.
 // Nothing when they have the same sign, or when a value is not a number.
+// Where f jumps across zero instead of crossing it, the jump is what it
+// finds: Value then tells the caller that it is no root.
 [[nodiscard]] std::optional<TimeRoot> FindTimeRoot(const TimeFunction& f, TDateTime t0, double f0, TDateTime t1,
                                                    double f1, double tolerance);
 // The same, evaluating f at the ends of the bracket.
