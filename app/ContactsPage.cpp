@@ -237,6 +237,7 @@ void ContactsPage::ApplySettings(const KaltoSettings& settings) {
     }
     SEGraOrbChange();  // an orb under 0° 30' becomes 0° 30'
     ui.CBAutomatic->setChecked(settings.AutoSearch);
+    ui.CBMomentosExactos->setChecked(settings.ExactMoments);
 
     // Both coordinate switches run, then the stored one again, so that the
     // position, the sign list and the target come out as a click on the
@@ -259,6 +260,7 @@ void ContactsPage::StoreSettings(KaltoSettings& settings) const {
     settings.OrbDegrees = ui.SEGraOrb->value();
     settings.OrbMinutes = ui.SEMinOrb->value();
     settings.AutoSearch = ui.CBAutomatic->isChecked();
+    settings.ExactMoments = ui.CBMomentosExactos->isChecked();
 }
 
 // --- The export -------------------------------------------------------------

@@ -15,6 +15,8 @@
 //                        in the sign of RGSignos
 //   CBCleanListContact   "limpiar lista": a search replaces the list
 //   CBAutomatic          "autom.": choosing a body starts a search
+//   CBMomentosExactos    "momentos exactos": the search refines each moment
+//                        to the instant the angle is exact
 //   BCalc, BitBtnStopCalc "Calcular" and "Parar"; GaugeProgressCalc and
 //                        LabelStatusContact show how far the search is
 //   SBTranToRTF          "RTF": exports the page
@@ -87,6 +89,7 @@ class ContactsPage : public QWidget {
         RadioGroup* RGSignos{};
         QCheckBox* CBCleanListContact{};
         QCheckBox* CBAutomatic{};
+        QCheckBox* CBMomentosExactos{};
         QPushButton* BCalc{};
         QPushButton* BitBtnStopCalc{};
         QProgressBar* GaugeProgressCalc{};

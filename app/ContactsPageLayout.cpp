@@ -181,8 +181,10 @@ QWidget* ContactsPage::CreateInputPanel() {
     ui.CBCleanListContact = new QCheckBox(QStringLiteral("limpiar lista"));
     ui.CBCleanListContact->setChecked(true);
     ui.CBAutomatic = new QCheckBox(QStringLiteral("autom."));
+    ui.CBMomentosExactos = new QCheckBox(QStringLiteral("momentos exactos"));
     boxes->addWidget(ui.CBCleanListContact);
     boxes->addWidget(ui.CBAutomatic);
+    boxes->addWidget(ui.CBMomentosExactos);
     boxes->addStretch(1);
     layout->addLayout(boxes);
 

@@ -39,6 +39,7 @@ void ContactsPage::CalculateContacts() {
         .Position = PositionOfSpins(),
         .Orb = ContactOrb,
         .Clock = Clock,
+        .ExactMoments = ui.CBMomentosExactos->isChecked(),
     };
     CleanListOnCompletion = ui.CBCleanListContact->isChecked();
     // A span whose end precedes its start has a gauge of nothing to do.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Contact search throughput: one whole search of 24 months, "Múltiplo" 15° with
-// an orb of 5° 0', for the Sun and for the Moon; and the same searches with the
-// fine scan walking every step, to show what its leaps save.
+// an orb of 5° 0', for the Sun and for the Moon; the same searches with the
+// fine scan walking every step, to show what its leaps save; and the Sun, the
+// Moon and Mars with and without "momentos exactos", to show what refining
+// every moment costs.
 
 #include "ContactSearch.h"
 
@@ -24,9 +26,10 @@ ContactSearchInput TwoYearSearch(int body) {
     return input;
 }
 
-void Search(benchmark::State& state, const FineScanPolicy& policy) {
+void Search(benchmark::State& state, const FineScanPolicy& policy, bool exactMoments = false) {
     const int body = static_cast<int>(state.range(0));
-    const ContactSearchInput input = TwoYearSearch(body);
+    ContactSearchInput input = TwoYearSearch(body);
+    input.ExactMoments = exactMoments;
     std::size_t contacts = 0;
     for (auto _ : state) {
         ContactSearchProgress progress;
@@ -48,6 +51,20 @@ void BM_ContactSearchEveryFineStep(benchmark::State& state) {
     Search(state, policy);
 }
 BENCHMARK(BM_ContactSearchEveryFineStep)->Arg(Sol)->Arg(Lun)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Arguments: the body, and 1 for "momentos exactos".
+void BM_ContactSearchExactMoments(benchmark::State& state) {
+    const int body = static_cast<int>(state.range(0));
+    Search(state, DefaultFineScan(body), state.range(1) != 0);
+}
+BENCHMARK(BM_ContactSearchExactMoments)
+    ->Args({Sol, 0})
+    ->Args({Sol, 1})
+    ->Args({Lun, 0})
+    ->Args({Lun, 1})
+    ->Args({Mar, 0})
+    ->Args({Mar, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kalto

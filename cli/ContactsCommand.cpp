@@ -41,6 +41,7 @@ struct ContactsOptions {
     RunSpanOptions Span;  // the dates and the zone; the step is not taken
     int angle = DefaultContactAngle;
     bool exact = false;
+    bool exactMoments = false;
     OrbSpin orb;
     ContactsFormat format = ContactsFormat::Csv;
     SeriesEvaluation evaluation = SeriesEvaluation::Fitted;
@@ -72,7 +73,7 @@ constexpr std::string_view Synopsis =
     "  contactos --cuerpo NOMBRE --posicion G[:M[:S]] [--signo SIGNO]\n"
     "            --desde AAAA-MM-DD --hasta AAAA-MM-DD [--angulo GRADOS]\n"
     "            [--tipo multiplo|exacto] [--orbe G:M] [--tz HORAS] [--zona NOMBRE]\n"
-    "            [--formato texto|csv]\n"
+    "            [--momentos-exactos] [--formato texto|csv]\n"
     "            [--directo] [--formato rtf --salida ARCHIVO.rtf [--detalle] [--opciones]]\n"
     "      Busca los intervalos en que el cuerpo está, dentro del orbe, al ángulo\n"
     "      dado (o a un múltiplo suyo) de la posición, desde las 00:00 locales de\n"
@@ -80,7 +81,7 @@ constexpr std::string_view Synopsis =
     "      partil y finaliza, en hora civil local.\n";
 
 // In the order of the usage's list.
-constexpr std::array<OptionDeclaration<ContactsOptions>, 15> Options{{
+constexpr std::array<OptionDeclaration<ContactsOptions>, 16> Options{{
     {"--cuerpo",
      OptionValue::Required,
      SetBody,
@@ -116,6 +117,15 @@ constexpr std::array<OptionDeclaration<ContactsOptions>, 15> Options{{
      [](ContactsOptions& options, std::string_view value) { options.orb = ParseOrb(value); },
      {{{"G:M", "grados de 0 a 5 y minutos (por omisión 0:30); nunca\n"
                "menos de 0:30."}}}},
+    {"--momentos-exactos",
+     OptionValue::None,
+     [](ContactsOptions& options, std::string_view) { options.exactMoments = true; },
+     {{{"", "lleva cada momento que halla la búsqueda fina (a 1'\n"
+            "de arco) al instante en que el ángulo es exacto: el\n"
+            "borde del orbe al iniciar y al finalizar, el ángulo\n"
+            "en el partil y, si el cuerpo se estaciona dentro del\n"
+            "orbe, el instante en que su longitud cambia de\n"
+            "sentido."}}}},
     {"--tz",
      OptionValue::Required,
      [](ContactsOptions& options, std::string_view value) { options.Span.ZoneHours = ParseZoneHours(value); },
@@ -205,6 +215,7 @@ ContactSearchInput SearchInput(const ContactsOptions& options) {
     input.Orb = ContactOrb(options.orb);
     input.Clock = options.Span.Zone ? WallClock(*options.Span.Zone) : WallClock(options.Span.ZoneHours.value_or(0));
     input.Evaluation = options.evaluation;
+    input.ExactMoments = options.exactMoments;
     return input;
 }
 

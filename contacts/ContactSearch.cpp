@@ -3,6 +3,7 @@
 
 #include "AngleMatch.h"
 #include "BodyLongitude.h"
+#include "ExactMoments.h"
 #include "TimeScales.h"
 
 #include <algorithm>
@@ -85,6 +86,9 @@ public:
 
     [[nodiscard]] bool StopRequested() const noexcept { return Progress.StopRequested.load(std::memory_order_relaxed); }
 
+    // The engine of the track, for the refinement of the moments found.
+    [[nodiscard]] Engine& Computer() noexcept { return BodyEngine; }
+
 private:
     Engine BodyEngine;
     int Body;
@@ -114,6 +118,7 @@ enum class RefineOutcome { Finished, LimitReached, Stopped };
 struct Refinement {
     RefineOutcome Outcome;
     TDateTime LastForward;  // the last instant examined going forwards (the end of a finished contact)
+    bool ExactAtStation;    // a station took the place of exactness
 };
 
 // RefineContact: the fine scan that fills `record` from the detection at `L`,
@@ -152,10 +157,11 @@ Refinement RefineContact(BodyTrack& track, const FineScanPolicy& policy, double 
     std::int64_t n = 0;  // the instant examined is L + n × fineStep
     std::int64_t walked = 0;
     TDateTime lastForward = L;
+    bool exactAtStation = false;
     for (;;) {
         const TDateTime t = L + static_cast<double>(n) * fineStep;
         const double lambda = track.At(t).Longitude;
-        if (track.StopRequested()) return {RefineOutcome::Stopped, lastForward};
+        if (track.StopRequested()) return {RefineOutcome::Stopped, lastForward, exactAtStation};
 
         if (going < 0) {
             if (MovedAgainst(dir, lambda, previous)) {
@@ -170,6 +176,7 @@ Refinement RefineContact(BodyTrack& track, const FineScanPolicy& policy, double 
                     record.ExactTime = t;
                     record.ExactLongitude = previous;
                     record.MomentsFound = 2;
+                    exactAtStation = true;
                     phase = SeekingEnd;
                 }
                 rho = dir == entryDir ? Wrap360(record.StartLongitude + 2 * entryDir * orb) : record.StartLongitude;
@@ -198,14 +205,14 @@ Refinement RefineContact(BodyTrack& track, const FineScanPolicy& policy, double 
                     record.EndTime = t;
                     record.EndLongitude = lambda;
                     record.MomentsFound = ContactMomentCount;
-                    return {RefineOutcome::Finished, t};
+                    return {RefineOutcome::Finished, t, exactAtStation};
             }
         }
 
         previous = lambda;
         const std::int64_t leap = Leap(policy.SpeedLimit, fineStep, Separation(lambda, rho));
         walked += leap;
-        if (walked > maxSteps) return {RefineOutcome::LimitReached, lastForward};
+        if (walked > maxSteps) return {RefineOutcome::LimitReached, lastForward, exactAtStation};
         n += going * leap;
     }
 }
@@ -291,6 +298,10 @@ ContactSearchResult SearchContacts(const ContactSearchInput& input, ContactSearc
             const std::array<TDateTime*, ContactMomentCount> moments{&record->StartTime, &record->ExactTime,
                                                                      &record->EndTime};
             for (int i = 0; i < record->MomentsFound; ++i) *moments[static_cast<std::size_t>(i)] += zoneOffset;
+            if (input.ExactMoments) {
+                const ContactGeometry geometry{body, center, orb, fineStep, refinement.ExactAtStation};
+                RefineContactMoments(track.Computer(), geometry, *record);
+            }
             record->Clock = input.Clock;
             result.Contacts.push_back(std::move(record));
             // Resumes after the contact; never before the detection, should a

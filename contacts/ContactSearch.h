@@ -35,6 +35,11 @@ struct ContactSearchInput {
     // Direct sums every series in full at every instant, to check the fitted
     // approximations that a search uses by default.
     SeriesEvaluation Evaluation = SeriesEvaluation::Fitted;
+    // "momentos exactos": each moment the fine scan fixes is refined to the
+    // instant at which the body stands exactly at the longitude sought
+    // (ExactMoments.h); the contacts found, and where the scan resumes, stay
+    // those of the fine scan.
+    bool ExactMoments = false;
 };
 
 // Shared between the search and the window that watches it; safe from any thread.

@@ -40,6 +40,7 @@ void ForEachKey(Settings& settings, Visit visit) {
     visit("Contacto", "TipAngulo", settings.AngleType);
     visit("Contacto", "Gra", settings.OrbDegrees);
     visit("Contacto", "Min", settings.OrbMinutes);
+    visit("Contacto", "MomentosExactos", settings.ExactMoments);
     visit("Config", "TZ", settings.TimeZone);
     visit("Config", "Zona", settings.ZoneName);
     visit("Config", "DiaEfem", settings.DayMarker);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file kalto.ini: the contact-search inputs, the time zone, the
-// graph's switches and colours and the "autom." switch, read once at start-up
-// and written once at shut-down.
+// graph's switches and colours and the "autom." and "momentos exactos"
+// switches, read once at start-up and written once at shut-down.
 
 #include "GraphColors.h"
 
@@ -26,11 +26,12 @@ struct KaltoSettings {
     int Sign = -1;            // Signos: 0 Aries .. 11 Pisces, -1 none
 
     // [Contacto]: the body, the angle and the orb of the contact search.
-    int ContactBody = 0;  // Planeta: the searched body's number - 1
-    int Angle = 15;       // Angulo: whole degrees
-    int AngleType = 0;    // TipAngulo: 0 the angle's multiples, 1 the angle exactly
-    int OrbDegrees = 0;   // Gra: the orb's whole degrees
-    int OrbMinutes = 30;  // Min: the orb's arc minutes
+    int ContactBody = 0;        // Planeta: the searched body's number - 1
+    int Angle = 15;             // Angulo: whole degrees
+    int AngleType = 0;          // TipAngulo: 0 the angle's multiples, 1 the angle exactly
+    int OrbDegrees = 0;         // Gra: the orb's whole degrees
+    int OrbMinutes = 30;        // Min: the orb's arc minutes
+    bool ExactMoments = false;  // MomentosExactos: "momentos exactos", the search refines its moments
 
     // [Config]
     double TimeZone = 0;      // TZ: hours east of Greenwich

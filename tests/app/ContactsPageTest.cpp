@@ -12,6 +12,7 @@
 #include "LocaleNames.h"
 #include "QtText.h"
 #include "RadioGroup.h"
+#include "Settings.h"
 #include "TFormMain.h"
 
 #include <QAction>
@@ -57,7 +58,8 @@ struct Search {
     bool Exact = false;
     int OrbDegrees = 1;
     int OrbMinutes = 0;
-    int Degrees = 0;  // SEGraLon, ecliptic
+    int Degrees = 0;            // SEGraLon, ecliptic
+    bool ExactMoments = false;  // CBMomentosExactos
 
     [[nodiscard]] ContactSearchInput Input(double zoneHours = 0) const {
         return {.Body = Item + 1,
@@ -67,7 +69,8 @@ struct Search {
                 .Exact = Exact,
                 .Position = {.Degrees = Degrees},
                 .Orb = OrbDegrees + OrbMinutes / 60.0,
-                .Clock = WallClock(zoneHours)};
+                .Clock = WallClock(zoneHours),
+                .ExactMoments = ExactMoments};
     }
 };
 
@@ -132,6 +135,7 @@ class ContactsPageTest : public QObject {
         Form->Contacts().ui().SEGraLon->setValue(search.Degrees);
         Form->Contacts().ui().SEMinLon->setValue(0);
         Form->Contacts().ui().SESecLon->setValue(0);
+        Form->Contacts().ui().CBMomentosExactos->setChecked(search.ExactMoments);
     }
 
     void Start(bool byKey) {
@@ -245,6 +249,8 @@ private slots:
         QCOMPARE(Form->Contacts().ui().CBCleanListContact->text(), QStringLiteral("limpiar lista"));
         QVERIFY(!Form->Contacts().ui().CBAutomatic->isChecked());
         QCOMPARE(Form->Contacts().ui().CBAutomatic->text(), QStringLiteral("autom."));
+        QVERIFY(!Form->Contacts().ui().CBMomentosExactos->isChecked());
+        QCOMPARE(Form->Contacts().ui().CBMomentosExactos->text(), QStringLiteral("momentos exactos"));
         QCOMPARE(Form->Contacts().ui().BCalc->text(), QStringLiteral("Calcular"));
         QCOMPARE(Form->Contacts().ui().BitBtnStopCalc->text(), QStringLiteral("Parar"));
         QVERIFY(Form->Contacts().ui().BCalc->isEnabled());
@@ -400,6 +406,43 @@ private slots:
         QCOMPARE(Cell(0, 2), QStringLiteral("Sol"));
         QCOMPARE(DetailCell(0, 0), QStringLiteral("inicia"));
         VerifyGrids(ExpectedResults({search}));
+    }
+
+    // With "momentos exactos" the search refines its moments: the March
+    // equinox to the almanac's minute, and every row of the detail exact to
+    // the second of arc.
+    void exactMoments() {
+        Search search = SunEquinox;
+        search.ExactMoments = true;
+        QVERIFY(RunSearch(search, false));
+        QVERIFY(Form->Contacts().Runner().Input().ExactMoments);
+        QCOMPARE(Form->Contacts().Results().ContactList.size(), std::size_t{1});
+        const ContactRecord& contact = *Form->Contacts().Results().ContactList.front();
+        const TDateTime published = ToDateTime(QDate(2027, 3, 20)) + (20 * 60 + 24) / 1440.0;
+        QVERIFY2(std::abs(contact.ExactTime - published) <= 1.0 / 1440, qPrintable(QString::number(contact.ExactTime)));
+        for (int row = 0; row < 3; ++row) {
+            QCOMPARE(DetailCell(row, 6), QStringLiteral(" 00\u00B0 00' 00\""));
+        }
+        VerifyGrids(ExpectedResults({search}));
+    }
+
+    // The box goes to the settings and comes back from them.
+    void exactMomentsSetting_data() {
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("ticked") << true;
+        QTest::newRow("unticked") << false;
+    }
+
+    void exactMomentsSetting() {
+        QFETCH(bool, checked);
+        KaltoSettings settings;
+        settings.ExactMoments = checked;
+        Form->Contacts().ApplySettings(settings);
+        QCOMPARE(Form->Contacts().ui().CBMomentosExactos->isChecked(), checked);
+        KaltoSettings stored;
+        stored.ExactMoments = !checked;
+        Form->Contacts().StoreSettings(stored);
+        QCOMPARE(stored.ExactMoments, checked);
     }
 
     // "Dur. Aprox." widens to show durations of days whole, and stays as wide.

@@ -71,7 +71,7 @@ private slots:
         ShowForm(Form->minimumSizeHint());
         Form->ui().ActionViewCalc->trigger();
         QVERIFY(Form->Contacts().ui().BCalc->visibleRegion().isEmpty());  // below the edge to begin with
-        TabOnto(Form->Contacts().ui().CBAutomatic, Form->Contacts().ui().BCalc);
+        TabOnto(Form->Contacts().ui().CBMomentosExactos, Form->Contacts().ui().BCalc);
 
         Form->ui().ActionViewEfem->trigger();
         Form->Ephemeris().SBViewChartDiagramaClick();

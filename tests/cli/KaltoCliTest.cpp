@@ -737,6 +737,51 @@ TEST(KaltoCli, ContactosInANamedZoneShowsTheSummerClockAndKeepsUniversalTime) {
     EXPECT_EQ(universal[0], universal[1]);
 }
 
+// --momentos-exactos takes each moment to the instant the angle is exact,
+// with "multiplo" and with "exacto" alike: the same contacts, their
+// longitudes at the edges of the orb and at the angle itself, the June
+// solstice at the almanac's 14:11 UT to the minute.
+TEST(KaltoCli, ContactosMomentosExactosRefinesTheMomentsWithEitherTipo) {
+    struct Case {
+        const char* tipo;
+        std::size_t contacts;
+        std::size_t solstice;  // the row of the June solstice
+    };
+    const Case cases[] = {{"multiplo", 4, 2}, {"exacto", 2, 1}};
+    const TDateTime solstice = EncodeDate(2027, 6, 21) + EncodeTime(14, 11, 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tipo);
+        std::vector<std::vector<std::vector<std::string>>> runs;
+        for (const bool exactMoments : {false, true}) {
+            std::vector<std::string> args = {"contactos", "--cuerpo", "Sol",        "--posicion", "0",
+                                             "--angulo",  "90",       "--tipo",     c.tipo,       "--orbe",
+                                             "1:0",       "--desde",  "2027-01-01", "--hasta",    "2027-12-31"};
+            if (exactMoments) args.insert(args.begin() + 5, "--momentos-exactos");
+            const CliResult result = RunCli(args);
+            EXPECT_EQ(result.status, 0) << result.err;
+            runs.push_back(Cells(result.out, ','));
+            ASSERT_EQ(runs.back().size(), c.contacts + 1) << result.out;
+        }
+        for (std::size_t row = 1; row <= c.contacts; ++row) {
+            SCOPED_TRACE(row);
+            const auto& scanned = runs[0][row];
+            const auto& exact = runs[1][row];
+            ASSERT_EQ(exact.size(), 11u);
+            EXPECT_EQ(exact[6], scanned[6]);
+            const double partil = Number(exact[8]);
+            const double entry = std::remainder(Number(exact[7]) - partil, 360.0);
+            EXPECT_NEAR(std::remainder(partil, 90.0), 0, 1e-6) << exact[8];
+            EXPECT_NEAR(std::abs(entry), 1, 1e-6) << exact[7];
+            EXPECT_NEAR(std::remainder(Number(exact[9]) - partil, 360.0), -entry, 1e-6) << exact[9];
+            EXPECT_GT(std::abs(std::remainder(Number(scanned[8]), 90.0)), 1e-6) << scanned[8];
+        }
+        const std::string& partilUtc = runs[1][c.solstice][10];
+        EXPECT_NEAR(LocalDateTime(partilUtc.substr(0, partilUtc.size() - 1)), solstice, 1.0 / 1440) << partilUtc;
+    }
+    EXPECT_EQ(RunCli({"contactos", "--momentos-exactos=1"}).status, 2);
+    EXPECT_NE(RunCli({"contactos", "--help"}).out.find("--momentos-exactos"), std::string::npos);
+}
+
 TEST(KaltoCli, ContactosTextIsTheSearchDescriptionAndTheWindowGrid) {
     const CliResult result = RunCli({"contactos", "--cuerpo", "Sol", "--posicion", "0", "--angulo", "90", "--orbe",
                                      "1:0", "--desde", "2027-01-01", "--hasta", "2027-12-31", "--formato", "texto"});

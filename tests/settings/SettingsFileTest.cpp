@@ -33,6 +33,7 @@ constexpr const char* DefaultFile = "[Posicion]\n"
                                     "TipAngulo=0\n"
                                     "Gra=0\n"
                                     "Min=30\n"
+                                    "MomentosExactos=0\n"
                                     "\n"
                                     "\n"
                                     "[Config]\n"
@@ -166,6 +167,7 @@ TEST(SettingsFile, EachKeyIsReadByItsTypeAndTextThatIsNotANumberKeepsTheDefault)
         {"Contacto", "TipAngulo", "0", [](KaltoSettings& s) { s.AngleType = 0; }},
         {"Contacto", "Gra", "-2147483648", [](KaltoSettings& s) { s.OrbDegrees = INT_MIN; }},
         {"Contacto", "Min", "45", [](KaltoSettings& s) { s.OrbMinutes = 45; }},
+        {"Contacto", "MomentosExactos", "0", [](KaltoSettings& s) { s.ExactMoments = false; }},
         {"Config", "Zona", "Asia/Kolkata", [](KaltoSettings& s) { s.ZoneName = "Asia/Kolkata"; }},
         {"Config", "Zona", "", [](KaltoSettings& s) { s.ZoneName.clear(); }},
         {"Config", "DiaEfem", "1", [](KaltoSettings& s) { s.DayMarker = true; }},
@@ -191,6 +193,7 @@ TEST(SettingsFile, EachKeyIsReadByItsTypeAndTextThatIsNotANumberKeepsTheDefault)
         {"Contacto", "TipAngulo", "0xG", nullptr},
         {"Contacto", "Gra", "0x1FFFFFFFF", nullptr},
         {"Contacto", "Min", "1 2", nullptr},
+        {"Contacto", "MomentosExactos", "si", nullptr},
         {"Config", "DiaEfem", "yes", nullptr},
         {"Config", "Signo", "true", nullptr},
         {"Config", "Colors1", "#FF0000", nullptr},
@@ -249,6 +252,7 @@ TEST(SettingsFile, NamesMatchWithoutRegardToCaseAndKeepTheirCaseInTheFile) {
                               "Angulo=120\n"
                               "TipAngulo=1\n"
                               "Gra=4\n"
+                              "MomentosExactos=1\n"
                               "\n"
                               "\n"
                               "[CoNfIg]\n"
@@ -342,6 +346,7 @@ TEST(SettingsFile, CommentsAndUnknownSectionsAndKeysSurviveASave) {
                      "TipAngulo=1\n"
                      "Gra=4\n"
                      "Min=15\n"
+                     "MomentosExactos=1\n"
                      "\n"
                      "; written by hand at the end\n"
                      "# in two lines\n");

@@ -15,6 +15,7 @@ KaltoSettings ChangedSettings() {
     settings.AngleType = 1;
     settings.OrbDegrees = 4;
     settings.OrbMinutes = 15;
+    settings.ExactMoments = true;
     settings.TimeZone = -5.75;
     settings.ZoneName = "America/Argentina/Buenos_Aires";
     settings.DayMarker = false;
