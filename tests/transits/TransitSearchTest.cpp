@@ -2,6 +2,7 @@
 #include "TransitSearch.h"
 
 #include "Bodies.h"
+#include "ContactSearch.h"
 #include "EphemerisStep.h"
 #include "TimeScales.h"
 
@@ -147,6 +148,43 @@ TEST(TransitSearch, ARetrogradeLoopAndAStationInsideTheOrb) {
     EXPECT_LT(*touch[0].Start, *touch[0].End);
     EXPECT_LT(*touch[0].End, *touch[1].Start);
     EXPECT_EQ(touch[1].Passes, 1);
+}
+
+// The transit search finds the exact passes that the contact search finds
+// with "momentos exactos", one body, point and aspect at a time.
+TEST(TransitSearch, TheSameExactPassesAsSingleContactSearches) {
+    const TDateTime from = EncodeDate(2027, 1, 1);
+    const TDateTime to = EncodeDate(2028, 1, 1);
+    const double point = 123.0;
+    for (const int body : {Sol, Ven}) {
+        SCOPED_TRACE(BodyLabels[static_cast<std::size_t>(body)]);
+        std::vector<TDateTime> single;
+        std::vector<TransitAspect> aspects;
+        for (const int degrees : MajorAspects) {
+            aspects.push_back({degrees, 1.0});
+            ContactSearchInput input{.Body = body,
+                                     .StartDate = from,
+                                     .EndDate = to,
+                                     .Angle = degrees,
+                                     .Exact = true,
+                                     .Position = {.Degrees = 123, .Minutes = 0, .Seconds = 0},
+                                     .Orb = 1.0,
+                                     .Clock = WallClock(),
+                                     .Evaluation = SeriesEvaluation::Fitted,
+                                     .ExactMoments = true};
+            ContactSearchProgress progress;
+            for (const auto& record : SearchContacts(input, progress).Contacts) {
+                if (record->ExactTime >= from && record->ExactTime < to) single.push_back(record->ExactTime);
+            }
+        }
+        std::sort(single.begin(), single.end());
+        std::vector<TDateTime> transits;
+        for (const Transit& row : Search(OneBody(body, point, aspects, from, to))) {
+            if (row.Exact) transits.push_back(*row.Exact);
+        }
+        ASSERT_EQ(transits.size(), single.size());
+        for (std::size_t i = 0; i < transits.size(); ++i) EXPECT_NEAR(transits[i], single[i], Second) << i;
+    }
 }
 
 // A stay begun before the span keeps its start; one of the Moon's is hours.
