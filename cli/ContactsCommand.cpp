@@ -9,6 +9,7 @@
 #include "ContactSearch.h"
 #include "RtfOutput.h"
 #include "RunSpan.h"
+#include "TextForms.h"
 
 #include <array>
 #include <charconv>
@@ -219,23 +220,6 @@ ContactSearchInput SearchInput(const ContactsOptions& options) {
     return input;
 }
 
-// A time rounded to the second, "AAAA-MM-DDTHH:MM:SS".
-std::string DateTimeText(TDateTime value) {
-    const DecodedDateTime decoded = DecodeDateTime(std::round(value * 86400) / 86400);
-    std::array<char, 48> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02dT%02d:%02d:%02d", decoded.date.year, decoded.date.month,
-                  decoded.date.day, decoded.time.hour, decoded.time.minute, decoded.time.second);
-    return buffer.data();
-}
-
-// An angle with 9 significant digits.
-std::string AngleNumber(double value) {
-    std::array<char, 32> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 9);
-    return std::string(buffer.data(), result.ptr);
-}
-
 void WriteCsv(const ContactRecordList& contacts, double target, std::ostream& out) {
     out << CsvHeader;
     for (const ContactRecordPtr& record : contacts) {
@@ -244,20 +228,20 @@ void WriteCsv(const ContactRecordList& contacts, double target, std::ostream& ou
                                                                 record->EndLongitude};
         std::string line = std::to_string(record->Index) + ',' +
                            std::string(ContactBodyItems[static_cast<std::size_t>(record->BodyIndex)]) + ',' +
-                           AngleNumber(target);
+                           CsvAngleText(target);
         for (int i = 0; i < ContactMomentCount; ++i) {
             line += ',';
             if (i < record->MomentsFound) {
-                line += DateTimeText(record->Clock.ToWallTime(times[static_cast<std::size_t>(i)]));
+                line += CsvDateTimeText(record->Clock.ToWallTime(times[static_cast<std::size_t>(i)]));
             }
         }
-        line += ',' + AngleNumber(record->ContactAngle);
+        line += ',' + CsvAngleText(record->ContactAngle);
         for (int i = 0; i < ContactMomentCount; ++i) {
             line += ',';
-            if (i < record->MomentsFound) line += AngleNumber(longitudes[static_cast<std::size_t>(i)]);
+            if (i < record->MomentsFound) line += CsvAngleText(longitudes[static_cast<std::size_t>(i)]);
         }
         line += ',';
-        if (record->MomentsFound > 1) line += DateTimeText(record->ExactTime) + 'Z';
+        if (record->MomentsFound > 1) line += CsvDateTimeText(record->ExactTime) + 'Z';
         out << line << '\n';
     }
 }

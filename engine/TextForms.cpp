@@ -2,8 +2,10 @@
 #include "TextForms.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace kalto {
@@ -299,6 +301,21 @@ std::string HourMinuteText(double minutes) {
         rest = 0;
     }
     return std::to_string(TruncToInt(hours)) + "h" + std::to_string(TruncToInt(rest)) + "m";
+}
+
+std::string CsvDateTimeText(TDateTime value) {
+    const DecodedDateTime decoded = DecodeDateTime(std::round(value * 86400) / 86400);
+    std::array<char, 48> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02dT%02d:%02d:%02d", decoded.date.year, decoded.date.month,
+                  decoded.date.day, decoded.time.hour, decoded.time.minute, decoded.time.second);
+    return buffer.data();
+}
+
+std::string CsvAngleText(double degrees) {
+    std::array<char, 32> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), degrees, std::chars_format::general, 9);
+    return std::string(buffer.data(), result.ptr);
 }
 
 }  // namespace kalto

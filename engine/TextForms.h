@@ -3,6 +3,7 @@
 // Text forms of angles and times: degree-minute-second parts, the texts of the
 // grids and read-outs, and the rounding of such values. All texts are UTF-8.
 
+#include "DateTime.h"
 #include "SignNames.h"
 
 #include <array>
@@ -88,5 +89,13 @@ struct SignDegrees {
 // the nearest, halves to the even neighbour; a rest that rounds to 60 is
 // carried into the hours (119.7 gives "2h0m").
 [[nodiscard]] std::string HourMinuteText(double minutes);
+
+// "AAAA-MM-DDTHH:MM:SS", rounded to the second: the date-times of the CSV
+// output.
+[[nodiscard]] std::string CsvDateTimeText(TDateTime value);
+
+// An angle in degrees with 9 significant digits and a point, whatever the
+// locale, as the CSV output writes angles.
+[[nodiscard]] std::string CsvAngleText(double degrees);
 
 }  // namespace kalto
