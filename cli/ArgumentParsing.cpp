@@ -233,6 +233,16 @@ ContactPosition ParsePosition(std::string_view text, std::optional<int> sign) {
     return NormalizePosition(position);
 }
 
+std::vector<std::string_view> ListItems(std::string_view text) {
+    std::vector<std::string_view> items;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = text.find(',', start);
+        items.push_back(text.substr(start, comma - start));
+        if (comma == std::string_view::npos) return items;
+        start = comma + 1;
+    }
+}
+
 OrbSpin ParseOrb(std::string_view text) {
     const std::vector<std::string_view> fields = Fields(text);
     const std::optional<int> degrees = WholeNumber(fields[0], 0, MaxOrbDegrees);

@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kalto::cli {
 
@@ -96,6 +97,9 @@ inline constexpr std::string_view BothZonesMessage = "--tz y --zona no valen jun
 // A zodiac sign as the sign lists name it, "Ari" to "Pis" with "Acu" the
 // eleventh, in any case: 0 for Aries to 11 for Pisces.
 [[nodiscard]] int ParseSign(std::string_view text);
+
+// The parts of a comma-separated list.
+[[nodiscard]] std::vector<std::string_view> ListItems(std::string_view text);
 
 // The contact angle: whole degrees from 0 to 180.
 [[nodiscard]] int ParseAngle(std::string_view text);

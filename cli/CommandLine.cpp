@@ -8,6 +8,7 @@
 #include "GraphCommand.h"
 #include "JdeCommand.h"
 #include "PositionsCommand.h"
+#include "TransitsCommand.h"
 #include "ZonesCommand.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ void WithoutMessages(std::span<const std::string_view> args, std::istream& in, s
     Run(args, in, out);
 }
 
-constexpr std::array<Command, 7> Commands{{
+constexpr std::array<Command, 8> Commands{{
     {"jde", JdeUsage, WithoutMessages<RunJde>},
     {"posiciones", PositionsUsage, WithoutMessages<RunPositions>},
     {"efemerides", EphemerisUsage, RunEphemerisCommand},
@@ -38,6 +39,7 @@ constexpr std::array<Command, 7> Commands{{
     {"grafico", GraphUsage, RunGraphCommand},
     {"zonas", ZonesUsage, WithoutMessages<RunZones>},
     {"carta", ChartUsage, WithoutMessages<RunChart>},
+    {"transitos", TransitsUsage, WithoutMessages<RunTransits>},
 }};
 
 bool IsHelp(std::string_view arg) {

@@ -45,19 +45,6 @@ struct GraphOptions {
     GraphFrame frame;
 };
 
-// The parts of a comma-separated list.
-std::vector<std::string_view> ListItems(std::string_view text) {
-    std::vector<std::string_view> items;
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = text.find(',', start);
-        items.push_back(text.substr(start, comma - start));
-        if (comma == std::string_view::npos) {
-            return items;
-        }
-        start = comma + 1;
-    }
-}
-
 int ParseWhole(std::string_view text, int low, int high, std::string_view what) {
     const std::optional<int> value = WholeNumber(text, low, high);
     if (!value) {

@@ -5,6 +5,7 @@
 #include "ContactInputs.h"
 #include "EphemerisTable.h"
 #include "TextForms.h"
+#include "TransitTable.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -108,7 +109,8 @@ long long ContentWidth(const ExportContent& content, int pixelsPerInch) {
                    [&](const ContactsExport& contacts) {
                        return contacts.Details ? RtfTableWidth(Widths(ContactDetailColumns), pixelsPerInch)
                                                : RtfTableWidth(Widths(ContactSummaryExportColumns), pixelsPerInch);
-                   }},
+                   },
+                   [&](const TransitsExport&) { return RtfTableWidth(Widths(TransitColumns), pixelsPerInch); }},
         content);
 }
 
@@ -206,6 +208,30 @@ void WriteContacts(DocumentPass& pass, const ContactsExport& contacts) {
     }
 }
 
+// The heading, then a table of the rows with a header row, or one empty row.
+void WriteTransits(DocumentPass& pass, const TransitsExport& transits) {
+    if (!transits.Heading.empty()) WriteTitleBlock(pass.Writer, transits.Heading.front());
+    if (transits.Heading.size() > 1) {
+        const std::vector<std::string> rest(transits.Heading.begin() + 1, transits.Heading.end());
+        pass.Writer.WriteMemo(rest, ControlFont, RtfAlignment::Left);
+    }
+    const std::vector<int> widths = Widths(TransitColumns);
+    const int ppi = pass.Settings.PixelsPerInch;
+    std::vector<std::string> cells;
+    for (const GridColumn& column : TransitColumns) cells.emplace_back(column.Title);
+    pass.Writer.WriteGridStart();
+    pass.Writer.WriteGridRow(widths, cells, ControlFont, ppi);
+    if (transits.Rows.empty()) {
+        pass.Writer.WriteGridRow(widths, std::vector<std::string>(widths.size()), ControlFont, ppi);
+    }
+    for (std::size_t i = 0; i < transits.Rows.size() && !Halted(pass); ++i) {
+        const auto row = TransitCells(transits.Rows[i], transits.Points, transits.Clock, pass.Settings.Names);
+        pass.Writer.WriteGridRow(widths, std::vector<std::string>(row.begin(), row.end()), ControlFont, ppi);
+        pass.Progress.ReportRows(i + 1, transits.Rows.size());
+    }
+    pass.Writer.WriteGridEnd();
+}
+
 }  // namespace
 
 std::string EphemerisTitle(int body, const WallClock& clock, TDateTime spanStart) {
@@ -246,7 +272,8 @@ ExportStatus WriteDocument(RtfWriter& writer, const ExportContent& content, cons
 
     std::visit(Overloaded{[&pass](const EphemerisTableExport& page) { WriteEphemerisTable(pass, page); },
                           [&pass](const GraphExport& page) { WriteGraph(pass, page); },
-                          [&pass](const ContactsExport& page) { WriteContacts(pass, page); }},
+                          [&pass](const ContactsExport& page) { WriteContacts(pass, page); },
+                          [&pass](const TransitsExport& page) { WriteTransits(pass, page); }},
                content);
     // A writer that is not saved leaves no file behind.
     if (pass.Stop.stop_requested()) return ExportStatus{std::string(ExportInterrupted)};

@@ -10,6 +10,7 @@
 #include "DateFormat.h"
 #include "EphemerisRows.h"
 #include "RtfWriter.h"
+#include "TransitSearch.h"
 #include "WindowsMetafile.h"
 
 #include <array>
@@ -108,7 +109,17 @@ struct ContactsExport {
     ContactResults Results;
 };
 
-using ExportContent = std::variant<EphemerisTableExport, GraphExport, ContactsExport>;
+// The transits page: its heading lines (the first one the title) and the
+// rows shown, with the chart's points they name and the wall clock of the
+// search.
+struct TransitsExport {
+    std::vector<std::string> Heading;
+    std::vector<ChartPoint> Points;
+    std::vector<Transit> Rows;
+    WallClock Clock;
+};
+
+using ExportContent = std::variant<EphemerisTableExport, GraphExport, ContactsExport, TransitsExport>;
 
 struct ExportSettings {
     // CBMakeDataGen: the creation moment stamped at the top, when wanted.

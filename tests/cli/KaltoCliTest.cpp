@@ -3,6 +3,8 @@
 #include "EphemerisTable.h"
 #include "TimeScales.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -283,6 +285,24 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
         {{"carta", "--nombre", "Ana", "--fecha", "1990-05-17 08:30", "--zona", "Mars/Olympus", "--salida",
           NeverWritten},
          "Mars/Olympus"},
+        {{"transitos", "--desde", "2027-01-01", "--hasta", "2027-02-01"}, "falta --carta"},
+        {{"transitos", "--carta", "x.ini", "--hasta", "2027-02-01"}, "falta --desde"},
+        {{"transitos", "--carta", "x.ini", "--desde", "2027-02-01", "--hasta", "2027-01-01"}, "es anterior a"},
+        {{"transitos", "--carta", "x.ini", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--orbes", "0:04"},
+         "orbe no válido: «0:04»"},
+        {{"transitos", "--carta", "x.ini", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--orbes", "10:01"},
+         "orbe no válido"},
+        {{"transitos", "--carta", "x.ini", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--orbes", "1:0,2:0"},
+         "--orbes da 2 orbes para 5 aspectos"},
+        {{"transitos", "--carta", "x.ini", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--aspectos", "0,181"},
+         "aspecto no válido: «181»"},
+        {{"transitos", "--carta", "x.ini", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--cuerpos", "Sol,Luna"},
+         "cuerpo desconocido"},
+        {{"transitos", "--carta", "x.ini", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--formato", "rtf"},
+         "falta --salida"},
+        {{"transitos", "--carta", "x.ini", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--tz", "1", "--zona",
+          "UTC"},
+         "--tz y --zona no valen juntas"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -334,6 +354,52 @@ TEST(KaltoCli, CartaWritesTheChartOfABirth) {
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_EQ(unwritable.out, "");
     EXPECT_NE(unwritable.err.find("no se pudo guardar la carta en /nonexistent/ana.ini"), std::string::npos);
+}
+
+// The transits of a chart: the header, the rows by exact moment, each exact
+// moment an hour ahead of its universal time in Madrid's winter, the stays
+// without a pass with their four last fields empty; a chart that cannot be
+// read is status 1.
+TEST(KaltoCli, TransitosListsThePassesOfAChart) {
+    const std::string chart = TemporaryFile();
+    ASSERT_EQ(RunCli({"carta", "--nombre", "Ana", "--fecha", "1990-05-17 08:30", "--zona", "Europe/Madrid", "--latitud",
+                      "41.3874", "--longitud", "2.1686", "--salida", chart})
+                  .status,
+              0);
+    const CliResult result = RunCli({"transitos", "--carta", chart, "--desde", "2027-01-01", "--hasta", "2027-02-01",
+                                     "--zona", "Europe/Madrid", "--cuerpos", "todos"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto lines = Cells(result.out, ',');
+    ASSERT_GT(lines.size(), 20U);
+    EXPECT_EQ(result.out.substr(0, result.out.find('\n')),
+              "cuerpo,aspecto,punto,inicia,exacto,finaliza,pasada,lon_exacto,exacto_utc");
+    std::string previous;
+    bool moon = false;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const auto& cells = lines[i];
+        ASSERT_EQ(cells.size(), 9U) << i;
+        moon = moon || cells[0] == "Lun";
+        if (cells[4].empty()) {
+            EXPECT_EQ(cells[6] + cells[7] + cells[8], "") << i;
+            continue;
+        }
+        EXPECT_GE(cells[4], previous) << i;
+        previous = cells[4];
+        EXPECT_EQ(cells[8].back(), 'Z');
+        // 2027-01-dd: the local hour is the universal one plus one.
+        const int local = std::stoi(cells[4].substr(11, 2));
+        const int universal = std::stoi(cells[8].substr(11, 2));
+        EXPECT_EQ((universal + 1) % 24, local) << i;
+        EXPECT_NE(cells[6].find('/'), std::string::npos);
+    }
+    EXPECT_TRUE(moon);
+
+    test::WriteFile(chart, "[Puntos]\nSol=abc\n");
+    const CliResult damaged = RunCli({"transitos", "--carta", chart, "--desde", "2027-01-01", "--hasta", "2027-02-01"});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.out, "");
+    EXPECT_NE(damaged.err.find("el punto «Sol» no tiene una longitud en grados"), std::string::npos) << damaged.err;
+    std::remove(chart.c_str());
 }
 
 TEST(KaltoCli, PositionsPrintElevenBodiesPerInstantAsTheEngineComputesThem) {
