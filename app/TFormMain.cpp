@@ -29,8 +29,10 @@ TFormMain::TFormMain(std::filesystem::path settingsFile, QWidget* parent)
     Controls.PCContactos = new QTabWidget(central);
     Controls.TSEfemerides = new EphemerisPage(Names);
     Controls.TSContactos = new ContactsPage(Names);
+    Controls.TSTransitos = new TransitsPage(Names);
     Controls.PCContactos->addTab(Controls.TSEfemerides, QStringLiteral("    Efemerides"));
     Controls.PCContactos->addTab(Controls.TSContactos, QStringLiteral("   Contactos"));
+    Controls.PCContactos->addTab(Controls.TSTransitos, QStringLiteral("   Tránsitos"));
     SetPageTabLook(Controls.PCContactos->tabBar());
     for (int tab = 0; tab < Controls.PCContactos->count(); ++tab) {
         Controls.PCContactos->widget(tab)->setAutoFillBackground(true);  // in the window's colour
@@ -38,6 +40,7 @@ TFormMain::TFormMain(std::filesystem::path settingsFile, QWidget* parent)
     connect(Controls.PCContactos, &QTabWidget::currentChanged, this, &TFormMain::ShowZoneOffset);
     connect(Controls.TSEfemerides, &EphemerisPage::SpanStartChanged, this, &TFormMain::ShowZoneOffset);
     connect(Controls.TSContactos, &ContactsPage::SpanStartChanged, this, &TFormMain::ShowZoneOffset);
+    connect(Controls.TSTransitos, &TransitsPage::SpanStartChanged, this, &TFormMain::ShowZoneOffset);
     layout->addWidget(Controls.PCContactos, 1);
     setCentralWidget(central);
 
@@ -67,6 +70,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     // when it reports or, at the latest, when the window is destroyed.
     Ephemeris().StopWork();
     Contacts().StopWork();
+    Transits().StopWork();
     FormDestroy(event->spontaneous());
     event->accept();
 }
@@ -74,7 +78,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
 // --- Commands ---------------------------------------------------------------
 
 void TFormMain::ActionViewEfemExecute() {
-    if (Controls.PCContactos->currentWidget() == Controls.TSContactos) {
+    if (Controls.PCContactos->currentWidget() != Controls.TSEfemerides) {
         Controls.PCContactos->setCurrentWidget(Controls.TSEfemerides);
     } else {
         Ephemeris().ToggleChartView();

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main window: the wall clock above two pages, "Efemerides" (the ephemeris
-// run, its table and its graph) and "Contactos" (the contact search and its
-// results), and the commands with their keys.
+// The main window: the wall clock above three pages, "Efemerides" (the
+// ephemeris run, its table and its graph), "Contactos" (the contact search and
+// its results) and "Tránsitos" (the transits to a chart), and the commands
+// with their keys.
 
 #include "ContactsPage.h"
 #include "DateFormat.h"
 #include "EphemerisPage.h"
 #include "ExportRunner.h"
 #include "TimeZones.h"
+#include "TransitsPage.h"
 #include "WallClock.h"
 
 #include <QDateTime>
@@ -45,6 +47,7 @@ class TFormMain : public QMainWindow {
         QTabWidget* PCContactos{};  // the two pages
         EphemerisPage* TSEfemerides{};
         ContactsPage* TSContactos{};
+        TransitsPage* TSTransitos{};
         QAction* ActionEfem{};            // F8, the ephemeris run
         QAction* ActionCalc{};            // F9, the contact search
         QAction* ActionViewEfem{};        // F5, the ephemeris page, its table or its graph
@@ -64,6 +67,7 @@ public:
     [[nodiscard]] const Ui& ui() const { return Controls; }
     [[nodiscard]] EphemerisPage& Ephemeris() const { return *Controls.TSEfemerides; }
     [[nodiscard]] ContactsPage& Contacts() const { return *Controls.TSContactos; }
+    [[nodiscard]] TransitsPage& Transits() const { return *Controls.TSTransitos; }
     // Whether an export is being written.
     [[nodiscard]] bool IsExporting() const { return RunnerExport.IsRunning(); }
 
@@ -88,8 +92,7 @@ private:
     // The wall clock (TFormMainZone.cpp): the offset box or a named zone.
     void CreateZoneList();
     void SETzChange();
-    void CBZonaChange(int index);
-    void CBZonaEditingFinished();
+    void CBZonaChange();
     void ShowZoneOffset();
     // Chooses the zone called `name`, or the fixed offset for an empty name;
     // false, with the fixed offset chosen, when the database has no such zone.

@@ -47,6 +47,7 @@ void TFormMain::FormCreateExport() {
     Controls.DlgAviso = new TDlgAviso(this);
     connect(&Ephemeris(), &EphemerisPage::ExportRequested, this, &TFormMain::ExportShownPage);
     connect(&Contacts(), &ContactsPage::ExportRequested, this, &TFormMain::ExportShownPage);
+    connect(&Transits(), &TransitsPage::ExportRequested, this, &TFormMain::ExportShownPage);
     SetExportEnabled(true);
     connect(&RunnerExport, &ExportRunner::ProgressChanged, this, &TFormMain::RunnerExportProgress);
     connect(&RunnerExport, &ExportRunner::Finished, this, &TFormMain::RunnerExportFinished);
@@ -78,9 +79,13 @@ void TFormMain::ExportShownPage() {
 void TFormMain::SetExportEnabled(bool enabled) {
     Ephemeris().SetExportEnabled(enabled);
     Contacts().SetExportEnabled(enabled);
+    Transits().SetExportEnabled(enabled);
 }
 
 ExportContent TFormMain::ContentOfShownPage() const {
+    if (Controls.PCContactos->currentWidget() == Controls.TSTransitos) {
+        return Transits().ContentToExport();
+    }
     if (Controls.PCContactos->currentWidget() == Controls.TSContactos) {
         return Contacts().ContentToExport();
     }

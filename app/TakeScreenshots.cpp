@@ -2,10 +2,11 @@
 // Takes the README's and the user manual's screenshots: the window at 1280 x
 // 800 with a finished ephemeris run, its graph of every body, the contact
 // search of the manual's example, a run in a named zone across a change of
-// summer time and the about box, each saved as a PNG in the
+// summer time, the transits of a chart over a year and the about box, each saved as a PNG in the
 // folder given. scripts/take-screenshots.sh builds and runs it.
 // Usage: kalto_screenshots FOLDER
 
+#include "BirthChart.h"
 #include "EphemerisTexts.h"
 #include "PaintBox.h"
 #include "QtSpanish.h"
@@ -151,6 +152,27 @@ bool TakeZone(TFormMain& window, const QDir& folder) {
     return saved;
 }
 
+// "Tránsitos": a birth chart in Barcelona against 2027, the five major
+// aspects at 1°.
+bool TakeTransits(TFormMain& window, const QDir& folder) {
+    window.ui().PCContactos->setCurrentWidget(window.ui().TSTransitos);
+    TransitsPage& page = window.Transits();
+    ChartBirth birth;
+    birth.LocalTime = EncodeDate(1990, 5, 17) + EncodeTime(8, 30, 0);
+    birth.ZoneName = "Europe/Madrid";
+    birth.Latitude = 41.3874;
+    birth.Longitude = 2.1686;
+    page.ShowNewChart(MakeBirthChart("Ana", birth, *BirthClock(birth)));
+    page.ui().DTP1->setDate(QDate(2027, 1, 1));
+    page.ui().DTP2->setDate(QDate(2028, 1, 1));
+    page.BCalcTranClick();
+    if (!WaitUntil([&page] { return !page.Runner().IsRunning(); })) {
+        return false;
+    }
+    page.ui().StrGridTran->selectRow(3);
+    return Save(&window, folder, QStringLiteral("transitos.png"));
+}
+
 // The about box as F2 opens it; it is grabbed and closed once it shows.
 bool TakeAbout(TFormMain& window, const QDir& folder) {
     bool saved = false;
@@ -189,7 +211,7 @@ int main(int argc, char** argv) {
     WaitUntil([&window] { return window.isVisible(); }, 10000);
 
     const bool ok = TakeTable(window, folder) && TakeGraph(window, folder) && TakeContacts(window, folder) &&
-                    TakeZone(window, folder) && TakeAbout(window, folder);
+                    TakeZone(window, folder) && TakeTransits(window, folder) && TakeAbout(window, folder);
     if (!ok) {
         std::fprintf(stderr, "kalto_screenshots: a screenshot could not be taken\n");
     }

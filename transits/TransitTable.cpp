@@ -17,7 +17,7 @@ std::string PointName(const Transit& row, const std::vector<ChartPoint>& points)
 }
 
 std::string MomentText(const std::optional<TDateTime>& moment, const WallClock& clock, const DateFormatNames& names) {
-    return moment ? FormatDateTime(ContactMomentPattern, clock.ToWallTime(*moment), names)
+    return moment ? FormatDateTime(TransitMomentPattern, clock.ToWallTime(*moment), names)
                   : std::string(UnfoundMomentText);
 }
 

@@ -28,20 +28,23 @@ enum TransitColumn {
 };
 
 inline constexpr std::array<GridColumn, 7> TransitColumns{{
-    {"Cuerpo", 55},
-    {"Aspecto", 60},
-    {"Punto", 90},
-    {"Inicia", 165},
-    {"Exacto", 165},
-    {"Finaliza", 165},
-    {"Pasada", 55},
+    {"Cuerpo", 45},
+    {"Aspecto", 100},
+    {"Punto", 70},
+    {"Inicia", 148},
+    {"Exacto", 148},
+    {"Finaliza", 148},
+    {"Pasada", 50},
 }};
+
+// The moments, on a 24-hour clock to the second: "ene-02-2027 14:27:03".
+inline constexpr std::string_view TransitMomentPattern = "mmm-dd-yyyy hh:nn:ss";
 
 // The aspects' names as the window lists them.
 [[nodiscard]] std::string_view AspectName(int degrees);
 
 // The cells of a row, by TransitColumn: "Mar", "90° cuadratura", the point's
-// name, the moments as ContactMomentPattern writes them (empty for a stay
+// name, the moments as TransitMomentPattern writes them (empty for a stay
 // without a pass, UnfoundMomentText for an end too far away), "2/3".
 [[nodiscard]] std::array<std::string, TransitColumns.size()> TransitCells(const Transit& row,
                                                                           const std::vector<ChartPoint>& points,
