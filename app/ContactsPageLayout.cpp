@@ -65,14 +65,6 @@ QStringList Items(const std::array<std::string_view, N>& items) {
     return list;
 }
 
-QDateEdit* NewDatePicker() {
-    auto* picker = new QDateEdit;
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    AcceptTypedDate(picker);
-    return picker;
-}
-
 // A spin edit whose handler runs when a value is complete (arrows, Enter or
 // leaving it), not at every key typed.
 QSpinBox* NewSpinEdit(int minimum, int maximum, int value) {

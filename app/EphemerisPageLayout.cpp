@@ -35,13 +35,6 @@ namespace kalto {
 
 namespace {
 
-QDateEdit* NewDatePicker() {
-    auto* picker = new QDateEdit;
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    return picker;
-}
-
 QToolButton* NewPageButton(const QString& caption) {
     auto* button = new QToolButton;
     button->setText(caption);
@@ -133,8 +126,6 @@ QWidget* EphemerisPage::CreateRunPanel() {
     auto* dates = new QGridLayout;
     Controls.DE1 = NewDatePicker();
     Controls.DE2 = NewDatePicker();
-    AcceptTypedDate(Controls.DE1);
-    AcceptTypedDate(Controls.DE2);
     connect(Controls.DE1, &QDateEdit::dateChanged, this, &EphemerisPage::DateEWork1Change);
     connect(Controls.DE2, &QDateEdit::dateChanged, this, &EphemerisPage::DE2Change);
     dates->addWidget(new QLabel(QStringLiteral("Desde:")), 0, 0);

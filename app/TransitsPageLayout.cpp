@@ -32,14 +32,6 @@ namespace kalto {
 
 namespace {
 
-QDateEdit* NewDatePicker(QDate date) {
-    auto* picker = new QDateEdit(date);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    AcceptTypedDate(picker);
-    return picker;
-}
-
 QSpinBox* NewSpin(int maximum, int value) {
     auto* spin = new QSpinBox;
     spin->setRange(0, maximum);
@@ -155,8 +147,10 @@ QWidget* TransitsPage::CreateSearchPanel() {
     layout->addWidget(aspects);
 
     auto* dates = new QGridLayout;
-    ui.DTP1 = NewDatePicker(QDate::currentDate());
-    ui.DTP2 = NewDatePicker(QDate::currentDate().addYears(1));
+    ui.DTP1 = NewDatePicker();
+    ui.DTP2 = NewDatePicker();
+    ui.DTP1->setDate(QDate::currentDate());
+    ui.DTP2->setDate(QDate::currentDate().addYears(1));
     dates->addWidget(new QLabel(QStringLiteral("Desde:")), 0, 0);
     dates->addWidget(ui.DTP1, 0, 1);
     dates->addWidget(new QLabel(QStringLiteral("Hasta:")), 1, 0);

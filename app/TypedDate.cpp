@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TypedDate.h"
 
+#include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -51,6 +52,14 @@ private:
 
 void AcceptTypedDate(QDateTimeEdit* edit) {
     edit->installEventFilter(new TypedDateFilter(edit));
+}
+
+QDateEdit* NewDatePicker() {
+    auto* picker = new QDateEdit;
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    AcceptTypedDate(picker);
+    return picker;
 }
 
 }  // namespace kalto

@@ -10,11 +10,16 @@
 // separator typed just after the box moved on by itself is dropped, so the
 // whole date, and a time after it, takes.
 
+class QDateEdit;
 class QDateTimeEdit;
 
 namespace kalto {
 
 // Applies to `edit` for its lifetime (a QDateEdit is a QDateTimeEdit too).
 void AcceptTypedDate(QDateTimeEdit* edit);
+
+// A date box as the pages show their spans: dd/MM/yyyy, a calendar that drops
+// down, and a date typed whole taken.
+[[nodiscard]] QDateEdit* NewDatePicker();
 
 }  // namespace kalto
