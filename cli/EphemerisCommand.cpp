@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EphemerisCommand.h"
 
+#include "AllBodiesTable.h"
 #include "ArgumentParsing.h"
 #include "CommandErrors.h"
 #include "CommandOptions.h"
@@ -23,6 +24,7 @@ namespace {
 constexpr std::string_view AllBodies = "todos";
 constexpr std::string_view CsvHeader =
     "cuerpo,fecha_local,longitud,latitud,ascension_recta,declinacion,distancia,utc\n";
+constexpr std::string_view AllBodiesCsvHeader = "fecha_local,Sol,Lun,Mer,Ven,Mar,Jup,Sat,Ura,Nep,Plu,Nod,utc\n";
 constexpr std::string_view SummaryHeader = "cuerpo,filas,longitud,latitud,ascension_recta,declinacion\n";
 
 // Output is gathered in a buffer of this size and written a buffer at a time.
@@ -35,6 +37,8 @@ struct EphemerisOptions {
     RunSpanOptions Span;
     int firstBody = FirstBody;
     int lastBody = LastComputedBody;
+    bool bodyGiven = false;
+    bool allBodiesView = false;  // --vista todos: a line a step with every body
     OutputFormat format = OutputFormat::Csv;
     SeriesEvaluation evaluation = SeriesEvaluation::Fitted;
     // The document of --formato rtf: its file and the table's optional columns.
@@ -50,12 +54,21 @@ void SetBody(EphemerisOptions& options, std::string_view value) {
     const int body = SameLetters(value, AllBodies) ? 0 : ParseBody(value);
     options.firstBody = body == 0 ? FirstBody : body;
     options.lastBody = body == 0 ? LastComputedBody : body;
+    options.bodyGiven = true;
+}
+
+void SetView(EphemerisOptions& options, std::string_view value) {
+    if (!SameLetters(value, AllBodies)) {
+        throw UsageError("vista desconocida: " + Quoted(value) + "; la única es todos");
+    }
+    options.allBodiesView = true;
 }
 
 constexpr std::string_view Synopsis =
     "  efemerides --desde AAAA-MM-DD --hasta AAAA-MM-DD [--cada MINUTOS] [--tz HORAS]\n"
     "             [--zona NOMBRE]\n"
     "             [--cuerpo NOMBRE|todos] [--formato texto|csv|resumen] [--directo]\n"
+    "             [--vista todos [--formato csv|texto|rtf]]\n"
     "             [--formato rtf --salida ARCHIVO.rtf [--columnas hora,lon,lat,ar,dec]]\n"
     "      Posiciones de los cuerpos en cada paso de los días de --desde a\n"
     "      --hasta, ambos incluidos, en hora civil local. Si entre las dos\n"
@@ -63,7 +76,7 @@ constexpr std::string_view Synopsis =
     "      --desde (y lo avisa en la salida de errores).\n";
 
 // After the span's options, in the order of the usage's list.
-constexpr std::array<OptionDeclaration<EphemerisOptions>, 6> OwnOptions{{
+constexpr std::array<OptionDeclaration<EphemerisOptions>, 7> OwnOptions{{
     {"--zona",
      OptionValue::Required,
      [](EphemerisOptions& options, std::string_view value) { options.Span.Zone = ParseZoneName(value); },
@@ -78,6 +91,14 @@ constexpr std::array<OptionDeclaration<EphemerisOptions>, 6> OwnOptions{{
      SetBody,
      {{{"NOMBRE", "Sol, Lun, Mer, Ven, Mar, Jup, Sat, Ura, Nep, Plu, Nod\n"
                   "o todos (por omisión)."}}}},
+    {"--vista",
+     OptionValue::Required,
+     SetView,
+     {{{"todos", "una línea por paso con todos los cuerpos: en csv,\n"
+                 "cabecera «fecha_local,Sol,Lun,...,Nod,utc» con las\n"
+                 "longitudes; en texto y rtf, la tabla «Todos» de la\n"
+                 "ventana (signos abreviados y marcas R, SR, SD). No\n"
+                 "vale con --cuerpo ni --columnas."}}}},
     {"--formato",
      OptionValue::Required,
      [](EphemerisOptions& options, std::string_view value) {
@@ -130,15 +151,22 @@ void CheckDocumentOptions(const EphemerisOptions& options) {
     if (!options.output || options.output->empty()) {
         throw UsageError("falta --salida ARCHIVO.rtf, el archivo del documento");
     }
-    if (options.firstBody != options.lastBody) {
+    if (options.firstBody != options.lastBody && !options.allBodiesView) {
         throw UsageError("--formato rtf escribe la tabla de un solo cuerpo: falta --cuerpo NOMBRE");
     }
+}
+
+void CheckView(const EphemerisOptions& options) {
+    if (!options.allBodiesView) return;
+    if (options.bodyGiven || options.columns) throw UsageError("--cuerpo y --columnas no valen con --vista todos");
+    if (options.format == OutputFormat::Summary) throw UsageError("--formato resumen no vale con --vista todos");
 }
 
 EphemerisOptions ParseOptions(std::span<const std::string_view> args) {
     EphemerisOptions options;
     ParseCommandOptions(args, Command, options);
     CheckSpanDates(options.Span);
+    CheckView(options);
     CheckDocumentOptions(options);
     return options;
 }
@@ -276,6 +304,44 @@ void WriteTable(const EphemerisRowSet& rows, const EphemerisOptions& options, st
     }
 }
 
+// A line a step: the wall time, every body's longitude, the universal time.
+void WriteAllBodiesCsv(const EphemerisRowSet& rows, std::ostream& out) {
+    std::string buffer(AllBodiesCsvHeader);
+    buffer.reserve(OutputBufferSize + 512);
+    for (std::size_t i = 0; i < rows.RowCount(); ++i) {
+        const TDateTime instant = rows.Bodies[Sol][i].UniversalTime;
+        AppendDateTime(buffer, rows.Clock.ToWallTime(instant));
+        for (int body = FirstBody; body <= LastComputedBody; ++body) {
+            buffer += ',';
+            AppendNumber(buffer, rows.Bodies[static_cast<std::size_t>(body)][i].Longitude);
+        }
+        buffer += ',';
+        AppendUniversalTime(buffer, instant);
+        buffer += '\n';
+        WriteWhenFull(buffer, out);
+    }
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+}
+
+// The window's "Todos" table, separated by tabs.
+void WriteAllBodiesText(const EphemerisRowSet& rows, std::ostream& out) {
+    const DateFormatNames names = SpanishDateFormatNames();
+    const MotionMarks marks(rows);
+    std::string line;
+    for (const EphemerisColumn& column : AllBodiesColumns) {
+        line.append(line.empty() ? "" : "\t").append(column.Header);
+    }
+    out << line << '\n';
+    for (std::size_t i = 0; i < rows.RowCount(); ++i) {
+        line.clear();
+        for (int column = 0; column < AllBodiesColumnCount; ++column) {
+            if (column > 0) line += '\t';
+            line += AllBodiesCellText(rows, marks, i, column, names);
+        }
+        out << line << '\n';
+    }
+}
+
 }  // namespace
 
 std::string EphemerisUsage() {
@@ -293,14 +359,26 @@ void RunEphemerisCommand(std::span<const std::string_view> args, std::istream& /
     // Nothing requests a stop, so the run always completes.
     const std::unique_ptr<EphemerisRowSet> rows = ComputeRows(request, err);
     switch (options.format) {
-        case OutputFormat::Csv: WriteCsv(*rows, options, out); break;
-        case OutputFormat::Text: WriteTable(*rows, options, out); break;
+        case OutputFormat::Csv:
+            if (options.allBodiesView) {
+                WriteAllBodiesCsv(*rows, out);
+            } else {
+                WriteCsv(*rows, options, out);
+            }
+            break;
+        case OutputFormat::Text:
+            if (options.allBodiesView) {
+                WriteAllBodiesText(*rows, out);
+            } else {
+                WriteTable(*rows, options, out);
+            }
+            break;
         case OutputFormat::Summary: WriteSummary(*rows, options, out); break;
         case OutputFormat::Rtf: {
             EphemerisTableExport table;
             // The document reads the rows in place, through a pointer that owns nothing.
             table.Rows = EphemerisRows(EphemerisRows(), rows.get());
-            table.Body = options.firstBody;
+            table.Body = options.allBodiesView ? AllBodiesTableBody : options.firstBody;
             table.Clock = request.Clock;
             table.OptionalColumns = options.columns.value_or(DefaultDocumentColumns);
             WriteRtfDocument(*document, table);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportDocuments.h"
 
+#include "AllBodiesTable.h"
 #include "ContactGrid.h"
 #include "ContactInputs.h"
 #include "EphemerisTable.h"
@@ -103,7 +104,9 @@ std::vector<ExportColumn> TableColumns(const EphemerisTableExport& table) {
 long long ContentWidth(const ExportContent& content, int pixelsPerInch) {
     return std::visit(
         Overloaded{[&](const EphemerisTableExport& table) {
-                       return RtfTableWidth(Widths(TableColumns(table)), pixelsPerInch);
+                       return table.Body == AllBodiesTableBody
+                                  ? RtfTableWidth(Widths(AllBodiesExportColumns), pixelsPerInch)
+                                  : RtfTableWidth(Widths(TableColumns(table)), pixelsPerInch);
                    },
                    [&](const GraphExport& graph) { return RtfPictureWidth(graph.Picture.Width, pixelsPerInch); },
                    [&](const ContactsExport& contacts) {
@@ -121,10 +124,34 @@ void WriteTitleBlock(RtfWriter& writer, std::string_view title) {
     writer.WriteText("", ExportTextFont, RtfAlignment::Center);
 }
 
+// Every body at each step, with its marks of motion.
+void WriteAllBodiesTable(DocumentPass& pass, const EphemerisTableExport& table) {
+    const std::vector<int> widths = Widths(AllBodiesExportColumns);
+    const int ppi = pass.Settings.PixelsPerInch;
+    pass.Writer.WriteGridStart();
+    pass.Writer.WriteGridRow(widths, Headers(AllBodiesExportColumns), ControlFont, ppi);
+    std::vector<std::string> cells(widths.size());
+    const std::size_t count = table.Rows ? table.Rows->RowCount() : 0;
+    if (count == 0) pass.Writer.WriteGridRow(widths, cells, ControlFont, ppi);
+    const MotionMarks marks = count > 0 ? MotionMarks(*table.Rows) : MotionMarks();
+    for (std::size_t i = 0; i < count && !Halted(pass); ++i) {
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            cells[c] = AllBodiesCellText(*table.Rows, marks, i, static_cast<int>(c), pass.Settings.Names);
+        }
+        pass.Writer.WriteGridRow(widths, cells, ControlFont, ppi);
+        pass.Progress.ReportRows(i + 1, count);
+    }
+    pass.Writer.WriteGridEnd();
+}
+
 // The rows of the table as FillEphemerisGrid fills them: line i from row
 // i - 1, or one blank line when there are none.
 void WriteEphemerisTable(DocumentPass& pass, const EphemerisTableExport& table) {
     WriteTitleBlock(pass.Writer, EphemerisTitle(table.Body, table.Clock, table.Rows ? table.Rows->StartDate : 0));
+    if (table.Body == AllBodiesTableBody) {
+        WriteAllBodiesTable(pass, table);
+        return;
+    }
 
     const std::vector<int> cellColumns = TableColumnNumbers(table);
     const std::vector<ExportColumn> columns = TableColumns(table);
@@ -235,6 +262,9 @@ void WriteTransits(DocumentPass& pass, const TransitsExport& transits) {
 }  // namespace
 
 std::string EphemerisTitle(int body, const WallClock& clock, TDateTime spanStart) {
+    if (body == AllBodiesTableBody) {
+        return std::string(EphemerisTitlePrefix) + "todos los cuerpos. Time Zone: " + clock.ZoneText(spanStart) + ".";
+    }
     const auto item = static_cast<std::size_t>(std::clamp(body, FirstBody, LastComputedBody) - FirstBody);
     return std::string(EphemerisTitlePrefix) + std::string(ContactBodyItems[item]) +
            ". Time Zone: " + clock.ZoneText(spanStart) + ".";

@@ -73,10 +73,32 @@ inline constexpr std::array<ExportColumn, 8> ContactSummaryExportColumns{{
     {"Contacto", 65},
 }};
 
-// The ephemeris page's table view: the rows of one body.
+// The exported all-bodies table's columns: the widths of its body columns
+// narrowed so that the table fits a landscape page.
+inline constexpr std::array<ExportColumn, 14> AllBodiesExportColumns{{
+    {"Día", 30},
+    {"Fecha", 95},
+    {"Hora", 65},
+    {"Sol", 64},
+    {"Lun", 64},
+    {"Mer", 64},
+    {"Ven", 64},
+    {"Mar", 64},
+    {"Jup", 64},
+    {"Sat", 64},
+    {"Ura", 64},
+    {"Nep", 64},
+    {"Plu", 64},
+    {"Nod", 64},
+}};
+
+// The Body of the all-bodies table ("Todos").
+inline constexpr int AllBodiesTableBody = 0;
+
+// The ephemeris page's table view: the rows of one body, or of all.
 struct EphemerisTableExport {
     EphemerisRows Rows;  // null before the first run
-    int Body = Sol;      // SelectedBody, 1..11
+    int Body = Sol;      // SelectedBody, 1..11, or AllBodiesTableBody
     WallClock Clock;     // the wall clock the rows were computed in
     // The optional columns shown (3 "Hora" .. 7 "Dec."), in the table's order;
     // the table has the three fixed columns and these.
@@ -140,7 +162,8 @@ ExportStatus WriteDocument(RtfWriter& writer, const ExportContent& content, cons
 
 inline constexpr std::string_view ExportInterrupted = "Exportación interrumpida.";
 
-// "Efemerides de Sol. Time Zone: -5.00.": the body as the contact page lists
+// "Efemerides de Sol. Time Zone: -5.00.", "Efemerides de todos los cuerpos.
+// Time Zone: …" for AllBodiesTableBody: the body as the contact page lists
 // it and the zone as the clock names it at the span's first day
 // ("Europe/Madrid (1.00)"), with a point behind.
 [[nodiscard]] std::string EphemerisTitle(int body, const WallClock& clock, TDateTime spanStart);

@@ -285,6 +285,14 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
         {{"carta", "--nombre", "Ana", "--fecha", "1990-05-17 08:30", "--zona", "Mars/Olympus", "--salida",
           NeverWritten},
          "Mars/Olympus"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--vista", "todas"}, "vista desconocida"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--vista", "todos", "--cuerpo", "Sol"},
+         "--cuerpo y --columnas no valen con --vista todos"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--vista", "todos", "--formato", "rtf",
+          "--columnas", "hora", "--salida", NeverWritten},
+         "--cuerpo y --columnas no valen con --vista todos"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--vista", "todos", "--formato", "resumen"},
+         "--formato resumen no vale con --vista todos"},
         {{"transitos", "--desde", "2027-01-01", "--hasta", "2027-02-01"}, "falta --carta"},
         {{"transitos", "--carta", "x.ini", "--hasta", "2027-02-01"}, "falta --desde"},
         {{"transitos", "--carta", "x.ini", "--desde", "2027-02-01", "--hasta", "2027-01-01"}, "es anterior a"},
@@ -354,6 +362,34 @@ TEST(KaltoCli, CartaWritesTheChartOfABirth) {
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_EQ(unwritable.out, "");
     EXPECT_NE(unwritable.err.find("no se pudo guardar la carta en /nonexistent/ana.ini"), std::string::npos);
+}
+
+// A line a step with every body: its longitudes are those of the one-line-a-
+// body CSV, and so are its times.
+TEST(KaltoCli, EphemerisViewOfAllBodiesHoldsEveryBodysRow) {
+    const std::vector<std::string> span{"efemerides", "--desde", "2027-02-08", "--hasta",      "2027-02-09",
+                                        "--cada",     "360",     "--zona",     "Europe/Madrid"};
+    std::vector<std::string> all = span;
+    all.insert(all.end(), {"--vista", "todos"});
+    const CliResult byStep = RunCli(all);
+    const CliResult byBody = RunCli(span);
+    ASSERT_EQ(byStep.status, 0) << byStep.err;
+    ASSERT_EQ(byBody.status, 0) << byBody.err;
+    const auto steps = Cells(byStep.out, ',');
+    const auto bodies = Cells(byBody.out, ',');
+    ASSERT_EQ(steps.size(), 1U + 8U);
+    ASSERT_EQ(bodies.size(), 1U + 8U * 11U);
+    EXPECT_EQ(byStep.out.substr(0, byStep.out.find('\n')),
+              "fecha_local,Sol,Lun,Mer,Ven,Mar,Jup,Sat,Ura,Nep,Plu,Nod,utc");
+    for (std::size_t step = 1; step < steps.size(); ++step) {
+        ASSERT_EQ(steps[step].size(), 13U);
+        for (std::size_t body = 0; body < 11; ++body) {
+            const auto& line = bodies[1 + body * 8 + (step - 1)];
+            EXPECT_EQ(steps[step][0], line[1]);
+            EXPECT_EQ(steps[step][1 + body], line[2]);
+            EXPECT_EQ(steps[step][12], line[7]);
+        }
+    }
 }
 
 // The transits of a chart: the header, the rows by exact moment, each exact
