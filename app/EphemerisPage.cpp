@@ -13,6 +13,7 @@
 #include "EphemerisTexts.h"
 #include "QtText.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHeaderView>
@@ -212,8 +213,21 @@ void EphemerisPage::CBDeltaTiempoChange() {
 
 // --- The table --------------------------------------------------------------
 
+// "Todos" shows the all-bodies table in the single body's place; the column
+// boxes belong to the single body's.
 void EphemerisPage::FillEphemerisGrid() {
-    Controls.ModelEfem->Fill(Completed.Rows, Body);
+    const bool all = Body == AllBodiesTableBody;
+    if (all) {
+        if (Controls.ModelTodos->Rows() != Completed.Rows) Controls.ModelTodos->Fill(Completed.Rows);
+    } else {
+        Controls.ModelEfem->Fill(Completed.Rows, Body);
+    }
+    Controls.StrGridEfem->setVisible(!all);
+    Controls.StrGridTodos->setVisible(all);
+    for (QCheckBox* box :
+         {Controls.CBViewHour, Controls.CBViewLon, Controls.CBViewLat, Controls.CBViewAR, Controls.CBViewDec}) {
+        box->setEnabled(!all);
+    }
 }
 
 void EphemerisPage::SBP1Click(int body) {

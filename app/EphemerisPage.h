@@ -17,12 +17,16 @@
 //   GaugeProgressEfem       the run's progress
 //   LabelStatusEfem         the run's status
 //   PanelButtonEfem         the column of body buttons and column boxes
-//   SBP[0..10]              the body the table shows, Sol first
+//   SBP[0..11]              the body the table shows, Sol first, and "Todos"
+//                           (SBP[11]): every body in the all-bodies table
 //   CBViewHour .. CBViewDec "hor.", "lon.", "lat.", "ar.", "dec.": the
 //                           table's optional columns
 //   StrGridEfem, ModelEfem  the table and the rows it shows
+//   StrGridTodos, ModelTodos the all-bodies table, in StrGridEfem's place
+//                           while "Todos" is chosen
 //   Graph                   the "Gráfico" view
 
+#include "AllBodiesTableModel.h"
 #include "DateFormat.h"
 #include "EphemerisRows.h"
 #include "EphemerisRunner.h"
@@ -71,7 +75,7 @@ class EphemerisPage : public QWidget {
         QLabel* LabelStatusEfem{};
 
         QWidget* PanelButtonEfem{};
-        std::array<QToolButton*, ComputedBodyCount> SBP{};
+        std::array<QToolButton*, ComputedBodyCount + 1> SBP{};
         QCheckBox* CBViewHour{};
         QCheckBox* CBViewLon{};
         QCheckBox* CBViewLat{};
@@ -79,6 +83,8 @@ class EphemerisPage : public QWidget {
         QCheckBox* CBViewDec{};
         QTableView* StrGridEfem{};
         EphemerisTableModel* ModelEfem{};
+        QTableView* StrGridTodos{};
+        AllBodiesTableModel* ModelTodos{};
 
         GraphView* Graph{};
     };

@@ -4,6 +4,9 @@
 
 #include "EphemerisPage.h"
 
+#include "ExportDocuments.h"
+#include "Glyphs.h"
+
 #include "EphemerisGridFont.h"
 #include "EphemerisRun.h"
 #include "EphemerisSpan.h"
@@ -19,6 +22,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,6 +38,22 @@
 namespace kalto {
 
 namespace {
+
+// Whether `font` draws the twelve zodiac characters, U+2648 to U+2653.
+bool FontHasZodiac(const QFont& font) {
+    const QFontMetrics metrics(font);
+    for (char32_t sign = U'\u2648'; sign <= U'\u2653'; ++sign) {
+        if (!metrics.inFontUcs4(sign)) return false;
+    }
+    return true;
+}
+
+// The graph's sign glyphs, for a font without those characters.
+std::array<QImage, 12> SignPictures() {
+    std::array<QImage, 12> pictures;
+    for (int sign = 0; sign < 12; ++sign) pictures[static_cast<std::size_t>(sign)] = SignGlyph(sign);
+    return pictures;
+}
 
 QToolButton* NewPageButton(const QString& caption) {
     auto* button = new QToolButton;
@@ -197,9 +217,11 @@ QWidget* EphemerisPage::CreateTablePanel() {
     auto& bodyButtons = Controls.SBP;
     auto* bodyGroup = new QButtonGroup(Controls.PanelButtonEfem);
     for (std::size_t i = 0; i < bodyButtons.size(); ++i) {
-        const int body = static_cast<int>(i) + FirstBody;
+        const bool all = i == ComputedBodyCount;
+        const int body = all ? AllBodiesTableBody : static_cast<int>(i) + FirstBody;
         auto* button = new QToolButton;
-        button->setText(ToQString(BodyLabels[static_cast<std::size_t>(body)].substr(0, 3)));
+        button->setText(all ? QStringLiteral("Todos")
+                            : ToQString(BodyLabels[static_cast<std::size_t>(body)].substr(0, 3)));
         button->setCheckable(true);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         bodyGroup->addButton(button);
@@ -241,8 +263,20 @@ QWidget* EphemerisPage::CreateTablePanel() {
 
     connect(Controls.StrGridEfem->horizontalHeader(), &QHeaderView::sectionResized, this, &EphemerisPage::FitGridWidth);
 
+    Controls.StrGridTodos = new QTableView;
+    Controls.ModelTodos = new AllBodiesTableModel(DateNames, this);
+    Controls.StrGridTodos->setModel(Controls.ModelTodos);
+    SetStringGridLook(Controls.StrGridTodos);
+    Controls.StrGridTodos->setFont(Controls.StrGridEfem->font());
+    for (int column = 0; column < AllBodiesColumnCount; ++column) {
+        Controls.StrGridTodos->setColumnWidth(column, AllBodiesColumns[static_cast<std::size_t>(column)].Width);
+    }
+    Controls.StrGridTodos->hide();
+    Controls.ModelTodos->SetSignGlyphs(FontHasZodiac(Controls.StrGridTodos->font()), SignPictures());
+
     layout->addWidget(Controls.PanelButtonEfem);
     layout->addWidget(Controls.StrGridEfem, 1);
+    layout->addWidget(Controls.StrGridTodos, 1);
     layout->addStretch(0);  // takes what the table, held to its columns, leaves
     return panel;
 }

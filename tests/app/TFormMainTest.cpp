@@ -2,6 +2,7 @@
 // The main window driven offscreen: keys pressed, buttons clicked, labels and
 // the table read back.
 
+#include "AllBodiesTable.h"
 #include "AppTests.h"
 #include "DateConversion.h"
 #include "EphemerisGridFont.h"
@@ -596,6 +597,36 @@ private slots:
         QCOMPARE(Page().ui().DE2->date(), expectedEnd);
         QCOMPARE(Page().SpanDays(), spanDays);
         QCOMPARE(Page().ui().LabelStatusEfem->text(), ToQString(StatusToCompute));
+    }
+
+    // "Todos" puts the all-bodies table in the single body's place, with a
+    // line a step and a column a body, and the export follows it; a body's
+    // button brings its own table back.
+    void allBodiesView() {
+        QVERIFY(RunOneDay(QDate(2027, 2, 10)));
+        QCOMPARE(Page().ui().SBP[11]->text(), QStringLiteral("Todos"));
+        QTest::mouseClick(Page().ui().SBP[11], Qt::LeftButton);
+        QVERIFY(Page().ui().StrGridTodos->isVisible());
+        QVERIFY(!Page().ui().StrGridEfem->isVisible());
+        QVERIFY(!Page().ui().CBViewLon->isEnabled());
+        const auto* model = Page().ui().ModelTodos;
+        QCOMPARE(model->rowCount(), 1);
+        QCOMPARE(model->columnCount(), AllBodiesColumnCount);
+        const EphemerisRowSet& rows = *Page().LastRun().Rows;
+        for (int body = FirstBody; body <= LastComputedBody; ++body) {
+            const QString cell = model->data(model->index(0, FirstBodyColumn + body - FirstBody)).toString();
+            const QString text = ToQString(CompactSignText(rows.Bodies[static_cast<std::size_t>(body)][0].Longitude));
+            QVERIFY2(cell.contains(text), qPrintable(cell + " / " + text));
+        }
+        // Mercury turned retrograde on 10 February 2027.
+        QVERIFY(model->data(model->index(0, FirstBodyColumn + Mer - FirstBody)).toString().endsWith(" SR"));
+        const ExportContent content = Page().ContentToExport();
+        QCOMPARE(std::get<EphemerisTableExport>(content).Body, AllBodiesTableBody);
+
+        QTest::mouseClick(BodyButton(Mar), Qt::LeftButton);
+        QVERIFY(Page().ui().StrGridEfem->isVisible());
+        QVERIFY(!Page().ui().StrGridTodos->isVisible());
+        QVERIFY(Page().ui().CBViewLon->isEnabled());
     }
 
     void spanButtons_data() {
