@@ -10,6 +10,12 @@ namespace kalto {
 
 namespace {
 
+// A moment on the wall clock rounded to the second, as the CSV rounds it.
+std::string MomentText(TDateTime moment, const WallClock& clock, const DateFormatNames& names) {
+    const TDateTime wall = std::round(clock.ToWallTime(moment) * 86400) / 86400;
+    return FormatDateTime(EventMomentPattern, wall, names);
+}
+
 std::string LongitudeText(double longitude) {
     const double inSign = std::fmod(longitude, 30.0);
     const SignDegrees position =
@@ -21,9 +27,9 @@ std::string LongitudeText(double longitude) {
 
 std::array<std::string, EventColumns.size()> EventCells(const Event& event, const WallClock& clock,
                                                         const DateFormatNames& names) {
-    return {FormatDateTime(EventMomentPattern, clock.ToWallTime(event.Time), names),
-            std::string(BodyLabels[static_cast<std::size_t>(event.Body)]), event.Text, LongitudeText(event.Longitude),
-            event.End ? FormatDateTime(EventMomentPattern, clock.ToWallTime(*event.End), names) : std::string()};
+    return {MomentText(event.Time, clock, names), std::string(BodyLabels[static_cast<std::size_t>(event.Body)]),
+            event.Text, LongitudeText(event.Longitude),
+            event.End ? MomentText(*event.End, clock, names) : std::string()};
 }
 
 std::string EventCsvLine(const Event& event, const WallClock& clock) {

@@ -27,7 +27,7 @@ inline constexpr std::array<GridColumn, 5> EventColumns{{
     {"Fin", 148},
 }};
 
-// The moments, on a 24-hour clock to the second: "ene-02-2027 14:27:03".
+// The moments, on a 24-hour clock rounded to the second: "ene-02-2027 14:27:03".
 inline constexpr std::string_view EventMomentPattern = "mmm-dd-yyyy hh:nn:ss";
 
 // The cells of a row, by EventColumn: the moment as EventMomentPattern writes
