@@ -10,7 +10,6 @@
 #include <cmath>
 #include <deque>
 #include <functional>
-#include <memory>
 #include <thread>
 #include <tuple>
 
