@@ -760,6 +760,15 @@ TEST(KaltoCli, EventosListsTheEventsOfASpan) {
     std::vector<std::string> onlyPhases = span;
     onlyPhases.insert(onlyPhases.end(), {"--tipos", "fases"});
     EXPECT_EQ(RunCli(onlyPhases).out, phases);
+
+    // The text: the heading, the titles, one line an event.
+    std::vector<std::string> text = span;
+    text.insert(text.end(), {"--formato", "texto"});
+    const auto rows = Cells(RunCli(text).out, '\t');
+    ASSERT_EQ(rows.size(), lines.size() + 2);
+    EXPECT_EQ(rows[0][0].rfind("Eventos. Time Zone: Europe/Madrid", 0), 0U) << rows[0][0];
+    EXPECT_EQ(rows[2], (std::vector<std::string>{"Momento", "Cuerpo", "Evento", "Longitud", "Fin"}));
+    EXPECT_EQ(rows[3][2], lines[1][2]);
 }
 
 std::size_t SignificantDigits(const std::string& number) {

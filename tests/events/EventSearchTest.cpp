@@ -212,7 +212,6 @@ TEST(EventSearch, EventsAgreeWithBisectionOnTheFullSeries) {
 // aspect's at the angle named.
 TEST(EventSearch, LongitudesStandAtTheirAngles) {
     EventRequest request{.Start = EncodeDate(2027, 1, 1), .End = EncodeDate(2027, 2, 1)};
-    Engine engine;
     for (const Event& event : Search(request)) {
         const Longitudes bodies = ReferenceBodies(event.Time);
         const double own = bodies[static_cast<std::size_t>(event.Body)].Longitude;
