@@ -5,6 +5,7 @@
 #include "CommandErrors.h"
 #include "ContactsCommand.h"
 #include "EphemerisCommand.h"
+#include "EventsCommand.h"
 #include "GraphCommand.h"
 #include "JdeCommand.h"
 #include "PositionsCommand.h"
@@ -31,7 +32,7 @@ void WithoutMessages(std::span<const std::string_view> args, std::istream& in, s
     Run(args, in, out);
 }
 
-constexpr std::array<Command, 8> Commands{{
+constexpr std::array<Command, 9> Commands{{
     {"jde", JdeUsage, WithoutMessages<RunJde>},
     {"posiciones", PositionsUsage, WithoutMessages<RunPositions>},
     {"efemerides", EphemerisUsage, RunEphemerisCommand},
@@ -40,6 +41,7 @@ constexpr std::array<Command, 8> Commands{{
     {"zonas", ZonesUsage, WithoutMessages<RunZones>},
     {"carta", ChartUsage, WithoutMessages<RunChart>},
     {"transitos", TransitsUsage, WithoutMessages<RunTransits>},
+    {"eventos", EventsUsage, WithoutMessages<RunEvents>},
 }};
 
 bool IsHelp(std::string_view arg) {
@@ -64,6 +66,7 @@ void PrintHelp(std::ostream& out) {
            "  kalto-cli grafico --desde 2027-01-01 --hasta 2027-02-01 --glifo imagen --salida enero.png\n"
            "  kalto-cli carta --nombre Ana --fecha \"1990-05-17 08:30\" --zona Europe/Madrid --latitud 41.3874 "
            "--longitud 2.1686 --salida ana.ini\n"
+           "  kalto-cli eventos --desde 2027-01-01 --hasta 2027-02-01 --zona Europe/Madrid --tipos fases,ingresos\n"
            "  kalto-cli efemerides --desde 2027-01-01 --hasta 2027-02-01 --cuerpo Sol --columnas hora,lon,dec \\\n"
            "             --formato rtf --salida sol.rtf\n"
            "\n"

@@ -21,6 +21,7 @@
 #include <iterator>
 #include <limits>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -310,6 +311,15 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
          "falta --salida"},
         {{"transitos", "--carta", "x.ini", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--tz", "1", "--zona",
           "UTC"},
+         "--tz y --zona no valen juntas"},
+        {{"eventos", "--hasta", "2027-02-01"}, "falta --desde"},
+        {{"eventos", "--desde", "2027-02-01", "--hasta", "2027-01-01"}, "es anterior a"},
+        {{"eventos", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--tipos", "fases,eclipses"},
+         "tipo de evento desconocido: «eclipses»"},
+        {{"eventos", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--tipos", "luna,luna"},
+         "tipo de evento repetido"},
+        {{"eventos", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--formato", "rtf"}, "formato desconocido"},
+        {{"eventos", "--desde", "2027-01-01", "--hasta", "2027-02-01", "--tz", "1", "--zona", "UTC"},
          "--tz y --zona no valen juntas"},
     };
     for (const Case& c : cases) {
@@ -738,6 +748,63 @@ TDateTime LocalDateTime(const std::string& text) {
         return static_cast<int>(Number(text.substr(pos, size)));
     };
     return EncodeDate(part(0, 4), part(5, 2), part(8, 2)) + EncodeTime(part(11, 2), part(14, 2), part(17, 2));
+}
+
+// The events of March 2027 in Madrid, where summer time starts on the 28th:
+// the local moment an hour ahead of the universal one before, two after; in
+// order; the Moon's rows for phases and void periods, and only those with an
+// end; every kind present; and --tipos keeps the rows of the kinds named.
+TEST(KaltoCli, EventosListsTheEventsOfASpan) {
+    const std::vector<std::string> span = {"eventos",    "--desde", "2027-03-01",   "--hasta",
+                                           "2027-04-01", "--zona",  "Europe/Madrid"};
+    const CliResult result = RunCli(span);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.substr(0, result.out.find('\n')), "momento,cuerpo,evento,longitud,fin,momento_utc");
+    const auto lines = Cells(result.out, ',');
+    ASSERT_GT(lines.size(), 100U);
+    std::string previous;
+    std::string phases = "momento,cuerpo,evento,longitud,fin,momento_utc\n";
+    std::set<std::string> kinds;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const auto& cells = lines[i];
+        ASSERT_EQ(cells.size(), 6U) << i;
+        EXPECT_GE(cells[5], previous) << i;
+        previous = cells[5];
+        ASSERT_EQ(cells[5].back(), 'Z');
+        const int offset = cells[5] < "2027-03-28T01:00:00Z" ? 1 : 2;
+        EXPECT_NEAR(LocalDateTime(cells[0]) - LocalDateTime(cells[5].substr(0, 19)), offset / 24.0, 1e-9) << i;
+        const std::string& text = cells[2];
+        const bool isVoid = text == "luna vacía de curso";
+        const bool isPhase =
+            text == "luna nueva" || text == "cuarto creciente" || text == "luna llena" || text == "cuarto menguante";
+        if (isVoid || isPhase) {
+            EXPECT_EQ(cells[1], "Lun") << i;
+        }
+        EXPECT_EQ(cells[4].empty(), !isVoid) << i;
+        if (isVoid) {
+            EXPECT_GT(cells[4], cells[0]) << i;
+        }
+        if (isPhase) {
+            phases += cells[0] + ',' + cells[1] + ',' + cells[2] + ',' + cells[3] + ",," + cells[5] + '\n';
+        }
+        kinds.insert(isVoid || isPhase ? text.substr(0, 4) : text.substr(0, text.find(' ')));
+    }
+    for (const char* kind :
+         {"estación", "ingreso", "luna", "cuar", "conjunción", "sextil", "cuadratura", "trígono", "oposición"}) {
+        EXPECT_EQ(kinds.count(kind), 1U) << kind;
+    }
+    std::vector<std::string> onlyPhases = span;
+    onlyPhases.insert(onlyPhases.end(), {"--tipos", "fases"});
+    EXPECT_EQ(RunCli(onlyPhases).out, phases);
+
+    // The text: the heading, the titles, one line an event.
+    std::vector<std::string> text = span;
+    text.insert(text.end(), {"--formato", "texto"});
+    const auto rows = Cells(RunCli(text).out, '\t');
+    ASSERT_EQ(rows.size(), lines.size() + 2);
+    EXPECT_EQ(rows[0][0].rfind("Eventos. Time Zone: Europe/Madrid", 0), 0U) << rows[0][0];
+    EXPECT_EQ(rows[2], (std::vector<std::string>{"Momento", "Cuerpo", "Evento", "Longitud", "Fin"}));
+    EXPECT_EQ(rows[3][2], lines[1][2]);
 }
 
 std::size_t SignificantDigits(const std::string& number) {

@@ -66,17 +66,24 @@ void BodySamples::ExtendAfter(double days) {
 
 std::vector<LongitudeSample> BodySamples::Samples() const {
     std::vector<LongitudeSample> samples;
-    samples.reserve(Grid.size() + Stations.size());
-    auto station = Stations.begin();
+    samples.reserve(Grid.size() + StationsFound.size());
+    auto station = StationsFound.begin();
     for (std::size_t i = 0; i < Grid.size(); ++i) {
         const std::int64_t index = FirstIndex + static_cast<std::int64_t>(i);
         samples.push_back({GridTime(index), Grid[i]});
-        if (station != Stations.end() && station->first == index) {
+        if (station != StationsFound.end() && station->first == index) {
             samples.push_back(station->second);
             ++station;
         }
     }
     return samples;
+}
+
+std::vector<LongitudeSample> BodySamples::Stations() const {
+    std::vector<LongitudeSample> stations;
+    stations.reserve(StationsFound.size());
+    for (const auto& [index, station] : StationsFound) stations.push_back(station);
+    return stations;
 }
 
 TDateTime BodySamples::GridTime(std::int64_t index) const noexcept {
@@ -94,12 +101,12 @@ void BodySamples::FindStations(std::int64_t from, std::int64_t to) {
         const int before = Direction(at(k - 1), at(k));
         const int after = Direction(at(k), at(k + 1));
         if (before == after || before == 0 || after == 0) continue;
-        if (Stations.count(k - 1) != 0 || Stations.count(k) != 0) continue;
+        if (StationsFound.count(k - 1) != 0 || StationsFound.count(k) != 0) continue;
         const auto rate = [this](TDateTime t) { return LongitudeRate(Computer, BodyNumber, t); };
         const auto turn = FindTimeRoot(rate, GridTime(k - 1), GridTime(k + 1), StationTolerance);
         const TDateTime time = turn ? turn->Time : GridTime(k);
         if (time == GridTime(k)) continue;  // the grid point itself is the turn
-        Stations[time < GridTime(k) ? k - 1 : k] = {time, LongitudeAtUT(Computer, BodyNumber, time)};
+        StationsFound[time < GridTime(k) ? k - 1 : k] = {time, LongitudeAtUT(Computer, BodyNumber, time)};
     }
 }
 

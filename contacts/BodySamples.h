@@ -38,6 +38,9 @@ public:
     [[nodiscard]] double Step() const noexcept { return StepDays; }
     // Every sample in time order, stations included.
     [[nodiscard]] std::vector<LongitudeSample> Samples() const;
+    // The stations alone, in time order: the instants at which the rate of
+    // the longitude changes sign, to StationTolerance.
+    [[nodiscard]] std::vector<LongitudeSample> Stations() const;
 
 private:
     [[nodiscard]] TDateTime GridTime(std::int64_t index) const noexcept;
@@ -50,7 +53,7 @@ private:
     std::int64_t FirstIndex = 0;  // the grid index of Grid.front()
     std::deque<double> Grid;      // the longitudes at Origin + index × StepDays
     // Each station found, by the grid index of the step it falls in.
-    std::map<std::int64_t, LongitudeSample> Stations;
+    std::map<std::int64_t, LongitudeSample> StationsFound;
 };
 
 }  // namespace kalto
