@@ -30,7 +30,7 @@ struct OptionHelp {
     std::string_view Text;
 };
 
-inline constexpr std::size_t MaxOptionHelps = 4;
+inline constexpr std::size_t MaxOptionHelps = 5;
 
 // `Values` is the command's options structure, which the declarations set.
 template <typename Values>

@@ -7,6 +7,8 @@
 #include "CommandOptions.h"
 #include "EphemerisRun.h"
 #include "EphemerisTable.h"
+#include "MonthlyPdf.h"
+#include "OffscreenApplication.h"
 #include "RtfOutput.h"
 #include "RunSpan.h"
 
@@ -30,8 +32,8 @@ constexpr std::string_view SummaryHeader = "cuerpo,filas,longitud,latitud,ascens
 // Output is gathered in a buffer of this size and written a buffer at a time.
 constexpr std::size_t OutputBufferSize = std::size_t{1} << 20;
 
-enum class OutputFormat { Csv, Text, Summary, Rtf };
-constexpr std::array<std::string_view, 4> FormatNames = {"csv", "texto", "resumen", "rtf"};
+enum class OutputFormat { Csv, Text, Summary, Rtf, Pdf };
+constexpr std::array<std::string_view, 5> FormatNames = {"csv", "texto", "resumen", "rtf", "pdf"};
 
 struct EphemerisOptions {
     RunSpanOptions Span;
@@ -44,6 +46,9 @@ struct EphemerisOptions {
     // The document of --formato rtf: its file and the table's optional columns.
     std::optional<std::string> output;
     std::optional<std::vector<int>> columns;
+    PaperSize paper = PaperSize::A4;  // --papel, of the PDF
+    bool paperGiven = false;
+    bool stepGiven = false;
 };
 
 // The table's optional columns when --columnas is not given: "hora,lon".
@@ -69,6 +74,7 @@ constexpr std::string_view Synopsis =
     "             [--zona NOMBRE]\n"
     "             [--cuerpo NOMBRE|todos] [--formato texto|csv|resumen] [--directo]\n"
     "             [--vista todos [--formato csv|texto|rtf]]\n"
+    "             [--vista todos --formato pdf --salida ARCHIVO.pdf [--papel a4|carta]]\n"
     "             [--formato rtf --salida ARCHIVO.rtf [--columnas hora,lon,lat,ar,dec]]\n"
     "      Posiciones de los cuerpos en cada paso de los días de --desde a\n"
     "      --hasta, ambos incluidos, en hora civil local. Si entre las dos\n"
@@ -76,7 +82,7 @@ constexpr std::string_view Synopsis =
     "      --desde (y lo avisa en la salida de errores).\n";
 
 // After the span's options, in the order of the usage's list.
-constexpr std::array<OptionDeclaration<EphemerisOptions>, 7> OwnOptions{{
+constexpr std::array<OptionDeclaration<EphemerisOptions>, 8> OwnOptions{{
     {"--zona",
      OptionValue::Required,
      [](EphemerisOptions& options, std::string_view value) { options.Span.Zone = ParseZoneName(value); },
@@ -102,7 +108,7 @@ constexpr std::array<OptionDeclaration<EphemerisOptions>, 7> OwnOptions{{
     {"--formato",
      OptionValue::Required,
      [](EphemerisOptions& options, std::string_view value) {
-         options.format = ParseFormat<OutputFormat>(value, FormatNames, "texto, csv, resumen o rtf");
+         options.format = ParseFormat<OutputFormat>(value, FormatNames, "texto, csv, resumen, rtf o pdf");
      },
      {{{"csv", "(por omisión) cabecera «cuerpo,fecha_local,longitud,\n"
                "latitud,ascension_recta,declinacion,distancia» y una\n"
@@ -120,7 +126,12 @@ constexpr std::array<OptionDeclaration<EphemerisOptions>, 7> OwnOptions{{
        {"rtf", "el documento RTF de la tabla de un cuerpo (--cuerpo),\n"
                "como lo exporta la ventana, en el archivo --salida;\n"
                "si no se puede escribir, un mensaje y estado de\n"
-               "salida 1, sin dejar un archivo a medias."}}}},
+               "salida 1, sin dejar un archivo a medias."},
+       {"pdf", "con --vista todos: las páginas para imprimir, una por\n"
+               "mes entero del mes de --desde al de --hasta (hasta\n"
+               "24), cada día a sus 00:00 locales con todos los\n"
+               "cuerpos y, debajo, los eventos del mes; en el archivo\n"
+               "--salida. No vale con --cada."}}}},
     {"--columnas",
      OptionValue::Required,
      [](EphemerisOptions& options, std::string_view value) { options.columns = ParseTableColumns(value); },
@@ -135,6 +146,15 @@ constexpr std::array<OptionDeclaration<EphemerisOptions>, 7> OwnOptions{{
             "sirve para comprobar que dan los mismos valores)."}}}},
     {"--salida", OptionValue::Required,
      [](EphemerisOptions& options, std::string_view value) { options.output = std::string(value); }},
+    {"--papel",
+     OptionValue::Required,
+     [](EphemerisOptions& options, std::string_view value) {
+         const auto paper = PaperNamed(value);
+         if (!paper) throw UsageError("papel desconocido: " + Quoted(value) + "; debe ser a4 o carta");
+         options.paper = *paper;
+         options.paperGiven = true;
+     },
+     {{{"a4|carta", "el papel del PDF, apaisado (por omisión a4)."}}}},
 }};
 
 constexpr auto Options = JoinDeclarations(SpanDeclarations<EphemerisOptions>(true), OwnOptions);
@@ -142,6 +162,20 @@ constexpr CommandDeclaration<EphemerisOptions> Command{"efemerides", Options, 17
 
 // --salida and --columnas belong to the document, which holds one body's table.
 void CheckDocumentOptions(const EphemerisOptions& options) {
+    if (options.paperGiven && options.format != OutputFormat::Pdf) {
+        throw UsageError("--papel solo vale con --formato pdf");
+    }
+    if (options.format == OutputFormat::Pdf) {
+        if (!options.allBodiesView) throw UsageError("--formato pdf escribe la vista todos: falta --vista todos");
+        if (options.stepGiven) throw UsageError("--cada no vale con --formato pdf: las páginas van día a día");
+        if (!options.output || options.output->empty()) {
+            throw UsageError("falta --salida ARCHIVO.pdf, el archivo de las páginas");
+        }
+        if (MonthCount(*options.Span.Start, *options.Span.End) > MaxMonthPages) {
+            throw UsageError("--formato pdf escribe como mucho 24 meses");
+        }
+        return;
+    }
     if (options.format != OutputFormat::Rtf) {
         if (options.output || options.columns) {
             throw UsageError("--salida y --columnas solo valen con --formato rtf");
@@ -165,6 +199,9 @@ void CheckView(const EphemerisOptions& options) {
 EphemerisOptions ParseOptions(std::span<const std::string_view> args) {
     EphemerisOptions options;
     ParseCommandOptions(args, Command, options);
+    options.stepGiven =
+        std::find(args.begin(), args.end(), "--cada") != args.end() ||
+        std::any_of(args.begin(), args.end(), [](std::string_view arg) { return arg.starts_with("--cada="); });
     CheckSpanDates(options.Span);
     CheckView(options);
     CheckDocumentOptions(options);
@@ -348,9 +385,25 @@ std::string EphemerisUsage() {
     return std::string(Synopsis) + OptionListText(Command);
 }
 
+// The printable pages of whole months, each day at its own 00:00.
+void WriteMonthlyPages(const EphemerisOptions& options) {
+    const WallClock clock =
+        options.Span.Zone ? WallClock(*options.Span.Zone) : WallClock(options.Span.ZoneHours.value_or(0));
+    const std::atomic<bool> never{false};
+    const std::optional<MonthPages> pages = ComputeMonthPages(*options.Span.Start, *options.Span.End, clock, never);
+    const OffscreenApplication application;
+    if (const auto failure = WriteMonthlyPdf(*options.output, *pages, options.paper, SpanishDateFormatNames())) {
+        throw CommandFailure(*failure);
+    }
+}
+
 void RunEphemerisCommand(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out,
                          std::ostream& err) {
     const EphemerisOptions options = ParseOptions(args);
+    if (options.format == OutputFormat::Pdf) {
+        WriteMonthlyPages(options);
+        return;
+    }
     const EphemerisRequest request = SpanRequest(options.Span, options.evaluation, "calcula", err);
     // Created before the run, so that a file that cannot be written is
     // reported at once; removed unless saved.
@@ -374,6 +427,7 @@ void RunEphemerisCommand(std::span<const std::string_view> args, std::istream& /
             }
             break;
         case OutputFormat::Summary: WriteSummary(*rows, options, out); break;
+        case OutputFormat::Pdf: break;  // written above
         case OutputFormat::Rtf: {
             EphemerisTableExport table;
             // The document reads the rows in place, through a pointer that owns nothing.

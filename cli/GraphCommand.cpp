@@ -7,6 +7,7 @@
 #include "DrawGraph.h"
 #include "EphemerisRun.h"
 #include "GraphPicture.h"
+#include "OffscreenApplication.h"
 #include "ReplacingFile.h"
 #include "RtfOutput.h"
 #include "RunSpan.h"
@@ -14,7 +15,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <array>
@@ -207,41 +207,6 @@ GraphOptions ParseOptions(std::span<const std::string_view> args) {
     }
     return options;
 }
-
-// Qt's diagnostics are written in English for developers (such as a missing
-// runtime folder on a headless machine); the command keeps them off its
-// standard error, all but the critical ones.
-void CriticalMessagesOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    }
-}
-
-// Qt lays out text only inside a QGuiApplication; the offscreen platform
-// needs no display.
-class OffscreenApplication {
-public:
-    OffscreenApplication() : Previous(qInstallMessageHandler(CriticalMessagesOnly)) {
-        if (QCoreApplication::instance() == nullptr) {
-            Application.emplace(ArgumentCount, Arguments.data());
-        }
-    }
-    ~OffscreenApplication() {
-        Application.reset();
-        qInstallMessageHandler(Previous);
-    }
-    OffscreenApplication(const OffscreenApplication&) = delete;
-    OffscreenApplication& operator=(const OffscreenApplication&) = delete;
-
-private:
-    QtMessageHandler Previous;
-    char Program[10] = "kalto-cli";
-    char PlatformOption[10] = "-platform";
-    char Platform[10] = "offscreen";
-    int ArgumentCount = 3;
-    std::array<char*, 4> Arguments = {Program, PlatformOption, Platform, nullptr};
-    std::optional<QGuiApplication> Application;
-};
 
 // The document of the graph: its title with the zone and the picture, at 96
 // pixels per inch.

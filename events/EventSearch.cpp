@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EventSearch.h"
 
+#include "AspectNames.h"
 #include "BodyMotion.h"
 #include "BodySamples.h"
 #include "SignNames.h"
@@ -226,11 +227,7 @@ std::string EventText(EventKind kind, int detail, int other) {
             return "ingreso en " + std::string(SignListItems[static_cast<std::size_t>(detail % SignCount)]);
         case EventKind::Phase: return std::string(PhaseNames[static_cast<std::size_t>(detail % 4)]);
         case EventKind::Aspect: {
-            std::string text = detail == 0     ? "conjunción"
-                               : detail == 60  ? "sextil"
-                               : detail == 90  ? "cuadratura"
-                               : detail == 120 ? "trígono"
-                                               : "oposición";
+            std::string text(AspectName(detail));
             return text + ' ' + std::string(BodyLabels[static_cast<std::size_t>(other)]);
         }
         case EventKind::VoidOfCourse: return "luna vacía de curso";

@@ -14,9 +14,11 @@ set -euo pipefail
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core libsimpleini-dev qt6-translations-l10n
                 libhowardhinnant-date-dev tzdata)
 # LibreOffice's word processor reads the exported documents back in the tests;
-# Liberation Sans stands in for the documents' Arial. ccache keeps the compiled
-# files of a test run for the next one.
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils libreoffice-writer-nogui fonts-liberation2 ccache)
+# Liberation Sans stands in for the documents' Arial; poppler-utils reads the
+# printable pages' PDF back (pages, text). ccache keeps the compiled files of a
+# test run for the next one.
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils libreoffice-writer-nogui fonts-liberation2
+               poppler-utils ccache)
 
 case "${1:-build}" in
   build) wanted=("${build_packages[@]}") ;;

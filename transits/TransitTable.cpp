@@ -42,17 +42,6 @@ std::string PassText(const Transit& row) {
 
 }  // namespace
 
-std::string_view AspectName(int degrees) {
-    switch (degrees) {
-        case 0: return "conjunción";
-        case 60: return "sextil";
-        case 90: return "cuadratura";
-        case 120: return "trígono";
-        case 180: return "oposición";
-        default: return "";
-    }
-}
-
 std::array<std::string, TransitColumns.size()> TransitCells(const Transit& row, const std::vector<ChartPoint>& points,
                                                             const WallClock& clock, const DateFormatNames& names) {
     char degrees[16];

@@ -5,6 +5,7 @@
 // the search's wall clock; the CSV form; and the filters by body, point and
 // aspect.
 
+#include "AspectNames.h"
 #include "ContactGrid.h"
 #include "DateFormat.h"
 #include "TransitSearch.h"
@@ -39,9 +40,6 @@ inline constexpr std::array<GridColumn, 7> TransitColumns{{
 
 // The moments, on a 24-hour clock to the second: "ene-02-2027 14:27:03".
 inline constexpr std::string_view TransitMomentPattern = "mmm-dd-yyyy hh:nn:ss";
-
-// The aspects' names as the window lists them.
-[[nodiscard]] std::string_view AspectName(int degrees);
 
 // The cells of a row, by TransitColumn: "Mar", "90° cuadratura", the point's
 // name, the moments as TransitMomentPattern writes them (empty for a stay

@@ -287,6 +287,19 @@ TEST(KaltoCli, WrongArgumentsExitWithStatus2AndASpanishMessage) {
           NeverWritten},
          "Mars/Olympus"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--vista", "todas"}, "vista desconocida"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--formato", "pdf", "--salida", NeverWritten},
+         "falta --vista todos"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--vista", "todos", "--formato", "pdf",
+          "--salida", NeverWritten, "--cada", "60"},
+         "--cada no vale con --formato pdf"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2029-01-01", "--vista", "todos", "--formato", "pdf",
+          "--salida", NeverWritten},
+         "como mucho 24 meses"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--vista", "todos", "--formato", "pdf",
+          "--salida", NeverWritten, "--papel", "a3"},
+         "papel desconocido"},
+        {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--papel", "a4"},
+         "--papel solo vale con --formato pdf"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--vista", "todos", "--cuerpo", "Sol"},
          "--cuerpo y --columnas no valen con --vista todos"},
         {{"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-02", "--vista", "todos", "--formato", "rtf",
@@ -400,6 +413,52 @@ TEST(KaltoCli, EphemerisViewOfAllBodiesHoldsEveryBodysRow) {
             EXPECT_EQ(steps[step][12], line[7]);
         }
     }
+}
+
+// What a program prints for a shell command line.
+std::string OutputOf(const std::string& command) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return text;
+    char buffer[4096];
+    for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, count);
+    pclose(pipe);
+    return text;
+}
+
+// Three months, three landscape pages; their text, read back, holds each
+// month's title and the Sun's place on its first day at local 00:00. A
+// file that cannot be written is status 1 and nothing left behind.
+TEST(KaltoCli, EphemerisPagesOfThreeMonthsAsPdf) {
+    const std::string pdf = TemporaryFile();
+    const CliResult result =
+        RunCli({"efemerides", "--desde", "2027-01-15", "--hasta", "2027-03-02", "--vista", "todos", "--formato", "pdf",
+                "--salida", pdf, "--zona", "Europe/Madrid", "--papel", "carta"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    const std::string info = OutputOf("pdfinfo " + ShellQuoted(pdf));
+    EXPECT_NE(info.find("Pages:           3"), std::string::npos) << info;
+    EXPECT_NE(info.find("792 x 612 pts (letter)"), std::string::npos) << info;
+    const CliResult sun = RunCli({"efemerides", "--desde", "2027-01-01", "--hasta", "2027-03-01", "--zona",
+                                  "Europe/Madrid", "--vista", "todos", "--formato", "texto"});
+    ASSERT_EQ(sun.status, 0) << sun.err;
+    const auto table = Cells(sun.out, '\t');
+    const char* months[] = {"Enero 2027", "Febrero 2027", "Marzo 2027"};
+    const std::size_t firstDays[] = {1, 32, 60};
+    for (int page = 0; page < 3; ++page) {
+        const std::string text = OutputOf("pdftotext -f " + std::to_string(page + 1) + " -l " +
+                                          std::to_string(page + 1) + " " + ShellQuoted(pdf) + " -");
+        EXPECT_NE(text.find(std::string(months[page]) + ". Time Zone: Europe/Madrid (1.00)."), std::string::npos)
+            << text.substr(0, 200);
+        const std::string position = table[firstDays[page]][3];  // the Sun's "10 Cap 17"
+        EXPECT_NE(text.find(position), std::string::npos) << position;
+    }
+    std::remove(pdf.c_str());
+
+    const CliResult unwritable = RunCli({"efemerides", "--desde", "2027-01-01", "--hasta", "2027-01-31", "--vista",
+                                         "todos", "--formato", "pdf", "--salida", "/nonexistent/e.pdf"});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find("Unable to write to /nonexistent/e.pdf"), std::string::npos) << unwritable.err;
 }
 
 // The transits of a chart: the header, the rows by exact moment, each exact
@@ -1609,7 +1668,7 @@ TEST(KaltoCli, DocumentOptionsAreCheckedBeforeAnyWork) {
          "columna desconocida: «»"},
         {with(ephemeris, {"--columnas", "hora"}), "solo valen con --formato rtf"},
         {with(ephemeris, {"--formato", "csv", "--salida", output}), "solo valen con --formato rtf"},
-        {with(ephemeris, {"--formato", "pdf"}), "formato desconocido"},
+        {with(ephemeris, {"--formato", "pdf"}), "falta --vista todos"},
         {with(contacts, {"--formato", "rtf"}), "falta --salida ARCHIVO.rtf"},
         {with(contacts, {"--detalle"}), "solo valen con --formato rtf"},
         {with(contacts, {"--opciones", "--formato", "texto"}), "solo valen con --formato rtf"},
