@@ -63,7 +63,7 @@ void EphemerisPage::SetExportEnabled(bool enabled) {
 // The rows exported are those shown, in the zone they were computed in,
 // whatever the zone box says now.
 ExportContent EphemerisPage::ContentToExport() const {
-    if (!Controls.SBViewChartData->isChecked()) {
+    if (Controls.SBViewChartDiagrama->isChecked()) {
         return Controls.Graph->ContentToExport();
     }
     EphemerisTableExport table{.Rows = Completed.Rows, .Body = Body, .Clock = Completed.Clock, .OptionalColumns = {}};
@@ -77,6 +77,7 @@ ExportContent EphemerisPage::ContentToExport() const {
 
 void EphemerisPage::StopWork() {
     RunnerEfem.Stop();
+    Controls.Eventos->StopWork();
 }
 
 // --- The views --------------------------------------------------------------
@@ -97,6 +98,11 @@ void EphemerisPage::SBViewChartDataClick() {
 void EphemerisPage::SBViewChartDiagramaClick() {
     Controls.SBViewChartDiagrama->setChecked(true);
     Controls.NotebookData->setCurrentIndex(1);
+}
+
+void EphemerisPage::SBViewEventosClick() {
+    Controls.SBViewEventos->setChecked(true);
+    Controls.NotebookData->setCurrentIndex(2);
 }
 
 // --- The run ----------------------------------------------------------------
@@ -151,6 +157,7 @@ void EphemerisPage::RunnerEfemCompleted(kalto::EphemerisRows rows) {
     Completed = {.Rows = std::move(rows), .Start = start, .End = end, .Clock = RunnerEfem.Request().Clock};
     FillEphemerisGrid();
     Controls.Graph->ShowRun(Completed);
+    Controls.Eventos->ShowRun(Completed);
     Controls.LabelFecha->setText(RangeText(Completed.Start, Completed.End, DateNames));
     Controls.GaugeProgressEfem->setValue(Controls.GaugeProgressEfem->maximum());
     EndRun(ToQString(StatusComputed));

@@ -6,9 +6,11 @@
 // Its controls, by their names:
 //   SBViewChartData         "Listado", shows the run and the table
 //   SBViewChartDiagrama     "Gráfico", shows the graph
+//   SBViewEventos           "Eventos", shows the events of the run's span
+//   SBImprimir              "Imprimir...", the printable monthly pages
 //   SBEfemToRtf             "RTF", exports the view shown
 //   LabelFecha              the dates of the rows that both views show
-//   NotebookData            the two views, "Calcular" (0) and "Grafico" (1)
+//   NotebookData            the views, "Calcular" (0), "Grafico" (1), "Eventos" (2)
 //   DE1, DE2                "Desde:" and "Hasta:", the span of the run
 //   SBMD[0..6]              the span buttons, "1 m" .. "24 m" after "Desde:"
 //   PanelEfemDateInterval   "cada:" and CBDeltaTiempo, the step of the run
@@ -25,12 +27,14 @@
 //   StrGridTodos, ModelTodos the all-bodies table, in StrGridEfem's place
 //                           while "Todos" is chosen
 //   Graph                   the "Gráfico" view
+//   Eventos                 the "Eventos" view
 
 #include "AllBodiesTableModel.h"
 #include "DateFormat.h"
 #include "EphemerisRows.h"
 #include "EphemerisRunner.h"
 #include "EphemerisTableModel.h"
+#include "EventsView.h"
 #include "ExportDocuments.h"
 #include "GraphView.h"
 
@@ -60,6 +64,8 @@ class EphemerisPage : public QWidget {
     struct Ui {
         QToolButton* SBViewChartData{};
         QToolButton* SBViewChartDiagrama{};
+        QToolButton* SBViewEventos{};
+        QToolButton* SBImprimir{};
         QToolButton* SBEfemToRtf{};
         QLabel* LabelFecha{};
         QStackedWidget* NotebookData{};
@@ -87,6 +93,7 @@ class EphemerisPage : public QWidget {
         AllBodiesTableModel* ModelTodos{};
 
         GraphView* Graph{};
+        EventsView* Eventos{};
     };
 
 public:
@@ -130,10 +137,13 @@ public:
     void CBViewLonClick(int column, bool checked);
     void SBViewChartDataClick();
     void SBViewChartDiagramaClick();
+    void SBViewEventosClick();
 
 signals:
     // The "RTF" button was clicked.
     void ExportRequested();
+    // "Imprimir..." was clicked.
+    void PrintRequested();
     // "Desde:" changed.
     void SpanStartChanged();
 

@@ -73,9 +73,12 @@ EphemerisPage::EphemerisPage(DateFormatNames names, QWidget* parent) : QWidget(p
     Controls.SBViewChartData = NewPageButton(QStringLiteral("Listado"));
     Controls.SBViewChartData->setChecked(true);
     Controls.SBViewChartDiagrama = NewPageButton(QStringLiteral("Gráfico"));
+    Controls.SBViewEventos = NewPageButton(QStringLiteral("Eventos"));
     auto* pageButtons = new QButtonGroup(this);
     pageButtons->addButton(Controls.SBViewChartData);
     pageButtons->addButton(Controls.SBViewChartDiagrama);
+    pageButtons->addButton(Controls.SBViewEventos);
+    connect(Controls.SBViewEventos, &QToolButton::clicked, this, &EphemerisPage::SBViewEventosClick);
     connect(Controls.SBViewChartData, &QToolButton::clicked, this, &EphemerisPage::SBViewChartDataClick);
     connect(Controls.SBViewChartDiagrama, &QToolButton::clicked, this, &EphemerisPage::SBViewChartDiagramaClick);
 
@@ -84,6 +87,11 @@ EphemerisPage::EphemerisPage(DateFormatNames names, QWidget* parent) : QWidget(p
     Controls.SBEfemToRtf->setToolTip(QStringLiteral("Crear RTF"));
     Controls.SBEfemToRtf->setAutoRaise(true);
     connect(Controls.SBEfemToRtf, &QToolButton::clicked, this, &EphemerisPage::ExportRequested);
+    Controls.SBImprimir = new QToolButton;
+    Controls.SBImprimir->setText(QStringLiteral("Imprimir..."));
+    Controls.SBImprimir->setToolTip(QStringLiteral("Páginas mensuales para imprimir o guardar como PDF"));
+    Controls.SBImprimir->setAutoRaise(true);
+    connect(Controls.SBImprimir, &QToolButton::clicked, this, &EphemerisPage::PrintRequested);
 
     Controls.LabelFecha = new QLabel(ToQString(RangeNone));
     QFont bold = Controls.LabelFecha->font();
@@ -92,8 +100,10 @@ EphemerisPage::EphemerisPage(DateFormatNames names, QWidget* parent) : QWidget(p
 
     strip->addWidget(Controls.SBViewChartData);
     strip->addWidget(Controls.SBViewChartDiagrama);
+    strip->addWidget(Controls.SBViewEventos);
     strip->addSpacing(8);
     strip->addWidget(Controls.SBEfemToRtf);
+    strip->addWidget(Controls.SBImprimir);
     strip->addSpacing(16);
     strip->addWidget(new QLabel(QStringLiteral("Listado y Gráfico usan las fechas: ")));
     strip->addWidget(Controls.LabelFecha);
@@ -110,6 +120,8 @@ EphemerisPage::EphemerisPage(DateFormatNames names, QWidget* parent) : QWidget(p
     Controls.NotebookData->addWidget(calcular);
     Controls.Graph = new GraphView(DateNames);
     Controls.NotebookData->addWidget(Controls.Graph);
+    Controls.Eventos = new EventsView(DateNames);
+    Controls.NotebookData->addWidget(Controls.Eventos);
     layout->addWidget(Controls.NotebookData, 1);
 
     connect(&RunnerEfem, &EphemerisRunner::ProgressChanged, this, &EphemerisPage::RunnerEfemProgress);

@@ -9,6 +9,7 @@
 #include "DateFormat.h"
 #include "EphemerisPage.h"
 #include "ExportRunner.h"
+#include "MonthlyPdf.h"
 #include "TimeZones.h"
 #include "TransitsPage.h"
 #include "WallClock.h"
@@ -117,6 +118,10 @@ private:
     void SetExportEnabled(bool enabled);
     void RunnerExportProgress(int percent);
     void RunnerExportFinished(const kalto::ExportStatus& status);
+    // "Imprimir...": the printable monthly pages, on the paper kept in the
+    // settings.
+    void PrintPages();
+    PaperSize PrintPaper = PaperSize::A4;
     ExportRunner RunnerExport;
     QString ExportFile;  // the file of the export in progress
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The export of the page shown to a Rich Text Format document: the two "RTF"
-// buttons, the export dialog, the progress window, and the document written
-// on a worker thread (a two-year table at five minutes is hundreds of
-// megabytes; the window stays responsive meanwhile and shows the progress).
+// The export of the page shown to a Rich Text Format document: the pages'
+// "RTF" buttons, the export dialog, the progress window, and the document
+// written on a worker thread (a two-year table at five minutes is hundreds of
+// megabytes; the window stays responsive meanwhile and shows the progress);
+// and "Imprimir...", the printable monthly pages.
 
 #include "TFormMain.h"
 
@@ -12,6 +13,7 @@
 #include "EphemerisTable.h"
 #include "GraphFrame.h"
 #include "GraphPicture.h"
+#include "PrintPagesDialog.h"
 #include "QtText.h"
 #include "TDlgAviso.h"
 #include "TDlgExportData.h"
@@ -48,6 +50,7 @@ void TFormMain::FormCreateExport() {
     connect(&Ephemeris(), &EphemerisPage::ExportRequested, this, &TFormMain::ExportShownPage);
     connect(&Contacts(), &ContactsPage::ExportRequested, this, &TFormMain::ExportShownPage);
     connect(&Transits(), &TransitsPage::ExportRequested, this, &TFormMain::ExportShownPage);
+    connect(&Ephemeris(), &EphemerisPage::PrintRequested, this, &TFormMain::PrintPages);
     SetExportEnabled(true);
     connect(&RunnerExport, &ExportRunner::ProgressChanged, this, &TFormMain::RunnerExportProgress);
     connect(&RunnerExport, &ExportRunner::Finished, this, &TFormMain::RunnerExportFinished);
@@ -108,6 +111,12 @@ void TFormMain::RunnerExportFinished(const ExportStatus& status) {
     if (Controls.DlgExportData->CBOpenFileRTF->isChecked()) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(ExportFile));
     }
+}
+
+void TFormMain::PrintPages() {
+    PrintPagesDialog dialog(CurrentClock(), Names, PrintPaper, this);
+    dialog.exec();
+    PrintPaper = dialog.Paper();
 }
 
 }  // namespace kalto

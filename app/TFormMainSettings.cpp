@@ -47,6 +47,7 @@ void TFormMain::ApplySettings(const KaltoSettings& stored) {
                      held.ZoneName.c_str(), FormatFixed(held.TimeZone, 2).c_str());
     }
     Ephemeris().ApplySettings(held);
+    PrintPaper = PaperNamed(held.Paper).value_or(PaperSize::A4);
 }
 
 KaltoSettings TFormMain::CurrentSettings() const {
@@ -54,6 +55,7 @@ KaltoSettings TFormMain::CurrentSettings() const {
     Contacts().StoreSettings(settings);
     settings.TimeZone = Controls.SETz->value();
     settings.ZoneName = SelectedZoneName();
+    settings.Paper = std::string(PaperName(PrintPaper));
     Ephemeris().StoreSettings(settings);
     return settings;
 }

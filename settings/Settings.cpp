@@ -43,6 +43,7 @@ void ForEachKey(Settings& settings, Visit visit) {
     visit("Contacto", "MomentosExactos", settings.ExactMoments);
     visit("Config", "TZ", settings.TimeZone);
     visit("Config", "Zona", settings.ZoneName);
+    visit("Config", "Papel", settings.Paper);
     visit("Config", "DiaEfem", settings.DayMarker);
     visit("Config", "Signo", settings.SignLines);
     visit("Config", "Deca", settings.DecanLines);

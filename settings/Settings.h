@@ -34,15 +34,16 @@ struct KaltoSettings {
     bool ExactMoments = false;  // MomentosExactos: "momentos exactos", the search refines its moments
 
     // [Config]
-    double TimeZone = 0;      // TZ: hours east of Greenwich
-    std::string ZoneName;     // Zona: a zone of the time-zone database; empty, the fixed offset TZ
-    bool DayMarker = true;    // DiaEfem: the graph marks the ephemeris day
-    bool SignLines = true;    // Signo: the graph's lines at each sign
-    bool DecanLines = true;   // Deca: the graph's lines at each decan
-    bool MonthLines = true;   // Mes: the graph's lines at each month
-    bool DayLines = false;    // Dias: the graph's lines at each day
-    bool AutoSearch = false;  // Auto: a changed input starts the contact search
-    GraphColors Colors;       // Colors1 .. Colors6: the graph's colour slots 1 .. 6
+    double TimeZone = 0;       // TZ: hours east of Greenwich
+    std::string ZoneName;      // Zona: a zone of the time-zone database; empty, the fixed offset TZ
+    std::string Paper = "a4";  // Papel: the printable pages' paper, "a4" or "carta"
+    bool DayMarker = true;     // DiaEfem: the graph marks the ephemeris day
+    bool SignLines = true;     // Signo: the graph's lines at each sign
+    bool DecanLines = true;    // Deca: the graph's lines at each decan
+    bool MonthLines = true;    // Mes: the graph's lines at each month
+    bool DayLines = false;     // Dias: the graph's lines at each day
+    bool AutoSearch = false;   // Auto: a changed input starts the contact search
+    GraphColors Colors;        // Colors1 .. Colors6: the graph's colour slots 1 .. 6
 
     bool operator==(const KaltoSettings&) const = default;
 };

@@ -10,8 +10,10 @@
 #include "EphemerisTable.h"
 #include "EphemerisTexts.h"
 #include "LocaleNames.h"
+#include "PrintPagesDialog.h"
 #include "QtText.h"
 #include "TFormMain.h"
+#include "TestFiles.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,6 +28,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSortFilterProxyModel>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
@@ -34,6 +37,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <filesystem>
 #include <memory>
 
 using namespace kalto;
@@ -627,6 +631,47 @@ private slots:
         QVERIFY(Page().ui().StrGridEfem->isVisible());
         QVERIFY(!Page().ui().StrGridTodos->isVisible());
         QVERIFY(Page().ui().CBViewLon->isEnabled());
+    }
+
+    // "Eventos" lists the events of the run's span as the plain search finds
+    // them, filtered by kind and sorted by any column; "Imprimir..." saves the
+    // months chosen as a page each.
+    void eventsAndPrintedPages() {
+        SetSpan(QDate(2027, 3, 1), QDate(2027, 3, 31));
+        Page().ui().CBDeltaTiempo->setCurrentIndex(0);
+        PressF8();
+        QVERIFY(WaitForStatus(Page().ui().LabelStatusEfem, ToQString(StatusComputed)));
+        Page().ui().SBViewEventos->click();
+        QCOMPARE(Page().ui().NotebookData->currentIndex(), 2);
+        const EventsView& events = *Page().ui().Eventos;
+        QVERIFY(QTest::qWaitFor([&events] { return !events.Runner().IsRunning(); }, RunTimeout));
+        EventProgress progress;
+        const auto expected = SearchEvents({.Start = EncodeDate(2027, 3, 1),
+                                            .End = EncodeDate(2027, 4, 1),
+                                            .Kinds = AllEventKinds(),
+                                            .Evaluation = SeriesEvaluation::Fitted},
+                                           progress);
+        QVERIFY(expected && !expected->empty());
+        QCOMPARE(events.ui().ModelEventos->ShownEvents(), *expected);
+
+        events.ui().CBTipoEvento->setCurrentIndex(events.ui().CBTipoEvento->findText(QStringLiteral("fases")));
+        const auto& phases = events.ui().ModelEventos->ShownEvents();
+        QVERIFY(phases.size() >= 4 && phases.size() <= 5);
+        for (const Event& event : phases) QCOMPARE(event.Kind, EventKind::Phase);
+        events.ui().StrGridEventos->sortByColumn(EventLongitude, Qt::DescendingOrder);
+        const auto* sorted = events.ui().SortEventos;
+        QVERIFY(sorted->data(sorted->index(0, EventLongitude), Qt::UserRole).toDouble() >=
+                sorted->data(sorted->index(sorted->rowCount() - 1, EventLongitude), Qt::UserRole).toDouble());
+
+        test::TemporaryFolder folder("kalto-pages");
+        PrintPagesDialog dialog(WallClock(), SpanishDateFormatNames(), PaperSize::A4);
+        dialog.ui().DTPMesDesde->setDate(QDate(2027, 1, 1));
+        dialog.ui().DTPMesHasta->setDate(QDate(2027, 3, 1));
+        dialog.SavePdf(folder.Path() / "tres.pdf");
+        QVERIFY(QTest::qWaitFor([&dialog] { return !dialog.IsWorking(); }, RunTimeout));
+        QVERIFY2(dialog.ui().LabelEstado->text().startsWith(QStringLiteral("3 páginas guardadas")),
+                 qPrintable(dialog.ui().LabelEstado->text()));
+        QVERIFY(std::filesystem::file_size(folder.Path() / "tres.pdf") > 1000);
     }
 
     void spanButtons_data() {

@@ -39,6 +39,7 @@ constexpr const char* DefaultFile = "[Posicion]\n"
                                     "[Config]\n"
                                     "TZ=0\n"
                                     "Zona=\n"
+                                    "Papel=a4\n"
                                     "DiaEfem=1\n"
                                     "Signo=1\n"
                                     "Deca=1\n"
@@ -170,6 +171,7 @@ TEST(SettingsFile, EachKeyIsReadByItsTypeAndTextThatIsNotANumberKeepsTheDefault)
         {"Contacto", "MomentosExactos", "0", [](KaltoSettings& s) { s.ExactMoments = false; }},
         {"Config", "Zona", "Asia/Kolkata", [](KaltoSettings& s) { s.ZoneName = "Asia/Kolkata"; }},
         {"Config", "Zona", "", [](KaltoSettings& s) { s.ZoneName.clear(); }},
+        {"Config", "Papel", "a4", [](KaltoSettings& s) { s.Paper = "a4"; }},
         {"Config", "DiaEfem", "1", [](KaltoSettings& s) { s.DayMarker = true; }},
         {"Config", "Signo", "2", [](KaltoSettings& s) { s.SignLines = true; }},
         {"Config", "Deca", "-1", [](KaltoSettings& s) { s.DecanLines = true; }},
@@ -260,6 +262,7 @@ TEST(SettingsFile, NamesMatchWithoutRegardToCaseAndKeepTheirCaseInTheFile) {
                               "colors2=394242\n"
                               "dIaEfEm=0\n"
                               "Zona=America/Argentina/Buenos_Aires\n"
+                              "Papel=carta\n"
                               "Signo=0\n"
                               "Deca=0\n"
                               "Mes=0\n"
@@ -326,6 +329,7 @@ TEST(SettingsFile, CommentsAndUnknownSectionsAndKeysSurviveASave) {
                      "TZ=-5.75\n"
                      "Color=unknown\n"
                      "Zona=America/Argentina/Buenos_Aires\n"
+                     "Papel=carta\n"
                      "DiaEfem=0\n"
                      "Signo=0\n"
                      "Deca=0\n"

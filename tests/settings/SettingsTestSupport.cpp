@@ -18,6 +18,7 @@ KaltoSettings ChangedSettings() {
     settings.ExactMoments = true;
     settings.TimeZone = -5.75;
     settings.ZoneName = "America/Argentina/Buenos_Aires";
+    settings.Paper = "carta";
     settings.DayMarker = false;
     settings.SignLines = false;
     settings.DecanLines = false;
