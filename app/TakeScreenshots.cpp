@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's and the user manual's screenshots: the window at 1280 x
-// 800 with a finished ephemeris run, the all-bodies table, its graph of every body, the contact
+// 800 with a finished ephemeris run, the all-bodies table, the events, its graph of every body, the contact
 // search of the manual's example, a run in a named zone across a change of
 // summer time, the transits of a chart over a year and the about box, each saved as a PNG in the
 // folder given. scripts/take-screenshots.sh builds and runs it.
@@ -99,6 +99,19 @@ bool TakeAllBodies(TFormMain& window, const QDir& folder) {
     page.ui().StrGridTodos->selectRow(9);
     const bool saved = Save(&window, folder, QStringLiteral("todos.png"));
     page.ui().SBP[0]->click();
+    return saved;
+}
+
+// "Eventos": the events of that February, the list as found.
+bool TakeEvents(TFormMain& window, const QDir& folder) {
+    EphemerisPage& page = window.Ephemeris();
+    page.SBViewEventosClick();
+    const EventsView& events = *page.ui().Eventos;
+    if (!WaitUntil([&events] { return !events.Runner().IsRunning(); })) {
+        return false;
+    }
+    const bool saved = Save(&window, folder, QStringLiteral("eventos.png"));
+    page.SBViewChartDataClick();
     return saved;
 }
 
@@ -224,9 +237,9 @@ int main(int argc, char** argv) {
     window.show();
     WaitUntil([&window] { return window.isVisible(); }, 10000);
 
-    const bool ok = TakeTable(window, folder) && TakeAllBodies(window, folder) && TakeGraph(window, folder) &&
-                    TakeContacts(window, folder) && TakeZone(window, folder) && TakeTransits(window, folder) &&
-                    TakeAbout(window, folder);
+    const bool ok = TakeTable(window, folder) && TakeAllBodies(window, folder) && TakeEvents(window, folder) &&
+                    TakeGraph(window, folder) && TakeContacts(window, folder) && TakeZone(window, folder) &&
+                    TakeTransits(window, folder) && TakeAbout(window, folder);
     if (!ok) {
         std::fprintf(stderr, "kalto_screenshots: a screenshot could not be taken\n");
     }
