@@ -40,6 +40,11 @@ std::string WallClock::ZoneText(TDateTime spanStart) const {
     return std::string(NamedZone->Name()) + " (" + FormatFixed(hours, 2) + ")";
 }
 
+std::string SpanHeadingText(const WallClock& clock, TDateTime start, TDateTime end, const DateFormatNames& names) {
+    return "Desde " + FormatDateTime("mmm-dd-yyyy", clock.ToWallTime(start), names) + " hasta " +
+           FormatDateTime("mmm-dd-yyyy", clock.ToWallTime(end), names);
+}
+
 std::string UtcOffsetText(int offsetSeconds) {
     const int magnitude = std::abs(offsetSeconds);
     const int hours = magnitude / 3600;

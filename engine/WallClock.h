@@ -4,6 +4,7 @@
 // offset box gives it, or a named zone of the time-zone database, whose offset
 // follows its rules at each instant.
 
+#include "DateFormat.h"
 #include "DateTime.h"
 #include "TimeZones.h"
 
@@ -45,6 +46,11 @@ private:
     double FixedOffset = 0;  // the day fraction that takes wall time to universal time
     std::optional<TimeZone> NamedZone;
 };
+
+// "Desde ene-01-2027 hasta feb-01-2027": the dates on `clock` of the
+// universal times `start` and `end`, as the lists' headings give a span.
+[[nodiscard]] std::string SpanHeadingText(const WallClock& clock, TDateTime start, TDateTime end,
+                                          const DateFormatNames& names);
 
 // An offset in seconds east of Greenwich as "UTC+01:00", "UTC-03:00",
 // "UTC+05:45"; a local mean time's seconds follow the minutes ("UTC-00:14:44").

@@ -29,7 +29,6 @@ public:
     void SetSignGlyphs(bool characters, std::array<QImage, 12> pictures);
 
     [[nodiscard]] const EphemerisRows& Rows() const noexcept { return ShownRows; }
-    [[nodiscard]] const MotionMarks& Marks() const noexcept { return RowMarks; }
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;

@@ -4,8 +4,8 @@
 // events of a completed search on the thread that owns the runner. Only the
 // latest search started can complete.
 
-#include "BackgroundJob.h"
 #include "EventSearch.h"
+#include "SearchJob.h"
 
 #include <QObject>
 
@@ -36,14 +36,8 @@ signals:
     void Failed();
 
 private:
-    struct Search {
-        EventRequest Request;
-        EventProgress Progress;
-        std::optional<std::vector<Event>> Events;
-    };
-
     EventRequest LastRequest;
-    BackgroundJob<Search> Searches;  // last, so that its threads end before the rest goes
+    SearchJob<EventRequest, EventProgress, std::vector<Event>> Searches;  // last: its threads end first
 };
 
 }  // namespace kalto

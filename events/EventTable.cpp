@@ -50,10 +50,7 @@ std::vector<std::string> EventHeading(const EventRequest& request, const WallClo
     std::string title = "Eventos. Time Zone: ";
     title += clock.ZoneText(start);
     title += '.';
-    std::string span = "Desde ";
-    span += FormatDateTime("mmm-dd-yyyy", start, names);
-    span += " hasta ";
-    span += FormatDateTime("mmm-dd-yyyy", clock.ToWallTime(request.End), names);
+    std::string span = SpanHeadingText(clock, request.Start, request.End, names);
     span += ". Tipos:";
     for (std::size_t i = 0; i < request.Kinds.size(); ++i) {
         span += i == 0 ? " " : ", ";

@@ -24,7 +24,6 @@ public:
     void SetFilter(EventFilter filter);
 
     [[nodiscard]] const std::vector<Event>& ShownEvents() const noexcept { return Shown; }
-    [[nodiscard]] const std::vector<Event>& AllEvents() const noexcept { return All; }
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;

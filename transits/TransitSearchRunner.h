@@ -5,7 +5,7 @@
 // the thread that owns the runner. Only the latest search started can
 // complete.
 
-#include "BackgroundJob.h"
+#include "SearchJob.h"
 #include "TransitSearch.h"
 
 #include <QObject>
@@ -41,14 +41,8 @@ signals:
     void Failed();
 
 private:
-    struct Search {
-        TransitRequest Request;
-        TransitProgress Progress;
-        std::optional<std::vector<Transit>> Rows;
-    };
-
     TransitRequest LastRequest;
-    BackgroundJob<Search> Searches;  // last, so that its threads end before the rest goes
+    SearchJob<TransitRequest, TransitProgress, std::vector<Transit>> Searches;  // last: its threads end first
 };
 
 }  // namespace kalto

@@ -92,10 +92,7 @@ std::vector<std::string> TransitHeading(std::string_view chartName, const Transi
     title += ". Time Zone: ";
     title += clock.ZoneText(start);
     title += '.';
-    std::string span = "Desde ";
-    span += FormatDateTime("mmm-dd-yyyy", start, names);
-    span += " hasta ";
-    span += FormatDateTime("mmm-dd-yyyy", clock.ToWallTime(request.End), names);
+    std::string span = SpanHeadingText(clock, request.Start, request.End, names);
     span += ". Cuerpos:";
     for (const int body : request.Bodies) {
         span += ' ';

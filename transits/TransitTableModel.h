@@ -24,7 +24,6 @@ public:
     void SetFilter(TransitFilter filter);
 
     [[nodiscard]] const std::vector<Transit>& ShownRows() const noexcept { return Shown; }
-    [[nodiscard]] const std::vector<Transit>& AllRows() const noexcept { return All; }
     [[nodiscard]] const std::vector<ChartPoint>& Points() const noexcept { return RowPoints; }
     [[nodiscard]] const WallClock& Clock() const noexcept { return RowClock; }
 
