@@ -49,6 +49,8 @@ BirthChartDialog::BirthChartDialog(QWidget* parent) : QDialog(parent) {
     ui.CBLugar = new QCheckBox(QStringLiteral("conocido"));
     ui.SELatitud = NewDegrees(90);
     ui.SELongitud = NewDegrees(180);
+    ui.SELatitud->setPrefix(QStringLiteral("lat. "));
+    ui.SELongitud->setPrefix(QStringLiteral("lon. "));
     ui.SELatitud->setToolTip(QStringLiteral("Grados decimales, norte positiva (Barcelona: 41.3874)"));
     ui.SELongitud->setToolTip(QStringLiteral("Grados decimales, este positiva (Barcelona: 2.1686)"));
 

@@ -2,13 +2,16 @@
 // Takes the README's and the user manual's screenshots: the window at 1280 x
 // 800 with a finished ephemeris run, the all-bodies table, the events, its graph of every body, the contact
 // search of the manual's example, a run in a named zone across a change of
-// summer time, the transits of a chart over a year and the about box, each saved as a PNG in the
+// summer time, the transits of a chart over a year, the birth chart and
+// printing dialogs and the about box, each saved as a PNG in the
 // folder given. scripts/take-screenshots.sh builds and runs it.
 // Usage: kalto_screenshots FOLDER
 
 #include "BirthChart.h"
+#include "BirthChartDialog.h"
 #include "EphemerisTexts.h"
 #include "PaintBox.h"
+#include "PrintPagesDialog.h"
 #include "QtSpanish.h"
 #include "QtText.h"
 #include "RadioGroup.h"
@@ -21,8 +24,10 @@
 #include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -200,6 +205,25 @@ bool TakeTransits(TFormMain& window, const QDir& folder) {
     return Save(&window, folder, QStringLiteral("transitos.png"));
 }
 
+// The dialogs of "Nueva..." and "Imprimir...", filled in, shown without
+// waiting for an answer.
+bool TakeDialogs(const QDir& folder) {
+    BirthChartDialog birth;
+    birth.ui().EditNombre->setText(QStringLiteral("Ana"));
+    birth.ui().DTPNacimiento->setDateTime(QDateTime(QDate(1990, 5, 17), QTime(8, 30), Qt::UTC));
+    birth.ui().CBZonaNacimiento->setCurrentIndex(
+        birth.ui().CBZonaNacimiento->findText(QStringLiteral("Europe/Madrid")));
+    birth.ui().CBLugar->setChecked(true);
+    birth.ui().SELatitud->setValue(41.3874);
+    birth.ui().SELongitud->setValue(2.1686);
+    birth.show();
+    PrintPagesDialog print(WallClock(), SpanishDateFormatNames(), PaperSize::A4);
+    print.ui().DTPMesDesde->setDate(QDate(2027, 1, 1));
+    print.ui().DTPMesHasta->setDate(QDate(2027, 12, 1));
+    print.show();
+    return Save(&birth, folder, QStringLiteral("carta.png")) && Save(&print, folder, QStringLiteral("imprimir.png"));
+}
+
 // The about box as F2 opens it; it is grabbed and closed once it shows.
 bool TakeAbout(TFormMain& window, const QDir& folder) {
     bool saved = false;
@@ -239,7 +263,7 @@ int main(int argc, char** argv) {
 
     const bool ok = TakeTable(window, folder) && TakeAllBodies(window, folder) && TakeEvents(window, folder) &&
                     TakeGraph(window, folder) && TakeContacts(window, folder) && TakeZone(window, folder) &&
-                    TakeTransits(window, folder) && TakeAbout(window, folder);
+                    TakeTransits(window, folder) && TakeDialogs(folder) && TakeAbout(window, folder);
     if (!ok) {
         std::fprintf(stderr, "kalto_screenshots: a screenshot could not be taken\n");
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Retakes the README's and the user manual's screenshots in docs/screenshots
-# (efemerides.png, todos.png, eventos.png, grafico.png, contactos.png, zona.png, transitos.png at 1280 x 800, and acerca-de.png):
+# (efemerides.png, todos.png, eventos.png, grafico.png, contactos.png, zona.png, transitos.png at 1280 x 800, carta.png, imprimir.png and acerca-de.png):
 # builds the screenshot program of the release build and runs it in Spanish,
 # under Xvfb when xvfb-run is installed, on Qt's offscreen platform otherwise.
 # Usage: scripts/take-screenshots.sh [FOLDER]   (default: docs/screenshots)
