@@ -48,6 +48,7 @@ void TFormMain::ApplySettings(const KaltoSettings& stored) {
     }
     Ephemeris().ApplySettings(held);
     PrintPaper = PaperNamed(held.Paper).value_or(PaperSize::A4);
+    Transits().ApplySettings(held);
 }
 
 KaltoSettings TFormMain::CurrentSettings() const {
@@ -56,6 +57,7 @@ KaltoSettings TFormMain::CurrentSettings() const {
     settings.TimeZone = Controls.SETz->value();
     settings.ZoneName = SelectedZoneName();
     settings.Paper = std::string(PaperName(PrintPaper));
+    Transits().StoreSettings(settings);
     Ephemeris().StoreSettings(settings);
     return settings;
 }

@@ -47,6 +47,8 @@ class QToolButton;
 
 namespace kalto {
 
+struct KaltoSettings;
+
 // The aspects the page offers, the five major ones ticked at start-up.
 inline constexpr std::array<int, 11> TransitAspectChoices = {0, 30, 45, 60, 72, 90, 120, 135, 144, 150, 180};
 
@@ -101,6 +103,11 @@ public:
     bool SaveChart(const std::filesystem::path& file, bool quiet = false);
     // Shows `chart` as a new chart without a file.
     void ShowNewChart(Chart chart);
+
+    // The chart file of the settings, opened without a message box when it
+    // can be read (a message on stderr otherwise); and the file shown now.
+    void ApplySettings(const KaltoSettings& settings);
+    void StoreSettings(KaltoSettings& settings) const;
 
     // The list shown, with its heading, as the "RTF" button exports it.
     [[nodiscard]] ExportContent ContentToExport() const;

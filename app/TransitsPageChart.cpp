@@ -8,6 +8,7 @@
 #include "BirthChartDialog.h"
 #include "ChartFile.h"
 #include "QtText.h"
+#include "Settings.h"
 #include "TextForms.h"
 
 #include <QFileDialog>
@@ -19,6 +20,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace kalto {
 
@@ -54,6 +56,17 @@ std::filesystem::path ChartsFolder() {
 }
 
 }  // namespace
+
+void TransitsPage::ApplySettings(const KaltoSettings& settings) {
+    if (settings.ChartFile.empty()) return;
+    if (!OpenChart(settings.ChartFile, true)) {
+        std::fprintf(stderr, "%s\n", ReadChartFile(settings.ChartFile).Problem.c_str());
+    }
+}
+
+void TransitsPage::StoreSettings(KaltoSettings& settings) const {
+    settings.ChartFile = ChartFile.string();
+}
 
 void TransitsPage::ShowNewChart(Chart chart) {
     ShownChart = std::move(chart);

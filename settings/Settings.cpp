@@ -44,6 +44,7 @@ void ForEachKey(Settings& settings, Visit visit) {
     visit("Config", "TZ", settings.TimeZone);
     visit("Config", "Zona", settings.ZoneName);
     visit("Config", "Papel", settings.Paper);
+    visit("Config", "Carta", settings.ChartFile);
     visit("Config", "DiaEfem", settings.DayMarker);
     visit("Config", "Signo", settings.SignLines);
     visit("Config", "Deca", settings.DecanLines);

@@ -37,6 +37,7 @@ struct KaltoSettings {
     double TimeZone = 0;       // TZ: hours east of Greenwich
     std::string ZoneName;      // Zona: a zone of the time-zone database; empty, the fixed offset TZ
     std::string Paper = "a4";  // Papel: the printable pages' paper, "a4" or "carta"
+    std::string ChartFile;     // Carta: the chart file the transits page shows; empty, none
     bool DayMarker = true;     // DiaEfem: the graph marks the ephemeris day
     bool SignLines = true;     // Signo: the graph's lines at each sign
     bool DecanLines = true;    // Deca: the graph's lines at each decan

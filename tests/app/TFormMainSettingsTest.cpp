@@ -6,6 +6,7 @@
 
 #include "../support/ChildProcess.h"
 #include "AppTests.h"
+#include "ChartFile.h"
 #include "ColorPicker.h"
 #include "ContactSearch.h"
 #include "ContactsPage.h"
@@ -76,6 +77,8 @@ QStringList Lines(const KaltoSettings& settings) {
         QStringLiteral("Contacto/Min=%1").arg(settings.OrbMinutes),
         QStringLiteral("Config/TZ=%1").arg(settings.TimeZone),
         QStringLiteral("Config/Zona=%1").arg(QString::fromStdString(settings.ZoneName)),
+        QStringLiteral("Config/Papel=%1").arg(QString::fromStdString(settings.Paper)),
+        QStringLiteral("Config/Carta=%1").arg(QString::fromStdString(settings.ChartFile)),
         QStringLiteral("Config/DiaEfem=%1").arg(settings.DayMarker),
         QStringLiteral("Config/Signo=%1").arg(settings.SignLines),
         QStringLiteral("Config/Deca=%1").arg(settings.DecanLines),
@@ -474,6 +477,21 @@ private slots:
         const QByteArray saved = QByteArray::fromStdString(test::ReadFile(File()));
         QVERIFY2(saved.contains(written), saved.constData());
         QVERIFY(saved.contains("\nTZ=3\n"));
+    }
+
+    // The transits page opens the chart of the file, and the file keeps the
+    // chart shown; a chart that cannot be read leaves the page's own.
+    void chartOfTheFile() {
+        const auto chart = Folder->Path() / "Ana.ini";
+        QVERIFY(!SaveChartFile(chart, Chart{.Name = "Ana", .Birth = std::nullopt, .Points = {{"Sol", 56.1}}}));
+        QVERIFY(StartWith(QByteArray("[Config]\nCarta=") + QByteArray::fromStdString(chart.string()) + "\n"));
+        QCOMPARE(Form->Transits().CurrentChart().Name, std::string("Ana"));
+        QVERIFY(Form->close());
+        QVERIFY(QByteArray::fromStdString(test::ReadFile(File())).contains("\nCarta=" + chart.string() + "\n"));
+
+        test::WriteFile(chart, "[Puntos]\nSol=?\n");
+        QVERIFY(Start());
+        QCOMPARE(Form->Transits().CurrentChart().Name, std::string("Sin nombre"));
     }
 
     // The file gets the controls' values once, at the first close; a window

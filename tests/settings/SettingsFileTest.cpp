@@ -40,6 +40,7 @@ constexpr const char* DefaultFile = "[Posicion]\n"
                                     "TZ=0\n"
                                     "Zona=\n"
                                     "Papel=a4\n"
+                                    "Carta=\n"
                                     "DiaEfem=1\n"
                                     "Signo=1\n"
                                     "Deca=1\n"
@@ -172,6 +173,7 @@ TEST(SettingsFile, EachKeyIsReadByItsTypeAndTextThatIsNotANumberKeepsTheDefault)
         {"Config", "Zona", "Asia/Kolkata", [](KaltoSettings& s) { s.ZoneName = "Asia/Kolkata"; }},
         {"Config", "Zona", "", [](KaltoSettings& s) { s.ZoneName.clear(); }},
         {"Config", "Papel", "a4", [](KaltoSettings& s) { s.Paper = "a4"; }},
+        {"Config", "Carta", "/tmp/x y.ini", [](KaltoSettings& s) { s.ChartFile = "/tmp/x y.ini"; }},
         {"Config", "DiaEfem", "1", [](KaltoSettings& s) { s.DayMarker = true; }},
         {"Config", "Signo", "2", [](KaltoSettings& s) { s.SignLines = true; }},
         {"Config", "Deca", "-1", [](KaltoSettings& s) { s.DecanLines = true; }},
@@ -263,6 +265,7 @@ TEST(SettingsFile, NamesMatchWithoutRegardToCaseAndKeepTheirCaseInTheFile) {
                               "dIaEfEm=0\n"
                               "Zona=America/Argentina/Buenos_Aires\n"
                               "Papel=carta\n"
+                              "Carta=/home/ana/.config/Kalto/cartas/Ana.ini\n"
                               "Signo=0\n"
                               "Deca=0\n"
                               "Mes=0\n"
@@ -330,6 +333,7 @@ TEST(SettingsFile, CommentsAndUnknownSectionsAndKeysSurviveASave) {
                      "Color=unknown\n"
                      "Zona=America/Argentina/Buenos_Aires\n"
                      "Papel=carta\n"
+                     "Carta=/home/ana/.config/Kalto/cartas/Ana.ini\n"
                      "DiaEfem=0\n"
                      "Signo=0\n"
                      "Deca=0\n"

@@ -19,6 +19,7 @@ KaltoSettings ChangedSettings() {
     settings.TimeZone = -5.75;
     settings.ZoneName = "America/Argentina/Buenos_Aires";
     settings.Paper = "carta";
+    settings.ChartFile = "/home/ana/.config/Kalto/cartas/Ana.ini";
     settings.DayMarker = false;
     settings.SignLines = false;
     settings.DecanLines = false;
