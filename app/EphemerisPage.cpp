@@ -66,6 +66,9 @@ ExportContent EphemerisPage::ContentToExport() const {
     if (Controls.SBViewChartDiagrama->isChecked()) {
         return Controls.Graph->ContentToExport();
     }
+    if (Controls.SBViewEventos->isChecked()) {
+        return Controls.Eventos->ContentToExport();
+    }
     EphemerisTableExport table{.Rows = Completed.Rows, .Body = Body, .Clock = Completed.Clock, .OptionalColumns = {}};
     for (int column = FirstOptionalColumn; column < EphemerisColumnCount; ++column) {
         if (!Controls.StrGridEfem->isColumnHidden(column)) {

@@ -3,14 +3,18 @@
 
 #include "Bodies.h"
 #include "QtText.h"
+#include "ReplacingFile.h"
 #include "StringGridLook.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace kalto {
@@ -46,6 +50,10 @@ EventsView::EventsView(DateFormatNames names, QWidget* parent) : QWidget(parent)
     strip->addSpacing(16);
     strip->addWidget(ui.LabelStatusEventos);
     strip->addStretch(1);
+    ui.SBEventosCSV = new QToolButton;
+    ui.SBEventosCSV->setText(QStringLiteral("CSV"));
+    ui.SBEventosCSV->setToolTip(QStringLiteral("Guardar la lista como CSV"));
+    strip->addWidget(ui.SBEventosCSV);
     layout->addLayout(strip);
 
     ui.ModelEventos = new EventTableModel(Names, this);
@@ -65,6 +73,7 @@ EventsView::EventsView(DateFormatNames names, QWidget* parent) : QWidget(parent)
     for (QComboBox* filter : {ui.CBTipoEvento, ui.CBCuerpoEvento}) {
         connect(filter, &QComboBox::currentIndexChanged, this, &EventsView::CBFiltroEventoChange);
     }
+    connect(ui.SBEventosCSV, &QToolButton::clicked, this, &EventsView::SBEventosCSVClick);
     connect(&RunnerEventos, &EventSearchRunner::Completed, this, &EventsView::RunnerEventosCompleted);
     connect(&RunnerEventos, &EventSearchRunner::Failed, this, &EventsView::RunnerEventosFailed);
 }
@@ -103,6 +112,40 @@ void EventsView::CBFiltroEventoChange() {
     }
     filter.Body = Controls.CBCuerpoEvento->currentData().toInt();
     Controls.ModelEventos->SetFilter(filter);
+}
+
+std::vector<Event> EventsView::EventsInShownOrder() const {
+    const Ui& ui = Controls;
+    std::vector<Event> events;
+    for (int row = 0; row < ui.SortEventos->rowCount(); ++row) {
+        const QModelIndex source = ui.SortEventos->mapToSource(ui.SortEventos->index(row, 0));
+        events.push_back(ui.ModelEventos->ShownEvents()[static_cast<std::size_t>(source.row())]);
+    }
+    return events;
+}
+
+EventsExport EventsView::ContentToExport() const {
+    return {EventHeading(RunnerEventos.Request(), RunClock, Names), EventsInShownOrder(), RunClock};
+}
+
+std::string EventsView::CsvOfShownEvents() const {
+    std::string csv(EventCsvHeader);
+    csv += '\n';
+    for (const Event& event : EventsInShownOrder()) {
+        csv += EventCsvLine(event, RunClock);
+        csv += '\n';
+    }
+    return csv;
+}
+
+// The list shown as CSV, written atomically.
+void EventsView::SBEventosCSVClick() {
+    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar CSV"),
+                                                      QStringLiteral("eventos.csv"), QStringLiteral("CSV (*.csv)"));
+    if (file.isEmpty()) return;
+    if (ReplaceFile(file.toStdString(), CsvOfShownEvents())) {
+        QMessageBox::warning(this, QStringLiteral("Guardar CSV"), QStringLiteral("Unable to write to %1").arg(file));
+    }
 }
 
 }  // namespace kalto

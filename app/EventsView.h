@@ -10,10 +10,12 @@
 //   CBCuerpoEvento    "Cuerpo:", the body shown, "Todos" first
 //   StrGridEventos    the list (a sorting proxy over ModelEventos)
 //   LabelStatusEventos what the list holds, or that it is being found
+//   SBEventosCSV      "CSV": saves the list shown
 
 #include "DateFormat.h"
 #include "EventSearchRunner.h"
 #include "EventTableModel.h"
+#include "ExportDocuments.h"
 #include "GraphView.h"
 
 #include <QWidget>
@@ -22,6 +24,7 @@ class QComboBox;
 class QLabel;
 class QSortFilterProxyModel;
 class QTableView;
+class QToolButton;
 
 namespace kalto {
 
@@ -35,6 +38,7 @@ class EventsView : public QWidget {
         EventTableModel* ModelEventos{};
         QSortFilterProxyModel* SortEventos{};
         QLabel* LabelStatusEventos{};
+        QToolButton* SBEventosCSV{};
     };
 
 public:
@@ -48,10 +52,17 @@ public:
     void ShowRun(const CompletedRun& run);
     void StopWork();
 
+    // The events shown, in the order shown, as the page's "RTF" button
+    // exports them and "CSV" saves them (EventCsvLine, header first).
+    [[nodiscard]] EventsExport ContentToExport() const;
+    [[nodiscard]] std::string CsvOfShownEvents() const;
+
 private:
     void RunnerEventosCompleted(std::vector<kalto::Event> events);
     void RunnerEventosFailed();
     void CBFiltroEventoChange();
+    void SBEventosCSVClick();
+    [[nodiscard]] std::vector<Event> EventsInShownOrder() const;
 
     Ui Controls;
     DateFormatNames Names;

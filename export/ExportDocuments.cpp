@@ -5,6 +5,7 @@
 #include "ContactGrid.h"
 #include "ContactInputs.h"
 #include "EphemerisTable.h"
+#include "EventTable.h"
 #include "TextForms.h"
 #include "TransitTable.h"
 
@@ -113,7 +114,8 @@ long long ContentWidth(const ExportContent& content, int pixelsPerInch) {
                        return contacts.Details ? RtfTableWidth(Widths(ContactDetailColumns), pixelsPerInch)
                                                : RtfTableWidth(Widths(ContactSummaryExportColumns), pixelsPerInch);
                    },
-                   [&](const TransitsExport&) { return RtfTableWidth(Widths(TransitColumns), pixelsPerInch); }},
+                   [&](const TransitsExport&) { return RtfTableWidth(Widths(TransitColumns), pixelsPerInch); },
+                   [&](const EventsExport&) { return RtfTableWidth(Widths(EventColumns), pixelsPerInch); }},
         content);
 }
 
@@ -235,28 +237,41 @@ void WriteContacts(DocumentPass& pass, const ContactsExport& contacts) {
     }
 }
 
-// The heading, then a table of the rows with a header row, or one empty row.
-void WriteTransits(DocumentPass& pass, const TransitsExport& transits) {
-    if (!transits.Heading.empty()) WriteTitleBlock(pass.Writer, transits.Heading.front());
-    if (transits.Heading.size() > 1) {
-        const std::vector<std::string> rest(transits.Heading.begin() + 1, transits.Heading.end());
+// A list's document: its heading (the title, then the lines below it) and a
+// table of its rows with a header row, or one empty row; `cellsOf(i)` gives
+// row i's cells.
+template <typename Columns, typename CellsOf>
+void WriteList(DocumentPass& pass, const std::vector<std::string>& heading, const Columns& columns, std::size_t rows,
+               CellsOf cellsOf) {
+    if (!heading.empty()) WriteTitleBlock(pass.Writer, heading.front());
+    if (heading.size() > 1) {
+        const std::vector<std::string> rest(heading.begin() + 1, heading.end());
         pass.Writer.WriteMemo(rest, ControlFont, RtfAlignment::Left);
     }
-    const std::vector<int> widths = Widths(TransitColumns);
+    const std::vector<int> widths = Widths(columns);
     const int ppi = pass.Settings.PixelsPerInch;
-    std::vector<std::string> cells;
-    for (const GridColumn& column : TransitColumns) cells.emplace_back(column.Title);
+    std::vector<std::string> titles;
+    for (const GridColumn& column : columns) titles.emplace_back(column.Title);
     pass.Writer.WriteGridStart();
-    pass.Writer.WriteGridRow(widths, cells, ControlFont, ppi);
-    if (transits.Rows.empty()) {
-        pass.Writer.WriteGridRow(widths, std::vector<std::string>(widths.size()), ControlFont, ppi);
-    }
-    for (std::size_t i = 0; i < transits.Rows.size() && !Halted(pass); ++i) {
-        const auto row = TransitCells(transits.Rows[i], transits.Points, transits.Clock, pass.Settings.Names);
-        pass.Writer.WriteGridRow(widths, std::vector<std::string>(row.begin(), row.end()), ControlFont, ppi);
-        pass.Progress.ReportRows(i + 1, transits.Rows.size());
+    pass.Writer.WriteGridRow(widths, titles, ControlFont, ppi);
+    if (rows == 0) pass.Writer.WriteGridRow(widths, std::vector<std::string>(widths.size()), ControlFont, ppi);
+    for (std::size_t i = 0; i < rows && !Halted(pass); ++i) {
+        const auto cells = cellsOf(i);
+        pass.Writer.WriteGridRow(widths, std::vector<std::string>(cells.begin(), cells.end()), ControlFont, ppi);
+        pass.Progress.ReportRows(i + 1, rows);
     }
     pass.Writer.WriteGridEnd();
+}
+
+void WriteTransits(DocumentPass& pass, const TransitsExport& transits) {
+    WriteList(pass, transits.Heading, TransitColumns, transits.Rows.size(), [&](std::size_t i) {
+        return TransitCells(transits.Rows[i], transits.Points, transits.Clock, pass.Settings.Names);
+    });
+}
+
+void WriteEvents(DocumentPass& pass, const EventsExport& events) {
+    WriteList(pass, events.Heading, EventColumns, events.Events.size(),
+              [&](std::size_t i) { return EventCells(events.Events[i], events.Clock, pass.Settings.Names); });
 }
 
 }  // namespace
@@ -303,7 +318,8 @@ ExportStatus WriteDocument(RtfWriter& writer, const ExportContent& content, cons
     std::visit(Overloaded{[&pass](const EphemerisTableExport& page) { WriteEphemerisTable(pass, page); },
                           [&pass](const GraphExport& page) { WriteGraph(pass, page); },
                           [&pass](const ContactsExport& page) { WriteContacts(pass, page); },
-                          [&pass](const TransitsExport& page) { WriteTransits(pass, page); }},
+                          [&pass](const TransitsExport& page) { WriteTransits(pass, page); },
+                          [&pass](const EventsExport& page) { WriteEvents(pass, page); }},
                content);
     // A writer that is not saved leaves no file behind.
     if (pass.Stop.stop_requested()) return ExportStatus{std::string(ExportInterrupted)};

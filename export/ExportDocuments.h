@@ -9,6 +9,7 @@
 #include "ContactResults.h"
 #include "DateFormat.h"
 #include "EphemerisRows.h"
+#include "EventSearch.h"
 #include "RtfWriter.h"
 #include "TransitSearch.h"
 #include "WindowsMetafile.h"
@@ -141,7 +142,15 @@ struct TransitsExport {
     WallClock Clock;
 };
 
-using ExportContent = std::variant<EphemerisTableExport, GraphExport, ContactsExport, TransitsExport>;
+// The events view: its heading lines (the first one the title) and the events
+// shown, on the wall clock of their search.
+struct EventsExport {
+    std::vector<std::string> Heading;
+    std::vector<Event> Events;
+    WallClock Clock;
+};
+
+using ExportContent = std::variant<EphemerisTableExport, GraphExport, ContactsExport, TransitsExport, EventsExport>;
 
 struct ExportSettings {
     // CBMakeDataGen: the creation moment stamped at the top, when wanted.

@@ -662,6 +662,13 @@ private slots:
         const auto* sorted = events.ui().SortEventos;
         QVERIFY(sorted->data(sorted->index(0, EventLongitude), Qt::UserRole).toDouble() >=
                 sorted->data(sorted->index(sorted->rowCount() - 1, EventLongitude), Qt::UserRole).toDouble());
+        // "RTF" and "CSV" take the events shown, in the order shown.
+        const auto exported = std::get<EventsExport>(Page().ContentToExport());
+        QCOMPARE(exported.Events.size(), phases.size());
+        QVERIFY(exported.Events.front().Longitude >= exported.Events.back().Longitude);
+        QVERIFY(exported.Heading.front().starts_with("Eventos. Time Zone: "));
+        const std::string csv = events.CsvOfShownEvents();
+        QCOMPARE(static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')), phases.size() + 1);
 
         test::TemporaryFolder folder("kalto-pages");
         PrintPagesDialog dialog(WallClock(), SpanishDateFormatNames(), PaperSize::A4);
