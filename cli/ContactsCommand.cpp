@@ -27,11 +27,6 @@ namespace {
 constexpr std::string_view CsvHeader =
     "indice,cuerpo,posicion,inicia,partil,finaliza,contacto,lon_inicia,lon_partil,lon_finaliza,partil_utc\n";
 
-// A contact may begin decades before the first date and end decades after the
-// last (Pluto's stay near a point); these limits keep every date printable.
-constexpr int FirstYear = 100;
-constexpr int LastYear = 9899;
-
 enum class ContactsFormat { Csv, Text, Rtf };
 constexpr std::array<std::string_view, 3> FormatNames = {"csv", "texto", "rtf"};
 
@@ -192,15 +187,7 @@ ContactsOptions ParseOptions(std::span<const std::string_view> args) {
     ParseCommandOptions(args, Command, options);
     if (!options.body) throw UsageError("falta --cuerpo NOMBRE, el cuerpo cuyos contactos se buscan");
     if (!options.position) throw UsageError("falta --posicion G[:M[:S]], la posición de contacto");
-    CheckSpanDates(options.Span);
-    const TDateTime start = *options.Span.Start;
-    const TDateTime end = *options.Span.End;
-    if (end < start) {
-        throw UsageError("--hasta " + DateText(end) + " es anterior a --desde " + DateText(start));
-    }
-    if (start < EncodeDate(FirstYear, 1, 1) || end > EncodeDate(LastYear, 12, 31)) {
-        throw UsageError("las fechas deben quedar entre los años 0100 y 9899");
-    }
+    CheckSearchSpan(options.Span);
     CheckDocumentOptions(options);
     return options;
 }
@@ -214,7 +201,7 @@ ContactSearchInput SearchInput(const ContactsOptions& options) {
     input.Exact = options.exact;
     input.Position = ParsePosition(*options.position, options.sign);
     input.Orb = ContactOrb(options.orb);
-    input.Clock = options.Span.Zone ? WallClock(*options.Span.Zone) : WallClock(options.Span.ZoneHours.value_or(0));
+    input.Clock = SpanClock(options.Span);
     input.Evaluation = options.evaluation;
     input.ExactMoments = options.exactMoments;
     return input;

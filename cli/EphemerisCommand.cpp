@@ -387,8 +387,7 @@ std::string EphemerisUsage() {
 
 // The printable pages of whole months, each day at its own 00:00.
 void WriteMonthlyPages(const EphemerisOptions& options) {
-    const WallClock clock =
-        options.Span.Zone ? WallClock(*options.Span.Zone) : WallClock(options.Span.ZoneHours.value_or(0));
+    const WallClock clock = SpanClock(options.Span);
     const std::atomic<bool> never{false};
     const std::optional<MonthPages> pages = ComputeMonthPages(*options.Span.Start, *options.Span.End, clock, never);
     const OffscreenApplication application;

@@ -5,6 +5,7 @@
 #include "CommandErrors.h"
 #include "CommandOptions.h"
 #include "EventTable.h"
+#include "RunSpan.h"
 
 #include <algorithm>
 #include <array>
@@ -20,11 +21,8 @@ enum class EventsFormat { Csv, Text };
 constexpr std::array<std::string_view, 2> FormatNames = {"csv", "texto"};
 
 struct EventsOptions {
-    std::optional<TDateTime> start;
-    std::optional<TDateTime> end;
+    RunSpanOptions Span;  // --desde, --hasta, --tz, --zona
     std::vector<EventKind> kinds = AllEventKinds();
-    std::optional<double> zoneHours;
-    std::optional<TimeZone> zone;
     EventsFormat format = EventsFormat::Csv;
 };
 
@@ -52,31 +50,7 @@ constexpr std::string_view Synopsis = "  eventos --desde AAAA-MM-DD --hasta AAAA
                                       "      en los signos, fases de la Luna, aspectos exactos entre los cuerpos y\n"
                                       "      la Luna vacía de curso (los periodos que empiezan en el intervalo).\n";
 
-constexpr std::array<OptionDeclaration<EventsOptions>, 6> Options{{
-    {"--desde",
-     OptionValue::Required,
-     [](EventsOptions& options, std::string_view value) { options.start = ParseDate(value); },
-     {},
-     false,
-     "fecha AAAA-MM-DD"},
-    {"--hasta",
-     OptionValue::Required,
-     [](EventsOptions& options, std::string_view value) { options.end = ParseDate(value); },
-     {},
-     false,
-     "fecha AAAA-MM-DD"},
-    {"--tz",
-     OptionValue::Required,
-     [](EventsOptions& options, std::string_view value) { options.zoneHours = ParseZoneHours(value); },
-     {{{"HORAS", "zona horaria en horas al este de Greenwich, de -11.99\na 11.99 (por omisión 0)."}}},
-     false,
-     "horas al este de Greenwich"},
-    {"--zona",
-     OptionValue::Required,
-     [](EventsOptions& options, std::string_view value) { options.zone = ParseZoneName(value); },
-     {{{"NOMBRE", "zona de la base de datos de zonas horarias, como\nEurope/Madrid. No vale junto con --tz."}}},
-     false,
-     "nombre de zona, como Europe/Madrid"},
+constexpr std::array<OptionDeclaration<EventsOptions>, 2> OwnOptions{{
     {"--tipos",
      OptionValue::Required,
      SetKinds,
@@ -101,20 +75,13 @@ constexpr std::array<OptionDeclaration<EventsOptions>, 6> Options{{
        {"texto", "el encabezado y la tabla de la lista, separada por\ntabuladores."}}}},
 }};
 
+constexpr auto Options = JoinDeclarations(SearchSpanDeclarations<EventsOptions>(), OwnOptions);
 constexpr CommandDeclaration<EventsOptions> Command{"eventos", Options, 19};
 
 EventsOptions ParseOptions(std::span<const std::string_view> args) {
     EventsOptions options;
     ParseCommandOptions(args, Command, options);
-    if (!options.start) throw UsageError("falta --desde AAAA-MM-DD");
-    if (!options.end) throw UsageError("falta --hasta AAAA-MM-DD");
-    if (*options.end < *options.start) {
-        throw UsageError("--hasta " + DateText(*options.end) + " es anterior a --desde " + DateText(*options.start));
-    }
-    if (*options.start < EncodeDate(100, 1, 1) || *options.end > EncodeDate(9899, 12, 31)) {
-        throw UsageError("las fechas deben quedar entre los años 0100 y 9899");
-    }
-    if (options.zoneHours && options.zone) throw UsageError(std::string(BothZonesMessage));
+    CheckSearchSpan(options.Span);
     return options;
 }
 
@@ -126,10 +93,10 @@ std::string EventsUsage() {
 
 void RunEvents(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out) {
     const EventsOptions options = ParseOptions(args);
-    const WallClock clock = options.zone ? WallClock(*options.zone) : WallClock(options.zoneHours.value_or(0));
+    const WallClock clock = SpanClock(options.Span);
     EventRequest request;
-    request.Start = clock.ToUniversalTime(*options.start);
-    request.End = clock.ToUniversalTime(*options.end);
+    request.Start = clock.ToUniversalTime(*options.Span.Start);
+    request.End = clock.ToUniversalTime(*options.Span.End);
     request.Kinds = options.kinds;
     EventProgress progress;  // nothing requests a stop
     const std::vector<Event> events = SearchEvents(request, progress).value_or(std::vector<Event>{});

@@ -33,12 +33,27 @@ void CheckSpanDates(const RunSpanOptions& span) {
     }
 }
 
+void CheckSearchSpan(const RunSpanOptions& span) {
+    CheckSpanDates(span);
+    const TDateTime start = *span.Start;
+    const TDateTime end = *span.End;
+    if (end < start) {
+        throw UsageError("--hasta " + DateText(end) + " es anterior a --desde " + DateText(start));
+    }
+    if (start < EncodeDate(100, 1, 1) || end > EncodeDate(9899, 12, 31)) {
+        throw UsageError("las fechas deben quedar entre los años 0100 y 9899");
+    }
+}
+
+WallClock SpanClock(const RunSpanOptions& span) {
+    return span.Zone ? WallClock(*span.Zone) : WallClock(span.ZoneHours.value_or(0));
+}
+
 EphemerisRequest SpanRequest(const RunSpanOptions& span, SeriesEvaluation evaluation, std::string_view verb,
                              std::ostream& err) {
     const TDateTime start = *span.Start;
     const TDateTime end = LimitEndDate(start, *span.End);
-    const WallClock clock = span.Zone ? WallClock(*span.Zone) : WallClock(span.ZoneHours.value_or(0));
-    const EphemerisRequest request{start, end, SpanDays(start, end), span.StepsPerDay, clock, evaluation};
+    const EphemerisRequest request{start, end, SpanDays(start, end), span.StepsPerDay, SpanClock(span), evaluation};
     CheckEphemerisDays(start, request.SpanDays);
     if (end != *span.End) {
         err << "kalto-cli: nota: de " << DateText(start) << " a " << DateText(*span.End) << " hay más de 730 días; se "

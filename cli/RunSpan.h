@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The span of an ephemeris run as efemerides and grafico take it (--desde,
-// --hasta, --cada, --tz), and the run, with a progress bar on a terminal.
+// --hasta, --cada, --tz), and the run, with a progress bar on a terminal; and
+// the span of a search over whole days as contactos, eventos and transitos
+// take it.
 
 #include "ArgumentParsing.h"
 #include "CommandOptions.h"
@@ -49,8 +51,53 @@ template <typename Values>
     }};
 }
 
+// The usage's text of --zona for the searches.
+inline constexpr std::string_view ZoneNameHelp = "zona de la base de datos de zonas horarias, como\n"
+                                                 "Europe/Madrid. No vale junto con --tz.";
+
+// The declarations of --desde, --hasta, --tz and --zona of a search over
+// whole days, which set the `Span` of the command's options.
+template <typename Values>
+[[nodiscard]] constexpr std::array<OptionDeclaration<Values>, 4> SearchSpanDeclarations() {
+    return {{
+        {"--desde",
+         OptionValue::Required,
+         [](Values& values, std::string_view v) { values.Span.Start = ParseDate(v); },
+         {},
+         false,
+         "fecha AAAA-MM-DD"},
+        {"--hasta",
+         OptionValue::Required,
+         [](Values& values, std::string_view v) { values.Span.End = ParseDate(v); },
+         {},
+         false,
+         "fecha AAAA-MM-DD"},
+        {"--tz",
+         OptionValue::Required,
+         [](Values& values, std::string_view v) { values.Span.ZoneHours = ParseZoneHours(v); },
+         {{{"HORAS", ZoneHelp}}},
+         false,
+         "horas al este de Greenwich"},
+        {"--zona",
+         OptionValue::Required,
+         [](Values& values, std::string_view v) { values.Span.Zone = ParseZoneName(v); },
+         {{{"NOMBRE", ZoneNameHelp}}},
+         false,
+         "nombre de zona, como Europe/Madrid"},
+    }};
+}
+
 // Throws UsageError unless both dates are given, or when both --tz and --zona are.
 void CheckSpanDates(const RunSpanOptions& span);
+
+// CheckSpanDates, and for a search: the last day not before the first, both
+// within the years 0100 to 9899 (a stay in the orb may begin decades before
+// the first day and end decades after the last, Pluto's near a point; the
+// limits keep every date printable).
+void CheckSearchSpan(const RunSpanOptions& span);
+
+// The wall clock of --zona, or of --tz (0 when neither is given).
+[[nodiscard]] WallClock SpanClock(const RunSpanOptions& span);
 
 // The run of the span: from --desde to --hasta, or to 24 months after --desde
 // when they lie more than 730 days apart, which is noted on `err` ("se

@@ -6,6 +6,7 @@
 #include "CommandErrors.h"
 #include "CommandOptions.h"
 #include "RtfOutput.h"
+#include "RunSpan.h"
 #include "TransitTable.h"
 
 #include <array>
@@ -22,13 +23,10 @@ constexpr std::array<std::string_view, 3> FormatNames = {"csv", "texto", "rtf"};
 
 struct TransitsOptions {
     std::optional<std::string> chart;
-    std::optional<TDateTime> start;
-    std::optional<TDateTime> end;
+    RunSpanOptions Span;  // --desde, --hasta, --tz, --zona
     std::vector<int> bodies;
     std::vector<int> aspects{MajorAspects.begin(), MajorAspects.end()};
     std::vector<double> orbs{DefaultTransitOrb};
-    std::optional<double> zoneHours;
-    std::optional<TimeZone> zone;
     TransitsFormat format = TransitsFormat::Csv;
     std::optional<std::string> output;
 };
@@ -103,25 +101,13 @@ constexpr std::string_view Synopsis = "  transitos --carta ARCHIVO --desde AAAA-
                                       "      bucle retrógrado da tres) da una línea por paso, 1/n .. n/n; una sin\n"
                                       "      paso exacto, una línea sin momento exacto.\n";
 
-constexpr std::array<OptionDeclaration<TransitsOptions>, 10> Options{{
+constexpr std::array<OptionDeclaration<TransitsOptions>, 6> OwnOptions{{
     {"--carta",
      OptionValue::Required,
      [](TransitsOptions& options, std::string_view value) { options.chart = std::string(value); },
      {{{"ARCHIVO", "el archivo de la carta (kalto-cli carta lo escribe)."}}},
      false,
      "archivo de carta"},
-    {"--desde",
-     OptionValue::Required,
-     [](TransitsOptions& options, std::string_view value) { options.start = ParseDate(value); },
-     {},
-     false,
-     "fecha AAAA-MM-DD"},
-    {"--hasta",
-     OptionValue::Required,
-     [](TransitsOptions& options, std::string_view value) { options.end = ParseDate(value); },
-     {},
-     false,
-     "fecha AAAA-MM-DD"},
     {"--cuerpos",
      OptionValue::Required,
      SetBodies,
@@ -145,18 +131,6 @@ constexpr std::array<OptionDeclaration<TransitsOptions>, 10> Options{{
                "orden, de 0:05 a 10:00 (por omisión 1:00)."}}},
      false,
      "orbe G:M"},
-    {"--tz",
-     OptionValue::Required,
-     [](TransitsOptions& options, std::string_view value) { options.zoneHours = ParseZoneHours(value); },
-     {{{"HORAS", "zona horaria en horas al este de Greenwich, de -11.99\na 11.99 (por omisión 0)."}}},
-     false,
-     "horas al este de Greenwich"},
-    {"--zona",
-     OptionValue::Required,
-     [](TransitsOptions& options, std::string_view value) { options.zone = ParseZoneName(value); },
-     {{{"NOMBRE", "zona de la base de datos de zonas horarias, como\nEurope/Madrid. No vale junto con --tz."}}},
-     false,
-     "nombre de zona, como Europe/Madrid"},
     {"--formato",
      OptionValue::Required,
      [](TransitsOptions& options, std::string_view value) {
@@ -173,6 +147,7 @@ constexpr std::array<OptionDeclaration<TransitsOptions>, 10> Options{{
      [](TransitsOptions& options, std::string_view value) { options.output = std::string(value); }},
 }};
 
+constexpr auto Options = JoinDeclarations(OwnOptions, SearchSpanDeclarations<TransitsOptions>());
 constexpr CommandDeclaration<TransitsOptions> Command{"transitos", Options, 19};
 
 TransitsOptions ParseOptions(std::span<const std::string_view> args) {
@@ -180,15 +155,7 @@ TransitsOptions ParseOptions(std::span<const std::string_view> args) {
     options.bodies = BodiesButTheMoon();
     ParseCommandOptions(args, Command, options);
     if (!options.chart) throw UsageError("falta --carta ARCHIVO");
-    if (!options.start) throw UsageError("falta --desde AAAA-MM-DD");
-    if (!options.end) throw UsageError("falta --hasta AAAA-MM-DD");
-    if (*options.end < *options.start) {
-        throw UsageError("--hasta " + DateText(*options.end) + " es anterior a --desde " + DateText(*options.start));
-    }
-    if (*options.start < EncodeDate(100, 1, 1) || *options.end > EncodeDate(9899, 12, 31)) {
-        throw UsageError("las fechas deben quedar entre los años 0100 y 9899");
-    }
-    if (options.zoneHours && options.zone) throw UsageError(std::string(BothZonesMessage));
+    CheckSearchSpan(options.Span);
     if (options.orbs.size() != 1 && options.orbs.size() != options.aspects.size()) {
         throw UsageError("--orbes da " + std::to_string(options.orbs.size()) + " orbes para " +
                          std::to_string(options.aspects.size()) + " aspectos; dé uno o uno por aspecto");
@@ -216,15 +183,15 @@ void RunTransits(std::span<const std::string_view> args, std::istream& /*in*/, s
     const std::unique_ptr<RtfWriter> document =
         options.format == TransitsFormat::Rtf ? CreateRtfDocument(*options.output) : nullptr;
 
-    const WallClock clock = options.zone ? WallClock(*options.zone) : WallClock(options.zoneHours.value_or(0));
+    const WallClock clock = SpanClock(options.Span);
     TransitRequest request;
     request.Bodies = options.bodies;
     request.Points = chart.Value->Points;
     for (std::size_t i = 0; i < options.aspects.size(); ++i) {
         request.Aspects.push_back({options.aspects[i], options.orbs[options.orbs.size() == 1 ? 0 : i]});
     }
-    request.Start = clock.ToUniversalTime(*options.start);
-    request.End = clock.ToUniversalTime(*options.end);
+    request.Start = clock.ToUniversalTime(*options.Span.Start);
+    request.End = clock.ToUniversalTime(*options.Span.End);
     TransitProgress progress;  // nothing requests a stop
     const std::vector<Transit> rows = SearchTransits(request, progress).value_or(std::vector<Transit>{});
 
