@@ -85,7 +85,7 @@ ChartBirth BirthChartDialog::Birth() const {
     ChartBirth birth;
     const QDateTime local = ui.DTPNacimiento->dateTime();
     birth.LocalTime = ToDateTime(local.date()) + EncodeTime(local.time().hour(), local.time().minute(), 0);
-    if (const auto zone = ChosenZone(ui.CBZonaNacimiento)) {
+    if (ui.CBZonaNacimiento->currentIndex() != FixedOffsetItem) {
         birth.ZoneName = ui.CBZonaNacimiento->currentText().toStdString();
     } else {
         birth.ZoneHours = ui.SETzNacimiento->value();
@@ -103,7 +103,7 @@ void BirthChartDialog::CBLugarClick() {
 }
 
 void BirthChartDialog::CBZonaNacimientoChange() {
-    Controls.SETzNacimiento->setVisible(!ChosenZone(Controls.CBZonaNacimiento));
+    Controls.SETzNacimiento->setVisible(Controls.CBZonaNacimiento->currentIndex() == FixedOffsetItem);
 }
 
 void BirthChartDialog::accept() {

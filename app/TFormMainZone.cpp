@@ -24,9 +24,10 @@ void TFormMain::CreateZoneList() {
 }
 
 void TFormMain::SETzChange() {
-    Ephemeris().SetClock(CurrentClock());
-    Contacts().SetClock(CurrentClock());
-    Transits().SetClock(CurrentClock());
+    const WallClock clock = CurrentClock();
+    Ephemeris().SetClock(clock);
+    Contacts().SetClock(clock);
+    Transits().SetClock(clock);
 }
 
 void TFormMain::CBZonaChange() {

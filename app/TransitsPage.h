@@ -96,16 +96,16 @@ public:
     [[nodiscard]] TDateTime SpanStart() const;
 
     // The chart of `file`, shown and searched from now on; false, with a
-    // message box unless `quiet`, when it cannot be read.
+    // message box (on stderr when `quiet`), when it cannot be read.
     bool OpenChart(const std::filesystem::path& file, bool quiet = false);
-    // Writes the chart to `file`; false, with a message box unless `quiet`,
-    // when it cannot be written.
+    // Writes the chart to `file`; false, with a message box (on stderr when
+    // `quiet`), when it cannot be written.
     bool SaveChart(const std::filesystem::path& file, bool quiet = false);
     // Shows `chart` as a new chart without a file.
     void ShowNewChart(Chart chart);
 
-    // The chart file of the settings, opened without a message box when it
-    // can be read (a message on stderr otherwise); and the file shown now.
+    // The chart file of the settings, opened when it can be read (a message
+    // on stderr otherwise); and the file shown now.
     void ApplySettings(const KaltoSettings& settings);
     void StoreSettings(KaltoSettings& settings) const;
 
@@ -139,6 +139,7 @@ private:
     void FillPointGrid();
     void ShowChartName();
     [[nodiscard]] bool KeepUnsavedChanges();
+    void Complain(const QString& title, const std::string& problem, bool quiet);
 
     // The search and the list (TransitsPage.cpp).
     [[nodiscard]] TransitRequest RequestOfControls() const;

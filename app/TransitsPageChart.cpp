@@ -57,11 +57,18 @@ std::filesystem::path ChartsFolder() {
 
 }  // namespace
 
+// A message box, or stderr when nobody is to be asked.
+void TransitsPage::Complain(const QString& title, const std::string& problem, bool quiet) {
+    if (quiet) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+    } else {
+        QMessageBox::warning(this, title, ToQString(problem));
+    }
+}
+
 void TransitsPage::ApplySettings(const KaltoSettings& settings) {
     if (settings.ChartFile.empty()) return;
-    if (!OpenChart(settings.ChartFile, true)) {
-        std::fprintf(stderr, "%s\n", ReadChartFile(settings.ChartFile).Problem.c_str());
-    }
+    OpenChart(settings.ChartFile, true);
 }
 
 void TransitsPage::StoreSettings(KaltoSettings& settings) const {
@@ -79,7 +86,7 @@ void TransitsPage::ShowNewChart(Chart chart) {
 bool TransitsPage::OpenChart(const std::filesystem::path& file, bool quiet) {
     const ChartReading reading = ReadChartFile(file);
     if (!reading.Value) {
-        if (!quiet) QMessageBox::warning(this, QStringLiteral("Abrir carta"), ToQString(reading.Problem));
+        Complain(QStringLiteral("Abrir carta"), reading.Problem, quiet);
         return false;
     }
     ShownChart = *reading.Value;
@@ -92,7 +99,7 @@ bool TransitsPage::OpenChart(const std::filesystem::path& file, bool quiet) {
 
 bool TransitsPage::SaveChart(const std::filesystem::path& file, bool quiet) {
     if (const auto failure = SaveChartFile(file, ShownChart)) {
-        if (!quiet) QMessageBox::warning(this, QStringLiteral("Guardar carta"), ToQString(*failure));
+        Complain(QStringLiteral("Guardar carta"), *failure, quiet);
         return false;
     }
     ChartFile = file;
