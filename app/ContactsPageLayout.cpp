@@ -8,6 +8,7 @@
 #include "ContactGridFont.h"
 #include "QtText.h"
 #include "RadioGroup.h"
+#include "SpeedButton.h"
 #include "StringGridLook.h"
 #include "TypedDate.h"
 
@@ -79,15 +80,6 @@ QSpinBox* NewSpinEdit(int minimum, int maximum, int value) {
 void AddLabelled(QGridLayout* layout, int row, int column, const QString& caption, QWidget* control) {
     layout->addWidget(new QLabel(caption), row, column);
     layout->addWidget(control, row, column + 1);
-}
-
-QToolButton* NewSpeedButton(const QString& caption, const QString& hint) {
-    auto* button = new QToolButton;
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->setToolTip(hint.section(u'|', 0, 0));
-    button->setStatusTip(hint.section(u'|', 1, 1));
-    return button;
 }
 
 // A panel with a caption above a memo.

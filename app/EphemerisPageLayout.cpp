@@ -4,17 +4,17 @@
 
 #include "EphemerisPage.h"
 
-#include "ExportDocuments.h"
-#include "Glyphs.h"
-
 #include "EphemerisGridFont.h"
 #include "EphemerisRun.h"
 #include "EphemerisSpan.h"
 #include "EphemerisTable.h"
 #include "EphemerisTableModel.h"
 #include "EphemerisTexts.h"
+#include "ExportDocuments.h"
+#include "Glyphs.h"
 #include "GridFont.h"
 #include "QtText.h"
+#include "SpeedButton.h"
 #include "StringGridLook.h"
 #include "TypedDate.h"
 
@@ -82,15 +82,10 @@ EphemerisPage::EphemerisPage(DateFormatNames names, QWidget* parent) : QWidget(p
     connect(Controls.SBViewChartData, &QToolButton::clicked, this, &EphemerisPage::SBViewChartDataClick);
     connect(Controls.SBViewChartDiagrama, &QToolButton::clicked, this, &EphemerisPage::SBViewChartDiagramaClick);
 
-    Controls.SBEfemToRtf = new QToolButton;
-    Controls.SBEfemToRtf->setText(QStringLiteral("RTF"));
-    Controls.SBEfemToRtf->setToolTip(QStringLiteral("Crear RTF"));
-    Controls.SBEfemToRtf->setAutoRaise(true);
+    Controls.SBEfemToRtf = NewSpeedButton(QStringLiteral("RTF"), QStringLiteral("Crear RTF"));
     connect(Controls.SBEfemToRtf, &QToolButton::clicked, this, &EphemerisPage::ExportRequested);
-    Controls.SBImprimir = new QToolButton;
-    Controls.SBImprimir->setText(QStringLiteral("Imprimir..."));
-    Controls.SBImprimir->setToolTip(QStringLiteral("Páginas mensuales para imprimir o guardar como PDF"));
-    Controls.SBImprimir->setAutoRaise(true);
+    Controls.SBImprimir = NewSpeedButton(QStringLiteral("Imprimir..."),
+                                         QStringLiteral("Páginas mensuales para imprimir o guardar como PDF"));
     connect(Controls.SBImprimir, &QToolButton::clicked, this, &EphemerisPage::PrintRequested);
 
     Controls.LabelFecha = new QLabel(ToQString(RangeNone));

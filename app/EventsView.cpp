@@ -4,6 +4,7 @@
 #include "Bodies.h"
 #include "QtText.h"
 #include "ReplacingFile.h"
+#include "SpeedButton.h"
 #include "StringGridLook.h"
 
 #include <QComboBox>
@@ -50,9 +51,7 @@ EventsView::EventsView(DateFormatNames names, QWidget* parent) : QWidget(parent)
     strip->addSpacing(16);
     strip->addWidget(ui.LabelStatusEventos);
     strip->addStretch(1);
-    ui.SBEventosCSV = new QToolButton;
-    ui.SBEventosCSV->setText(QStringLiteral("CSV"));
-    ui.SBEventosCSV->setToolTip(QStringLiteral("Guardar la lista como CSV"));
+    ui.SBEventosCSV = NewSpeedButton(QStringLiteral("CSV"), QStringLiteral("Guardar la lista como CSV"));
     strip->addWidget(ui.SBEventosCSV);
     layout->addLayout(strip);
 

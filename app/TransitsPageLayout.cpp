@@ -7,6 +7,7 @@
 #include "Bodies.h"
 #include "QtText.h"
 #include "ScrollColumn.h"
+#include "SpeedButton.h"
 #include "StringGridLook.h"
 #include "TransitTable.h"
 #include "TypedDate.h"
@@ -188,12 +189,8 @@ QWidget* TransitsPage::CreateResultsPanel() {
     ui.CBFiltroCuerpo = new QComboBox;
     ui.CBFiltroPunto = new QComboBox;
     ui.CBFiltroAspecto = new QComboBox;
-    ui.SBTranRTF = new QToolButton;
-    ui.SBTranRTF->setText(QStringLiteral("RTF"));
-    ui.SBTranRTF->setToolTip(QStringLiteral("Exportar la lista a un documento RTF"));
-    ui.SBTranCSV = new QToolButton;
-    ui.SBTranCSV->setText(QStringLiteral("CSV"));
-    ui.SBTranCSV->setToolTip(QStringLiteral("Guardar la lista como CSV"));
+    ui.SBTranRTF = NewSpeedButton(QStringLiteral("RTF"), QStringLiteral("Exportar la lista a un documento RTF"));
+    ui.SBTranCSV = NewSpeedButton(QStringLiteral("CSV"), QStringLiteral("Guardar la lista como CSV"));
     strip->addWidget(new QLabel(QStringLiteral("Cuerpo:")));
     strip->addWidget(ui.CBFiltroCuerpo);
     strip->addWidget(new QLabel(QStringLiteral("Punto:")));
