@@ -2,19 +2,18 @@
 #include "MotionMarks.h"
 
 #include "BodyMotion.h"
+#include "BodySamples.h"
 #include "Engine.h"
-#include "TimeRoot.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace kalto {
 
 namespace {
 
-// Stations of a planet lie months apart; a day between samples of its rate
-// brackets each one alone.
-constexpr double RateSampleDays = 1;
+// How long before a station its direction is read: far enough for the rate
+// to stand clear of zero, well inside the months between two stations.
+constexpr double BeforeTurn = 0.1;
 
 bool Turns(int body) {
     return body >= Mer && body <= Plu;
@@ -39,19 +38,13 @@ MotionMarks::MotionMarks(const EphemerisRowSet& rows) : Rows(&rows) {
     const TDateTime last = times.back().UniversalTime;
     Engine engine;
     for (int body = Mer; body <= Plu; ++body) {
-        if (!Turns(body)) continue;
         BodyStations& stations = ByBody[static_cast<std::size_t>(body)];
-        const auto rate = [&engine, body](TDateTime t) { return LongitudeRate(engine, body, t); };
-        stations.RetrogradeAtStart = rate(first) < 0;
-        double previous = rate(first - RateSampleDays);
-        for (TDateTime t = first - RateSampleDays; t < last + RateSampleDays; t += RateSampleDays) {
-            const double next = rate(t + RateSampleDays);
-            if ((previous < 0) != (next < 0)) {
-                if (const auto turn = FindTimeRoot(rate, t, previous, t + RateSampleDays, next, StationTolerance)) {
-                    stations.Stations.push_back({turn->Time, NearestRow(times, turn->Time), previous > 0});
-                }
-            }
-            previous = next;
+        stations.RetrogradeAtStart = LongitudeRate(engine, body, first) < 0;
+        // A station up to half a row before the first row or after the last
+        // is still nearest to it; the longest step between rows is a day.
+        for (const LongitudeSample& turn : BodySamples(engine, body, first - 1, last + 1).Stations()) {
+            const bool turnsRetrograde = LongitudeRate(engine, body, turn.Time - BeforeTurn) > 0;
+            stations.Stations.push_back({turn.Time, NearestRow(times, turn.Time), turnsRetrograde});
         }
     }
 }

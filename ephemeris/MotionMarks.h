@@ -2,9 +2,9 @@
 #pragma once
 // The marks of motion in the all-bodies table: "R" on the rows of a body
 // whose longitude decreases, and on the row nearest each station "SR" (turning
-// retrograde) or "SD" (turning direct). The stations come from the body's
-// rate of motion as the engine computes it, not from the stored rows, whose
-// 32-bit longitudes cannot tell a slow planet's motion over a few minutes.
+// retrograde) or "SD" (turning direct). The stations are those the engine
+// gives (BodySamples), not read from the stored rows, whose 32-bit longitudes
+// cannot tell a slow planet's motion over a few minutes.
 
 #include "EphemerisRows.h"
 
